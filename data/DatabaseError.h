@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+// A failure of the calendar database: the engine's error number (0 when it
+// gave none) and its description, plus a sentence a user can act on.
+class DatabaseError : public std::runtime_error
+{
+public:
+    DatabaseError(int number, const QString &description, const QString &message = {});
+
+    int number() const { return m_number; }
+    const QString &description() const { return m_description; }
+    // The whole text for the user: what failed, then the engine's reason.
+    const QString &message() const { return m_message; }
+
+private:
+    int m_number;
+    QString m_description;
+    QString m_message;
+};

@@ -1,0 +1,39 @@
+#include "data/Schema.h"
+
+#include "data/DatabaseError.h"
+
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace Schema {
+
+QString sqlText()
+{
+    QFile file(QStringLiteral(":/kolvira/schema.sql"));
+    if (!file.open(QIODevice::ReadOnly))
+        throw DatabaseError(0, QStringLiteral("schema resource missing"));
+    return QString::fromUtf8(file.readAll());
+}
+
+void create(QSqlDatabase &db)
+{
+    QString text = sqlText();
+    // Strip comments, then run statement by statement.
+    QStringList lines;
+    for (const QString &line : text.split(QLatin1Char('\n'))) {
+        const qsizetype dash = line.indexOf(QLatin1String("--"));
+        lines << (dash >= 0 ? line.left(dash) : line);
+    }
+    for (const QString &statement : lines.join(QLatin1Char('\n')).split(QLatin1Char(';'))) {
+        if (statement.trimmed().isEmpty())
+            continue;
+        QSqlQuery query(db);
+        if (!query.exec(statement))
+            throw DatabaseError(0, query.lastError().text(),
+                                QStringLiteral("Skema e bazës nuk u krijua: %1")
+                                    .arg(query.lastError().text()));
+    }
+}
+
+} // namespace Schema

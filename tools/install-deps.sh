@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Kolvira need.
+# Installs nothing when every package is already present.
+set -euo pipefail
+
+build_packages=(
+  cmake g++ make pkg-config git
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-tools-dev-tools
+  libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins libqt6multimedia6
+  libicu-dev liberfa-dev libsqlite3-dev tzdata ccache
+  libgl-dev libvulkan-dev
+)
+# A real desktop session for running the program and its end-to-end tests.
+run_packages=(
+  xvfb xauth x11-utils xdotool openbox trayer
+  pulseaudio pulseaudio-utils sox libsox-fmt-mp3 libfaketime
+  gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
+  imagemagick desktop-file-utils appstream sqlite3
+)
+
+want=("${build_packages[@]}")
+if [ "${1:-}" != "--build-only" ]; then
+  want+=("${run_packages[@]}")
+fi
+
+missing=()
+for p in "${want[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
