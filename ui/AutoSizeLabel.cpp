@@ -1,0 +1,38 @@
+#include "ui/AutoSizeLabel.h"
+
+#include "ui/Twips.h"
+
+AutoSizeLabel::AutoSizeLabel(const QString &text, QWidget *parent, Qt::Alignment alignment)
+    : QLabel(text, parent)
+{
+    setAlignment(alignment | Qt::AlignVCenter);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAutoFillBackground(false);
+    setTextFormat(Qt::PlainText);
+}
+
+void AutoSizeLabel::setText(const QString &text)
+{
+    if (text == QLabel::text())
+        return;
+    QLabel::setText(text);
+    fitToText();
+}
+
+void AutoSizeLabel::placeTwips(int left, int top, int width, int height)
+{
+    Twips::place(this, left, top, width, height);
+    fitToText();
+}
+
+void AutoSizeLabel::fitToText()
+{
+    const QSize hint = sizeHint();
+    const QRect old = geometry();
+    const int width = hint.width();
+    const int height = std::max(hint.height(), old.height());
+    if (alignment() & Qt::AlignRight)
+        setGeometry(old.right() + 1 - width, old.top(), width, height);
+    else
+        setGeometry(old.left(), old.top(), width, height);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that sizes itself to its text, like the labels of all our windows.
+// A right-aligned one keeps its right edge, a left-aligned one its left edge.
+class AutoSizeLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    AutoSizeLabel(const QString &text, QWidget *parent, Qt::Alignment alignment = Qt::AlignLeft);
+
+    // Sets the text and resizes; does nothing when the text is unchanged, so
+    // that a label rewritten every tick only repaints when it changes.
+    void setText(const QString &text);
+    // Places the label by its design rectangle in twips, then sizes it to its text.
+    void placeTwips(int left, int top, int width, int height);
+
+private:
+    void fitToText();
+};

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QPushButton>
+
+// The push button of every window: face colour RGB(236, 233, 216), black text,
+// Verdana 8.25 pt, placed by its design rectangle in twips.
+QPushButton *makePushButton(const QString &text, QWidget *parent, int left, int top,
+                            int width = 1215, int height = 495);
