@@ -49,8 +49,9 @@ void CalendarConnection::open(const QString &connectionText)
     close();
     const QString file = ConnectionText::dataSource(connectionText);
     if (file.isEmpty())
-        throw DatabaseError(0, QStringLiteral("no Data Source"),
-                            cannotOpen(connectionText, QStringLiteral("teksti i lidhjes nuk emërton skedar")));
+        throw DatabaseError(
+            0, QStringLiteral("no Data Source"),
+            cannotOpen(connectionText, QStringLiteral("teksti i lidhjes nuk emërton skedar")));
     const QFileInfo info(file);
     if (!info.exists())
         throw DatabaseError(0, QStringLiteral("file not found"),
@@ -77,8 +78,8 @@ void CalendarConnection::open(const QString &connectionText)
         QSqlQuery probe(db);
         QString reason;
         int number = 0;
-        if (!probe.exec(QStringLiteral(
-                "SELECT count(*) FROM sqlite_master WHERE type='table' AND name IN ('kolvira','Qytetet')"))) {
+        if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND "
+                                       "name IN ('kolvira','Qytetet')"))) {
             reason = probe.lastError().text();
             number = errorNumber(probe.lastError());
         } else if (!probe.next() || probe.value(0).toInt() != 2) {

@@ -165,8 +165,9 @@ int Recordset::columnIndex(const QString &name) const
     for (int i = 0; i < m_columns.size(); ++i)
         if (m_columns.at(i).compare(name, Qt::CaseInsensitive) == 0)
             return i;
-    throw DatabaseError(3265, QStringLiteral("unknown field %1").arg(name),
-                        QStringLiteral("Fusha \"%1\" nuk gjendet në rezultatin e pyetjes.").arg(name));
+    throw DatabaseError(
+        3265, QStringLiteral("unknown field %1").arg(name),
+        QStringLiteral("Fusha \"%1\" nuk gjendet në rezultatin e pyetjes.").arg(name));
 }
 
 Variant Recordset::field(int position) const

@@ -30,9 +30,9 @@ void create(QSqlDatabase &db)
             continue;
         QSqlQuery query(db);
         if (!query.exec(statement))
-            throw DatabaseError(0, query.lastError().text(),
-                                QStringLiteral("Skema e bazës nuk u krijua: %1")
-                                    .arg(query.lastError().text()));
+            throw DatabaseError(
+                0, query.lastError().text(),
+                QStringLiteral("Skema e bazës nuk u krijua: %1").arg(query.lastError().text()));
     }
 }
 

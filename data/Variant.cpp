@@ -110,6 +110,7 @@ bool operator==(const Variant &a, const Variant &b)
 
 QString describe(const Variant &value)
 {
-    static const char *const names[] = {"Empty", "Null", "Boolean", "Integer", "Real", "Text", "Time"};
+    static const char *const names[] = {"Empty", "Null", "Boolean", "Integer",
+                                        "Real",  "Text", "Time"};
     return QStringLiteral("%1(%2)").arg(QLatin1String(names[int(value.kind())]), value.toText());
 }

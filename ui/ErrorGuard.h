@@ -21,8 +21,7 @@ void setFatalHandler(FatalHandler handler);
 // Runs just before the program ends on a failure (removes the tray icon).
 void setBeforeExit(std::function<void()> hook);
 
-template <typename Handler>
-void run(Handler &&handler) noexcept
+template <typename Handler> void run(Handler &&handler) noexcept
 {
     try {
         handler();

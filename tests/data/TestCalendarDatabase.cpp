@@ -21,10 +21,14 @@ private Q_SLOTS:
         db = std::make_unique<FixtureDatabase>();
         for (const auto &city : FixtureDatabase::standardCities())
             db->addCity(city);
-        db->addDay({6, 12, {"05:07:00", "05:17:00", "06:55:00", "11:37:00", "13:57:00", "16:10:00",
-                            "17:40:00"}});
-        db->addDay({29, 2, {"04:50:00", "05:00:00", "06:30:00", "12:00:00", "14:50:00", "17:07:00",
-                            "18:35:00"}});
+        db->addDay(
+            {6,
+             12,
+             {"05:07:00", "05:17:00", "06:55:00", "11:37:00", "13:57:00", "16:10:00", "17:40:00"}});
+        db->addDay(
+            {29,
+             2,
+             {"04:50:00", "05:00:00", "06:30:00", "12:00:00", "14:50:00", "17:07:00", "18:35:00"}});
         connection.open(db->connectionText());
     }
     void cleanup()
@@ -61,9 +65,10 @@ private Q_SLOTS:
                                  connection),
                  Variant::integer(5));
         // Mixed case of keywords and of the literal.
-        QCOMPARE(QueryFirstValue(QStringLiteral("Select IDQyteti from Qytetet where ESelektuar=True"),
-                                 connection),
-                 Variant::integer(4));
+        QCOMPARE(
+            QueryFirstValue(QStringLiteral("Select IDQyteti from Qytetet where ESelektuar=True"),
+                            connection),
+            Variant::integer(4));
     }
 
     void booleanColumnReadsAsBoolean()
@@ -92,8 +97,9 @@ private Q_SLOTS:
         rs.update();
         rs.close();
         QCOMPARE(db->selectedCityIds(), QList<int>{4});
-        QCOMPARE(db->column(QStringLiteral("SELECT typeof(ESelektuar) FROM Qytetet WHERE IDQyteti=4")),
-                 QList<QString>{QStringLiteral("integer")});
+        QCOMPARE(
+            db->column(QStringLiteral("SELECT typeof(ESelektuar) FROM Qytetet WHERE IDQyteti=4")),
+            QList<QString>{QStringLiteral("integer")});
     }
 
     void readOnlyRecordsetRefusesChanges()
@@ -169,8 +175,8 @@ private Q_SLOTS:
         QVERIFY(QFile::copy(db->filePath(), folder + QStringLiteral("/kolvira.db")));
         CalendarConnection other;
         other.open(QStringLiteral("Data Source=") + folder + QStringLiteral("/kolvira.db"));
-        QCOMPARE(Module1::QueryFirstValue(QStringLiteral("Select Qyteti from Qytetet where ESelektuar=true"),
-                                          other)
+        QCOMPARE(Module1::QueryFirstValue(
+                     QStringLiteral("Select Qyteti from Qytetet where ESelektuar=true"), other)
                      .toText(),
                  QStringLiteral("Prishtinë"));
     }

@@ -2,8 +2,8 @@
 #include "data/DatabaseError.h"
 #include "data/QueryHelpers.h"
 #include "support/FakeListControl.h"
-#include "support/VariantPrinting.h"
 #include "support/FixtureDatabase.h"
+#include "support/VariantPrinting.h"
 
 #include <QTest>
 
@@ -30,23 +30,24 @@ private Q_SLOTS:
     void queryFirstValueTakesFirstColumnOfFirstRow()
     {
         const Variant v = QueryFirstValue(
-            QStringLiteral("SELECT Qyteti, Minuta FROM Qytetet ORDER BY IDQyteti DESC"), connection);
+            QStringLiteral("SELECT Qyteti, Minuta FROM Qytetet ORDER BY IDQyteti DESC"),
+            connection);
         QCOMPARE(v.kind(), Variant::Kind::Text);
         QCOMPARE(v.toText(), QStringLiteral("Shkodër"));
     }
 
     void queryFirstValueWithoutRowIsFalse()
     {
-        const Variant v =
-            QueryFirstValue(QStringLiteral("SELECT Qyteti FROM Qytetet WHERE IDQyteti = 99"), connection);
+        const Variant v = QueryFirstValue(
+            QStringLiteral("SELECT Qyteti FROM Qytetet WHERE IDQyteti = 99"), connection);
         QCOMPARE(v, Variant::boolean(false));
         QCOMPARE(v.toText(), QStringLiteral("False"));
     }
 
     void queryFirstValueRaisesOnBadSql()
     {
-        QVERIFY_THROWS_EXCEPTION(DatabaseError,
-                                 QueryFirstValue(QStringLiteral("SELECT nope FROM Nowhere"), connection));
+        QVERIFY_THROWS_EXCEPTION(
+            DatabaseError, QueryFirstValue(QStringLiteral("SELECT nope FROM Nowhere"), connection));
     }
 
     void lookupSqlTexts_data()
@@ -57,16 +58,34 @@ private Q_SLOTS:
         QTest::addColumn<QString>("keyType");
         QTest::addColumn<bool>("useAnd");
         QTest::addColumn<QString>("sql");
-        QTest::newRow("integer") << "Qytetet" << "IDQyteti" << "7" << "Integer" << false
+        QTest::newRow("integer") << "Qytetet"
+                                 << "IDQyteti"
+                                 << "7"
+                                 << "Integer" << false
                                  << "SELECT * from Qytetet Where IDQyteti = 7";
-        QTest::newRow("string") << "Qytetet" << "Qyteti" << "Tiranë" << "String" << false
+        QTest::newRow("string") << "Qytetet"
+                                << "Qyteti"
+                                << "Tiranë"
+                                << "String" << false
                                 << "SELECT * from Qytetet Where Qyteti = 'Tiranë'";
-        QTest::newRow("and-joined") << "Qytetet Where Minuta = 0" << "IDQyteti" << "7" << "Integer"
-                                    << true << "SELECT * from Qytetet Where Minuta = 0 And IDQyteti = 7";
-        QTest::newRow("quote doubled") << "Qytetet" << "Qyteti" << "D'Ali" << "String" << false
-                                       << "SELECT * from Qytetet Where Qyteti = 'D''Ali'";
-        QTest::newRow("lower-case type") << "Qytetet" << "Qyteti" << "x" << "string" << false << "";
-        QTest::newRow("other type") << "Qytetet" << "Qyteti" << "x" << "Long" << false << "";
+        QTest::newRow("and-joined")
+            << "Qytetet Where Minuta = 0"
+            << "IDQyteti"
+            << "7"
+            << "Integer" << true << "SELECT * from Qytetet Where Minuta = 0 And IDQyteti = 7";
+        QTest::newRow("quote doubled")
+            << "Qytetet"
+            << "Qyteti"
+            << "D'Ali"
+            << "String" << false << "SELECT * from Qytetet Where Qyteti = 'D''Ali'";
+        QTest::newRow("lower-case type") << "Qytetet"
+                                         << "Qyteti"
+                                         << "x"
+                                         << "string" << false << "";
+        QTest::newRow("other type") << "Qytetet"
+                                    << "Qyteti"
+                                    << "x"
+                                    << "Long" << false << "";
     }
     void lookupSqlTexts()
     {
@@ -87,8 +106,8 @@ private Q_SLOTS:
         QCOMPARE(LookupFieldValue("Qytetet", "IDQyteti", Variant::integer(4), "Integer", "Minuta",
                                   false, connection),
                  Variant::integer(5));
-        QCOMPARE(LookupFieldValue("Qytetet", "Qyteti", Variant::text("Tiranë"), "String", "IDQyteti",
-                                  false, connection),
+        QCOMPARE(LookupFieldValue("Qytetet", "Qyteti", Variant::text("Tiranë"), "String",
+                                  "IDQyteti", false, connection),
                  Variant::integer(4));
         QCOMPARE(LookupFieldValue("Qytetet Where Minuta = 5", "IDQyteti", Variant::integer(4),
                                   "Integer", "Qyteti", true, connection),
@@ -109,8 +128,8 @@ private Q_SLOTS:
     void lookupWithQuoteInKeyIsSafe()
     {
         db->addCity({9, QStringLiteral("Dragash' OR '1'='1"), 7, false});
-        QCOMPARE(LookupFieldValue("Qytetet", "Qyteti", Variant::text("Dragash' OR '1'='1"), "String",
-                                  "Minuta", false, connection),
+        QCOMPARE(LookupFieldValue("Qytetet", "Qyteti", Variant::text("Dragash' OR '1'='1"),
+                                  "String", "Minuta", false, connection),
                  Variant::integer(7));
         // An injection attempt finds nothing instead of every row.
         QCOMPARE(LookupFieldValue("Qytetet", "Qyteti", Variant::text("x' OR '1'='1"), "String",
@@ -160,7 +179,8 @@ private Q_SLOTS:
         const QStringList prizren{"Prizren", "Prizreni i Ri"};
         QTest::newRow("later prefix beats exact first") << prizren << "Prizren" << 1;
         QTest::newRow("first examined last") << QStringList{"Prizren", "Tiranë"} << "Prizren" << 0;
-        QTest::newRow("ignores case") << QStringList{"Tiranë", "Prishtinë", "PRIZREN"} << "pri" << 1;
+        QTest::newRow("ignores case")
+            << QStringList{"Tiranë", "Prishtinë", "PRIZREN"} << "pri" << 1;
         QTest::newRow("upper-case caption") << QStringList{"Tiranë", "Shkodër"} << "SHKO" << 1;
         QTest::newRow("no match") << prizren << "Ferizaj" << -1;
         QTest::newRow("False caption") << prizren << "False" << -1;

@@ -106,7 +106,8 @@ void FixtureDatabase::addDay(const Day &day)
         query.addBindValue(day.day);
         query.addBindValue(day.month);
         for (const QString &t : day.times)
-            query.addBindValue(t.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(t));
+            query.addBindValue(t.isEmpty() ? QVariant(QMetaType::fromType<QString>())
+                                           : QVariant(t));
         run(query);
     }
     db.close();
@@ -132,10 +133,8 @@ void FixtureDatabase::addWholeYear(const std::array<QString, 7> &times)
 QList<FixtureDatabase::City> FixtureDatabase::standardCities()
 {
     return {
-        {1, QStringLiteral("Prishtinë"), 0, true},
-        {2, QStringLiteral("Prizren"), -1, false},
-        {3, QStringLiteral("Prizreni i Ri"), 2, false},
-        {4, QStringLiteral("Tiranë"), 5, false},
+        {1, QStringLiteral("Prishtinë"), 0, true},      {2, QStringLiteral("Prizren"), -1, false},
+        {3, QStringLiteral("Prizreni i Ri"), 2, false}, {4, QStringLiteral("Tiranë"), 5, false},
         {5, QStringLiteral("Shkodër"), 4, false},
     };
 }

@@ -1,0 +1,30 @@
+#include "app/FrmSplash.h"
+
+#include "ui/LoadedWindows.h"
+#include "ui/Twips.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QSvgRenderer>
+
+FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("FrmSplash"));
+    setWindowTitle(QStringLiteral("Form1"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(Twips::toPixels(7485), Twips::toPixels(4560));
+    LoadedWindows::mark(this);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect r = rect();
+        r.moveCenter(screen->availableGeometry().center());
+        move(r.topLeft());
+    }
+}
+
+void FrmSplash::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QSvgRenderer artwork(QStringLiteral(":/art/splash.svg"));
+    artwork.render(&painter, QRectF(QPointF(0, 0), artwork.defaultSize()));
+}

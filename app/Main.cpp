@@ -1,0 +1,45 @@
+#include "app/Main.h"
+
+#include "app/FrmSplash.h"
+#include "calendar/Clock.h"
+#include "data/CalendarConnection.h"
+#include "data/ConnectionText.h"
+#include "ui/FrmMain.h"
+#include "ui/TrayIcon.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QPointer>
+
+QString ProgramFolder()
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath());
+}
+
+void ShowSplash(FrmMain &main, const Clock &clock, const std::function<void()> &processEvents)
+{
+    QPointer<FrmSplash> splash = new FrmSplash;
+    splash->show();
+    constexpr qint64 pauseMs = 2000;
+    const qint64 deadline = clock.monotonicMs() + pauseMs;
+    while (clock.monotonicMs() < deadline)
+        processEvents();
+    if (splash)
+        splash->close(); // deletes it
+    main.show();
+    main.raise();
+    main.activateWindow();
+}
+
+std::unique_ptr<FrmMain> Main()
+{
+    CalendarConnection &connection = CalendarConnection::shared();
+    connection.open(ConnectionText::forFolder(ProgramFolder()));
+    auto main = std::make_unique<FrmMain>(connection, Clock::system());
+    AddTrayIcon(*main);
+    ShowSplash(*main, Clock::system(), [] {
+        // Waits for the next event (the main window's timer ticks every 100 ms).
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    });
+    return main;
+}

@@ -1,0 +1,45 @@
+#include "prayer/DayTimes.h"
+
+#include "data/Recordset.h"
+
+namespace DayTimes {
+
+const std::array<QString, count> &columns()
+{
+    static const std::array<QString, count> names = {
+        QStringLiteral("Imsaku"), QStringLiteral("Fexhri"), QStringLiteral("Lindja e diellit"),
+        QStringLiteral("Dhuhri"), QStringLiteral("Asri"),   QStringLiteral("Magribi"),
+        QStringLiteral("Isha")};
+    return names;
+}
+
+QString missingTime()
+{
+    return QStringLiteral("--:--");
+}
+
+QString queryText(const QDate &day)
+{
+    return QStringLiteral("Select * from kolvira where Dita=%1 and Muaji=%2")
+        .arg(day.day())
+        .arg(day.month());
+}
+
+QString timeText(const Variant &value)
+{
+    const QTime time = value.toTime();
+    return time.isValid() ? time.toString(QStringLiteral("HH:mm")) : missingTime();
+}
+
+Texts load(const QDate &day, CalendarConnection &connection)
+{
+    Texts texts;
+    Recordset rs;
+    rs.open(queryText(day), connection, CursorType::ForwardOnly, LockType::ReadOnly);
+    for (int i = 0; i < count; ++i)
+        texts[i] = rs.eof() ? missingTime() : timeText(rs.field(columns()[i]));
+    rs.close();
+    return texts;
+}
+
+} // namespace DayTimes

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "data/Variant.h"
+
+#include <QDate>
+#include <QString>
+#include <array>
+
+class CalendarConnection;
+
+// The seven times of one day as the main window shows them.
+namespace DayTimes {
+
+inline constexpr int count = 7;
+using Texts = std::array<QString, count>;
+
+// Column of table kolvira for each time, in display order.
+const std::array<QString, count> &columns();
+
+// The text shown for a time that is missing or cannot be read; it matches no
+// clock minute, so no adhan can start from it.
+QString missingTime();
+
+// "Select * from kolvira where Dita=6 and Muaji=12": no leading zeros.
+QString queryText(const QDate &day);
+
+// A stored time as "hh:mm" (24-hour), or missingTime().
+QString timeText(const Variant &value);
+
+// The day's seven times; missingTime() for each when the day has no row.
+// Failures of the database travel up as DatabaseError.
+Texts load(const QDate &day, CalendarConnection &connection);
+
+} // namespace DayTimes

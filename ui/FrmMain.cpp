@@ -1,0 +1,249 @@
+#include "ui/FrmMain.h"
+
+#include "calendar/Clock.h"
+#include "data/CalendarConnection.h"
+#include "data/QueryHelpers.h"
+#include "prayer/DayTimes.h"
+#include "ui/AutoSizeLabel.h"
+#include "ui/ErrorGuard.h"
+#include "ui/Fonts.h"
+#include "ui/LoadedWindows.h"
+#include "ui/PushButton.h"
+#include "ui/TrayIcon.h"
+#include "ui/Twips.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QIcon>
+#include <QMenu>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const QString verdana = QStringLiteral("Verdana");
+
+// Row tops of the seven times, and which caption label stands on each row.
+constexpr std::array<int, 7> rowTops = {1920, 2400, 2880, 3360, 3840, 4320, 4800};
+constexpr std::array<int, 7> captionOnRow = {0, 1, 6, 2, 3, 4, 5};
+
+struct Caption
+{
+    const char *text;
+    bool adhan;
+};
+// By caption index: LblFusha(0) .. LblFusha(6).
+const std::array<Caption, 7> captions = {{
+    {"Sehuri (imsaku)", false},
+    {"Fexhri (sabahu)", true},
+    {"Dhuhri (dreka)", true},
+    {"Asri (ikindia)", true},
+    {"Magribi (akshami)", true},
+    {"Isha (jacia)", true},
+    {"Lindja e diellit", false},
+}};
+
+AutoSizeLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int left,
+                         int top, int width, int height, bool bold,
+                         Qt::Alignment alignment = Qt::AlignLeft)
+{
+    auto *label = new AutoSizeLabel(text, parent, alignment);
+    label->setObjectName(name);
+    label->setFont(designFont(verdana, 9.75, bold));
+    label->placeTwips(left, top, width, height);
+    return label;
+}
+
+QPixmap renderSvg(const QString &resource, const QSize &size)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::white);
+    QSvgRenderer renderer(resource);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    return pixmap;
+}
+
+} // namespace
+
+FrmMain::FrmMain(CalendarConnection &connection, const Clock &clock, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_connection(connection), m_clock(clock), m_endProgram([] {
+          std::fflush(nullptr);
+          std::_Exit(EXIT_SUCCESS);
+      })
+{
+    setObjectName(QStringLiteral("FrmMain"));
+    setWindowTitle(QStringLiteral("Kolvira"));
+    setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
+    setFixedSize(Twips::toPixels(7065), Twips::toPixels(6180));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    LoadedWindows::mark(this);
+    buildControls();
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::buildControls()
+{
+    makeLabel(this, QStringLiteral("Label1_0"), QStringLiteral("Data gregoriane:"), 285, 120, 1665,
+              240, false, Qt::AlignRight);
+    m_lblDataGregoriane = makeLabel(this, QStringLiteral("LblDataGregoriane"),
+                                    QStringLiteral("XXX"), 2040, 120, 450, 240, true);
+    makeLabel(this, QStringLiteral("Label1_1"), QStringLiteral("Data sipas hixhrit:"), 150, 360,
+              1800, 240, false, Qt::AlignRight);
+    m_lblDataHixhri = makeLabel(this, QStringLiteral("LblDataHixhri"), QStringLiteral("XXX"), 2040,
+                                360, 450, 240, true);
+
+    auto *image = new QLabel(this);
+    image->setObjectName(QStringLiteral("Image1"));
+    const QRect imageRect = Twips::rect(2400, 480, 4710, 3630);
+    image->setGeometry(imageRect);
+    image->setPixmap(renderSvg(QStringLiteral(":/art/logo.svg"), imageRect.size()));
+
+    auto *shape = new QFrame(this);
+    shape->setObjectName(QStringLiteral("Shape1"));
+    shape->setFrameShape(QFrame::Box);
+    shape->setLineWidth(1);
+    Twips::place(shape, 120, 1080, 1815, 255);
+    makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Koha:"), 165, 1080, 570, 240, false,
+              Qt::AlignRight);
+    m_lblKoha = makeLabel(this, QStringLiteral("LblKoha"), QStringLiteral("XX:XX:XX"), 840, 1080,
+                          1050, 240, true);
+
+    for (int row = 0; row < 7; ++row) {
+        const int caption = captionOnRow[row];
+        auto *label = makeLabel(this, QStringLiteral("LblFusha_%1").arg(caption),
+                                QString::fromUtf8(captions[caption].text), 2055 - 1935,
+                                rowTops[row], 1935, 240, captions[caption].adhan, Qt::AlignRight);
+        if (captions[caption].adhan) {
+            QPalette p = label->palette();
+            p.setColor(QPalette::WindowText, QColor(128, 0, 0));
+            label->setPalette(p);
+        }
+        m_lblFusha[caption] = label;
+        m_lblKohaENamazit[row] =
+            makeLabel(this, QStringLiteral("LblKohaENamazit_%1").arg(row), QStringLiteral("XX:XX"),
+                      2100, rowTops[row], 675, 240, true, Qt::AlignRight);
+    }
+
+    makeLabel(this, QStringLiteral("Label5"), QStringLiteral("Qyteti i zgjedhur:"), 4080, 3600,
+              1740, 240, false, Qt::AlignRight);
+    m_lblQyteti = makeLabel(this, QStringLiteral("LblQyteti"), QStringLiteral("XXX"), 4080, 3840,
+                            450, 240, true);
+    m_lblMinuta = makeLabel(this, QStringLiteral("LblMinuta"), QStringLiteral("0"), 4680, 3840, 135,
+                            240, true);
+
+    m_cmdRrethProgramit = makePushButton(QStringLiteral("Rreth programit"), this, 5760, 720);
+    m_cmdRrethProgramit->setObjectName(QStringLiteral("CmdRrethProgramit"));
+    m_cmdDitelindja = makePushButton(QStringLiteral("Ditëlindja"), this, 4200, 4200);
+    m_cmdDitelindja->setObjectName(QStringLiteral("CmdDitelindja"));
+    m_cmdQyteti = makePushButton(QStringLiteral("Qyteti..."), this, 5640, 4200);
+    m_cmdQyteti->setObjectName(QStringLiteral("cmdQyteti"));
+    m_cmdDalje = makePushButton(QStringLiteral("Dalje nga programi"), this, 5640, 4920);
+    m_cmdDalje->setObjectName(QStringLiteral("CmdDalje"));
+    setTabOrder(m_cmdRrethProgramit, m_cmdDalje);
+    setTabOrder(m_cmdDalje, m_cmdQyteti);
+    setTabOrder(m_cmdQyteti, m_cmdDitelindja);
+
+    m_playerArea = new QWidget(this);
+    m_playerArea->setObjectName(QStringLiteral("WindowsMediaPlayer1"));
+    Twips::place(m_playerArea, 0, 5520, 7095, 675);
+
+    connect(m_cmdDalje, &QPushButton::clicked, this, [this] { CmdDalje_Click(); });
+    connect(m_cmdDitelindja, &QPushButton::clicked, this, [this] { openModal(m_openBirthday); });
+    connect(m_cmdQyteti, &QPushButton::clicked, this, [this] { openModal(m_openCity); });
+    connect(m_cmdRrethProgramit, &QPushButton::clicked, this, [this] { openModal(m_openAbout); });
+
+    m_mnuPopup = new QMenu(QStringLiteral("Menuja Popup"), this);
+    m_mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
+    m_mnuDalje = m_mnuPopup->addAction(QStringLiteral("Dalje"));
+    m_mnuDalje->setObjectName(QStringLiteral("mnuDalje"));
+    connect(m_mnuDalje, &QAction::triggered, this, [this] { CmdDalje_Click(); });
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(100);
+    connect(m_timer1, &QTimer::timeout, this,
+            [this] { ErrorGuard::run([this] { Timer1_Timer(); }); });
+    m_timer1->start();
+}
+
+void FrmMain::setWindowOpeners(std::function<void()> birthday, std::function<void()> city,
+                               std::function<void()> about)
+{
+    m_openBirthday = std::move(birthday);
+    m_openCity = std::move(city);
+    m_openAbout = std::move(about);
+}
+
+void FrmMain::openModal(const std::function<void()> &opener)
+{
+    if (!opener)
+        return;
+    ErrorGuard::run([&] {
+        opener();
+        // Control comes back to this window: it is active again.
+        if (isVisible())
+            Form_Activate();
+    });
+}
+
+void FrmMain::Form_Activate()
+{
+    m_lblQyteti->setText(
+        Module1::QueryFirstValue(QStringLiteral("Select Qyteti from Qytetet where ESelektuar=true"),
+                                 m_connection)
+            .toText());
+    m_lblMinuta->setText(
+        Module1::QueryFirstValue(QStringLiteral("Select Minuta from Qytetet where ESelektuar=true"),
+                                 m_connection)
+            .toText());
+    // The offset stands 100 twips after the end of the city name.
+    const float left = float(Twips::fromPixels(m_lblQyteti->x())) +
+                       float(Twips::fromPixels(m_lblQyteti->width())) + 100.0f;
+    m_lblMinuta->move(Twips::toPixels(left), m_lblMinuta->y());
+    MerriKoheratEFaljes(m_clock.now().date());
+    if (!m_timer1->isActive())
+        m_timer1->start();
+}
+
+void FrmMain::MerriKoheratEFaljes(const QDate &day)
+{
+    const DayTimes::Texts times = DayTimes::load(day, m_connection);
+    for (int i = 0; i < DayTimes::count; ++i)
+        m_lblKohaENamazit[i]->setText(times[i]);
+}
+
+void FrmMain::Timer1_Timer() {}
+
+void FrmMain::CmdDalje_Click()
+{
+    RemoveTrayIcon();
+    m_endProgram();
+}
+
+void FrmMain::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    ErrorGuard::run([this] { Form_Activate(); });
+}
+
+void FrmMain::closeEvent(QCloseEvent *event)
+{
+    // Closing only hides the window; the program lives on in the notification
+    // area. Without one there would be no way back, so minimise instead.
+    event->ignore();
+    if (TrayHostAvailable())
+        hide();
+    else
+        showMinimized();
+}

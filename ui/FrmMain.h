@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class AutoSizeLabel;
+class CalendarConnection;
+class Clock;
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTimer;
+
+// The main window: dates, clock, the selected city with its offset, the
+// day's seven times, the buttons and the adhan player. The city and time
+// labels are the only copy of that state; the clock reads them back.
+class FrmMain : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FrmMain(CalendarConnection &connection, const Clock &clock, QWidget *parent = nullptr);
+    ~FrmMain() override;
+
+    // Runs whenever the window becomes active again: reads the selected city
+    // and its offset, loads the day's times, keeps the timer running.
+    void Form_Activate();
+    // Loads the seven times of the given day into the time labels.
+    void MerriKoheratEFaljes(const QDate &day);
+    // The exit command: removes the icon and ends the program at once.
+    void CmdDalje_Click();
+
+    QMenu *mnuPopup() const { return m_mnuPopup; }
+    QTimer *timer() const { return m_timer1; }
+    QAction *mnuDalje() const { return m_mnuDalje; }
+
+    // How the program ends on the exit command; tests record it instead.
+    void setEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
+    // What the three buttons open (each shows its window modal).
+    void setWindowOpeners(std::function<void()> birthday, std::function<void()> city,
+                          std::function<void()> about);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls();
+    void Timer1_Timer();
+    void openModal(const std::function<void()> &opener);
+
+    CalendarConnection &m_connection;
+    const Clock &m_clock;
+
+    AutoSizeLabel *m_lblDataGregoriane = nullptr;
+    AutoSizeLabel *m_lblDataHixhri = nullptr;
+    AutoSizeLabel *m_lblKoha = nullptr;
+    AutoSizeLabel *m_lblQyteti = nullptr;
+    AutoSizeLabel *m_lblMinuta = nullptr;
+    std::array<AutoSizeLabel *, 7> m_lblKohaENamazit{};
+    std::array<AutoSizeLabel *, 7> m_lblFusha{};
+    QPushButton *m_cmdRrethProgramit = nullptr;
+    QPushButton *m_cmdDitelindja = nullptr;
+    QPushButton *m_cmdQyteti = nullptr;
+    QPushButton *m_cmdDalje = nullptr;
+    QWidget *m_playerArea = nullptr;
+    QTimer *m_timer1 = nullptr;
+    QMenu *m_mnuPopup = nullptr;
+    QAction *m_mnuDalje = nullptr;
+
+    std::function<void()> m_endProgram;
+    std::function<void()> m_openBirthday;
+    std::function<void()> m_openCity;
+    std::function<void()> m_openAbout;
+};

@@ -1,0 +1,72 @@
+#include "ui/TrayIcon.h"
+
+#include "ui/FrmMain.h"
+#include "ui/LoadedWindows.h"
+
+#include <QMenu>
+#include <QSystemTrayIcon>
+
+TrayIconData &trayIconData()
+{
+    static TrayIconData data;
+    return data;
+}
+
+void AddTrayIcon(FrmMain &form)
+{
+    TrayIconData &data = trayIconData();
+    data.tip = form.windowTitle();
+    auto *icon = new QSystemTrayIcon(form.windowIcon(), &form);
+    icon->setToolTip(data.tip);
+    icon->setContextMenu(form.mnuPopup());
+    QObject::connect(icon, &QSystemTrayIcon::activated, &form,
+                     [&form](QSystemTrayIcon::ActivationReason reason) {
+                         // A failure here ends the handler silently; windows
+                         // already switched stay switched.
+                         try {
+                             if (reason == QSystemTrayIcon::Trigger ||
+                                 reason == QSystemTrayIcon::DoubleClick)
+                                 ToggleLoadedWindows(form);
+                         } catch (...) {
+                         }
+                     });
+    data.icon = icon;
+    icon->show(); // the result is not looked at: without a tray host the program runs on
+}
+
+void RemoveTrayIcon()
+{
+    if (QSystemTrayIcon *icon = trayIconData().icon)
+        icon->hide();
+}
+
+void ToggleLoadedWindows(QWidget &mainWindow)
+{
+    const bool show = !mainWindow.isVisible();
+    const QList<QWidget *> windows = LoadedWindows::all();
+    for (QWidget *w : windows) {
+        w->setVisible(show);
+        if (show && w == &mainWindow) {
+            w->raise();
+            w->activateWindow();
+        }
+    }
+}
+
+namespace {
+std::optional<bool> &trayHostOverride()
+{
+    static std::optional<bool> value;
+    return value;
+}
+} // namespace
+
+void overrideTrayHostAvailable(std::optional<bool> available)
+{
+    trayHostOverride() = available;
+}
+
+bool TrayHostAvailable()
+{
+    return trayHostOverride().value_or(QSystemTrayIcon::isSystemTrayAvailable());
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <optional>
+
+class FrmMain;
+class QSystemTrayIcon;
+class QWidget;
+
+// The notification-area icon of the main window, filled once at start and
+// kept for the whole run: the exit command removes the icon with it.
+struct TrayIconData
+{
+    QPointer<QSystemTrayIcon> icon;
+    QString tip;
+};
+
+TrayIconData &trayIconData();
+
+// Registers the icon of the given window: its window icon, its title as the
+// tip, its popup menu on a right click; a left click shows or hides every
+// loaded window.
+void AddTrayIcon(FrmMain &form);
+void RemoveTrayIcon();
+
+// Shows every loaded window when the main window is hidden, hides them all
+// when it is shown. Showing the main window activates it.
+void ToggleLoadedWindows(QWidget &mainWindow);
+
+// Whether the desktop has a notification area to live in.
+bool TrayHostAvailable();
+// Tests decide the answer; std::nullopt asks the desktop again.
+void overrideTrayHostAvailable(std::optional<bool> available);
