@@ -1,0 +1,178 @@
+#include "calendar/CalendarService.h"
+
+#include <QTest>
+
+using namespace CalendarService;
+
+// Runs under a German system locale, whose date separator is ".", so that
+// both "/" and the system's separator are exercised.
+class TestCalendarService : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { QCOMPARE(selector(), Gregorian); }
+
+    void guardRestoresOnEveryPath()
+    {
+        {
+            const SelectorGuard outer(Hijri);
+            QCOMPARE(selector(), Hijri);
+            {
+                const SelectorGuard inner(Gregorian);
+                QCOMPARE(selector(), Gregorian);
+            }
+            QCOMPARE(selector(), Hijri);
+            try {
+                const SelectorGuard throwing(Gregorian);
+                readDateText(QStringLiteral("nonsense"));
+            } catch (const CalendarError &) {
+            }
+            QCOMPARE(selector(), Hijri);
+        }
+        QCOMPARE(selector(), Gregorian);
+    }
+
+    void readsMonthFirstTexts_data()
+    {
+        QTest::addColumn<int>("calendar");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDate>("date");
+        QTest::newRow("leading zeros") << Gregorian << "06/14/1975" << QDate(1975, 6, 14);
+        QTest::newRow("no leading zeros") << Gregorian << "6/4/1975" << QDate(1975, 6, 4);
+        QTest::newRow("system separator") << Gregorian << "06.04.1975" << QDate(1975, 6, 4);
+        QTest::newRow("surrounding blanks") << Gregorian << " 6/14/1975 " << QDate(1975, 6, 14);
+        QTest::newRow("leap day") << Gregorian << "2/29/2000" << QDate(2000, 2, 29);
+        QTest::newRow("hijri") << Hijri << "6/5/1395" << QDate(1975, 6, 14);
+        QTest::newRow("hijri leading zeros") << Hijri << "06/05/1395" << QDate(1975, 6, 14);
+        QTest::newRow("hijri system separator") << Hijri << "06.05.1395" << QDate(1975, 6, 14);
+        // The 30th of a 29-day month reads as its last day, not as the next month's first.
+        QTest::newRow("hijri 30th of 29-day month") << Hijri << "2/30/1395" << QDate(1975, 3, 12);
+        QTest::newRow("hijri 29th of that month") << Hijri << "2/29/1395" << QDate(1975, 3, 12);
+        QTest::newRow("hijri 30th of common year's end")
+            << Hijri << "12/30/1395" << QDate(1976, 1, 1);
+        QTest::newRow("hijri next year's first") << Hijri << "1/1/1396" << QDate(1976, 1, 2);
+        QTest::newRow("hijri 30th of leap year's end")
+            << Hijri << "12/30/1396" << QDate(1976, 12, 21);
+        QTest::newRow("hijri 29th of leap year's end")
+            << Hijri << "12/29/1396" << QDate(1976, 12, 20);
+    }
+    void readsMonthFirstTexts()
+    {
+        QFETCH(int, calendar);
+        QFETCH(QString, text);
+        QFETCH(QDate, date);
+        const SelectorGuard guard(calendar);
+        QCOMPARE(readDateText(text), date);
+    }
+
+    void refusesTextsThatNameNoDay_data()
+    {
+        QTest::addColumn<int>("calendar");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << Gregorian << "";
+        QTest::newRow("words") << Gregorian << "sot";
+        QTest::newRow("two-digit year") << Gregorian << "06/14/75";
+        QTest::newRow("missing day") << Gregorian << "06//1975";
+        QTest::newRow("trailing part") << Gregorian << "06/14/1975/1";
+        QTest::newRow("mixed separators") << Gregorian << "06/14.1975";
+        QTest::newRow("foreign separator") << Gregorian << "06-14-1975";
+        QTest::newRow("arabic-indic digits") << Gregorian << "\u0660\u0666/14/1975";
+        QTest::newRow("month 13") << Gregorian << "13/01/1975";
+        QTest::newRow("30 february") << Gregorian << "02/30/2001";
+        QTest::newRow("year 0") << Gregorian << "01/01/0000";
+        QTest::newRow("hijri day 31") << Hijri << "01/31/1395";
+        QTest::newRow("hijri month 0") << Hijri << "00/10/1395";
+        QTest::newRow("hijri month 13") << Hijri << "13/10/1395";
+        QTest::newRow("hijri year 0") << Hijri << "01/01/0000";
+    }
+    void refusesTextsThatNameNoDay()
+    {
+        QFETCH(int, calendar);
+        QFETCH(QString, text);
+        const SelectorGuard guard(calendar);
+        QVERIFY_THROWS_EXCEPTION(CalendarError, readDateText(text));
+    }
+
+    void fieldsFollowTheSelector_data()
+    {
+        QTest::addColumn<int>("calendar");
+        QTest::addColumn<QString>("shortText");
+        QTest::addColumn<QString>("dd");
+        QTest::addColumn<QString>("mm");
+        QTest::addColumn<QString>("yyyy");
+        QTest::addColumn<int>("m");
+        QTest::addColumn<int>("d");
+        QTest::addColumn<int>("year");
+        QTest::newRow("gregorian") << Gregorian << "06/14/1975"
+                                   << "14"
+                                   << "06"
+                                   << "1975" << 6 << 14 << 1975;
+        QTest::newRow("hijri") << Hijri << "06/05/1395"
+                               << "05"
+                               << "06"
+                               << "1395" << 6 << 5 << 1395;
+    }
+    void fieldsFollowTheSelector()
+    {
+        QFETCH(int, calendar);
+        const QDate date(1975, 6, 14);
+        const SelectorGuard guard(calendar);
+        QTEST(shortDateText(date), "shortText");
+        QCOMPARE(readDateText(shortDateText(date)), date);
+        QTEST(formatField(date, QStringLiteral("dd")), "dd");
+        QTEST(formatField(date, QStringLiteral("mm")), "mm");
+        QTEST(formatField(date, QStringLiteral("yyyy")), "yyyy");
+        QCOMPARE(formatField(date, QStringLiteral("w")), QStringLiteral("7"));
+        QTEST(datePart(QStringLiteral("m"), date), "m");
+        QTEST(datePart(QStringLiteral("d"), date), "d");
+        QTEST(datePart(QStringLiteral("yyyy"), date), "year");
+    }
+
+    void yearDifferenceCountsYearNumbers_data()
+    {
+        QTest::addColumn<int>("calendar");
+        QTest::addColumn<QDate>("earlier");
+        QTest::addColumn<QDate>("later");
+        QTest::addColumn<int>("years");
+        // One day apart: a year boundary of one calendar is none of the other.
+        QTest::newRow("gregorian new year")
+            << Gregorian << QDate(1975, 12, 31) << QDate(1976, 1, 1) << 1;
+        QTest::newRow("same days, hijri") << Hijri << QDate(1975, 12, 31) << QDate(1976, 1, 1) << 0;
+        QTest::newRow("hijri new year") << Hijri << QDate(1976, 1, 1) << QDate(1976, 1, 2) << 1;
+        QTest::newRow("almost a whole year")
+            << Gregorian << QDate(1975, 1, 1) << QDate(1975, 12, 31) << 0;
+        QTest::newRow("backwards") << Hijri << QDate(2025, 6, 14) << QDate(1975, 6, 14) << -51;
+    }
+    void yearDifferenceCountsYearNumbers()
+    {
+        QFETCH(int, calendar);
+        QFETCH(QDate, earlier);
+        QFETCH(QDate, later);
+        const SelectorGuard guard(calendar);
+        QTEST(yearDifference(QStringLiteral("yyyy"), earlier, later), "years");
+    }
+
+    void refusesUnknownNamesAndInvalidDates()
+    {
+        QVERIFY_THROWS_EXCEPTION(CalendarError, setSelector(2));
+        QVERIFY_THROWS_EXCEPTION(CalendarError, SelectorGuard(-1));
+        const QDate date(1975, 6, 14);
+        QVERIFY_THROWS_EXCEPTION(CalendarError, formatField(date, QStringLiteral("MM")));
+        QVERIFY_THROWS_EXCEPTION(CalendarError, datePart(QStringLiteral("n"), date));
+        QVERIFY_THROWS_EXCEPTION(CalendarError, yearDifference(QStringLiteral("m"), date, date));
+        QVERIFY_THROWS_EXCEPTION(CalendarError, formatField(QDate(), QStringLiteral("w")));
+        QVERIFY_THROWS_EXCEPTION(CalendarError, shortDateText(QDate()));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    // Read by Qt on the first use of the system locale.
+    qputenv("LC_ALL", "de_DE.UTF-8");
+    QCoreApplication app(argc, argv);
+    TestCalendarService test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "TestCalendarService.moc"
