@@ -1,0 +1,158 @@
+#include "prayer/CityStore.h"
+
+#include "data/CalendarConnection.h"
+#include "data/DatabaseError.h"
+#include "data/Recordset.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+// Primary result codes of the engine that mean "the file cannot be written
+// now"; the extended codes carry them in their low byte.
+enum : int {
+    EnginePerm = 3,
+    EngineBusy = 5,
+    EngineLocked = 6,
+    EngineReadOnly = 8,
+    EngineIoErr = 10,
+    EngineFull = 13,
+    EngineCantOpen = 14,
+};
+
+bool isWriteRefusal(int number)
+{
+    switch (number & 0xff) {
+    case EnginePerm:
+    case EngineBusy:
+    case EngineLocked:
+    case EngineReadOnly:
+    case EngineIoErr:
+    case EngineFull:
+    case EngineCantOpen:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString refusalMessage(const DatabaseError &error)
+{
+    const int code = error.number() & 0xff;
+    if (code == EngineBusy || code == EngineLocked)
+        return QStringLiteral("Qyteti nuk u ruajt: baza e të dhënave është e zënë nga një program "
+                              "tjetër (%1). Provoni përsëri pas pak.")
+            .arg(error.description());
+    return QStringLiteral("Qyteti nuk u ruajt: baza e të dhënave nuk mund të shkruhet (%1).")
+        .arg(error.description());
+}
+
+QString citySql(qint32 cityKey)
+{
+    return QStringLiteral("Select * from Qytetet where IDQyteti=") + QString::number(cityKey);
+}
+
+// One write transaction on the connection. BEGIN IMMEDIATE takes the write
+// lock at once, so two running copies queue here (each waits for the other
+// as long as the connection's busy timeout allows) instead of failing midway.
+// Rolls back unless committed.
+class WriteTransaction
+{
+public:
+    explicit WriteTransaction(CalendarConnection &connection) : m_connection(connection)
+    {
+        exec(QStringLiteral("BEGIN IMMEDIATE"));
+        m_open = true;
+    }
+    ~WriteTransaction()
+    {
+        if (!m_open)
+            return;
+        QSqlQuery rollback(m_connection.database());
+        rollback.exec(QStringLiteral("ROLLBACK"));
+    }
+    WriteTransaction(const WriteTransaction &) = delete;
+    WriteTransaction &operator=(const WriteTransaction &) = delete;
+
+    void commit()
+    {
+        exec(QStringLiteral("COMMIT"));
+        m_open = false;
+    }
+
+private:
+    void exec(const QString &sql)
+    {
+        QSqlQuery query(m_connection.database());
+        if (query.exec(sql))
+            return;
+        const QSqlError error = query.lastError();
+        bool ok = false;
+        const int number = error.nativeErrorCode().toInt(&ok);
+        const QString reason = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+        throw DatabaseError(
+            ok ? number : 0, reason,
+            QStringLiteral("Gabim në bazën e të dhënave: %1\n(%2)").arg(reason, sql));
+    }
+
+    CalendarConnection &m_connection;
+    bool m_open = false;
+};
+
+} // namespace
+
+CityStore::NotStored::NotStored(const QString &message)
+    : std::runtime_error(message.toStdString()), m_message(message)
+{
+}
+
+CityStore::CityStore(CalendarConnection &connection) : m_connection(connection) {}
+
+void CityStore::store(qint32 cityKey)
+{
+    try {
+        moveFlag(cityKey);
+    } catch (const DatabaseError &error) {
+        if (isWriteRefusal(error.number()))
+            throw NotStored(refusalMessage(error));
+        throw;
+    }
+}
+
+void CityStore::moveFlag(qint32 cityKey)
+{
+    WriteTransaction transaction(m_connection);
+    Recordset rs;
+
+    // The key is checked before anything is written: a city that is gone
+    // must not cost the user the city that was selected.
+    rs.open(citySql(cityKey), m_connection, CursorType::Dynamic, LockType::Optimistic);
+    if (rs.eof())
+        throw NotStored(QStringLiteral("Qyteti i zgjedhur nuk gjendet më në bazën e të dhënave; "
+                                       "zgjedhja e mëparshme mbetet."));
+    rs.close();
+
+    // Clear every flagged row, so that a table that somehow holds two leaves
+    // with one; a table with none simply gets the new flag.
+    rs.open(QStringLiteral("Select * from Qytetet where ESelektuar=True"), m_connection,
+            CursorType::Dynamic, LockType::Optimistic);
+    while (!rs.eof()) {
+        rs.setField(QStringLiteral("ESelektuar"), Variant::integer(0));
+        rs.update();
+        rs.moveNext();
+    }
+    rs.close();
+
+    if (m_betweenWrites)
+        m_betweenWrites();
+
+    // Read again after the clearing: when the new city is the old one, its
+    // row now holds 0 and must be set back.
+    rs.open(citySql(cityKey), m_connection, CursorType::Dynamic, LockType::Optimistic);
+    rs.setField(QStringLiteral("ESelektuar"), Variant::integer(1));
+    rs.update();
+    rs.close();
+
+    transaction.commit();
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <functional>
+#include <stdexcept>
+
+class CalendarConnection;
+
+// Stores which city is selected: the one row of Qytetet whose ESelektuar is
+// set. The flag moves in one transaction, so every reader of the table sees
+// either the old city or the new one, never none and never two.
+class CityStore
+{
+public:
+    // The choice was not stored and the table is as it was: the key names no
+    // city, or the file cannot be written (write-protected, or locked by
+    // another running copy for longer than the connection waits).
+    class NotStored : public std::runtime_error
+    {
+    public:
+        explicit NotStored(const QString &message);
+        // The Albanian sentence for the user, with the engine's reason.
+        const QString &message() const { return m_message; }
+
+    private:
+        QString m_message;
+    };
+
+    explicit CityStore(CalendarConnection &connection);
+
+    // Moves the selection flag to the city with this key: clears every
+    // flagged row, then flags the new one. Throws NotStored (nothing written)
+    // for a refusal; any other failure throws as well after rolling back.
+    void store(qint32 cityKey);
+
+    // Runs after the old flag is cleared and before the new one is set,
+    // inside the transaction; lets tests fail the store midway.
+    void setBetweenWrites(std::function<void()> hook) { m_betweenWrites = std::move(hook); }
+
+private:
+    void moveFlag(qint32 cityKey);
+
+    CalendarConnection &m_connection;
+    std::function<void()> m_betweenWrites;
+};
