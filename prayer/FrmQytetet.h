@@ -1,0 +1,54 @@
+#pragma once
+
+#include "data/CalendarConnection.h"
+#include "prayer/CityStore.h"
+
+#include <QDialog>
+#include <functional>
+
+class AutoSizeLabel;
+class CityComboBox;
+class QPushButton;
+
+// The city selection window: lists the cities, shows the minute offset of the
+// entry under the cursor and stores the chosen city. Built afresh for every
+// opening; the main window shows it modal.
+class FrmQytetet : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Shows a short message and returns; the window stays open.
+    using Warning = std::function<void(const QString &text)>;
+
+    // mainCityCaption: the main window's city label, used to pre-select.
+    explicit FrmQytetet(const QString &mainCityCaption,
+                        CalendarConnection &connection = CalendarConnection::shared(),
+                        QWidget *parent = nullptr);
+
+    // Replaces the message box for a choice that cannot be stored.
+    void setWarning(Warning warning) { m_warning = std::move(warning); }
+
+Q_SIGNALS:
+    // The window has closed through "Aktivoje" or "Kthehu"; the main window
+    // makes itself visible, and its activation reads the stored city.
+    void showMainWindowRequested();
+
+private:
+    void Form_Load(const QString &mainCityCaption);
+    void CmbQyteti_Click();
+    void CmbQyteti_DblClick();
+    void CmdAktivoje_Click();
+    void CmdKthehu_Click();
+    // Stores the selected entry; false (after telling the user) when nothing
+    // could be stored.
+    bool MbusheBazenMeTeDhenatEReja();
+
+    CalendarConnection &m_connection;
+    CityStore m_store;
+    Warning m_warning;
+    CityComboBox *m_cmbQyteti;
+    QPushButton *m_cmdAktivoje;
+    QPushButton *m_cmdKthehu;
+    AutoSizeLabel *m_lblMinuta;
+};

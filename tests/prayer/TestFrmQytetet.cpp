@@ -1,0 +1,343 @@
+#include "data/CalendarConnection.h"
+#include "data/QueryHelpers.h"
+#include "prayer/CityComboBox.h"
+#include "prayer/FrmQytetet.h"
+#include "support/FixtureDatabase.h"
+#include "ui/ErrorGuard.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <linux/capability.h>
+#include <memory>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+namespace {
+
+// Write-protects a file for this process. Root writes through file
+// permissions by its CAP_DAC_OVERRIDE capability, so that is lowered from the
+// effective set while the guard lives; it stays permitted and comes back.
+class WriteProtection
+{
+public:
+    explicit WriteProtection(const QString &file)
+        : m_file(file), m_permissions(QFile::permissions(file))
+    {
+        QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        setOverride(false);
+    }
+    ~WriteProtection()
+    {
+        setOverride(true);
+        QFile::setPermissions(m_file, m_permissions);
+    }
+    WriteProtection(const WriteProtection &) = delete;
+    WriteProtection &operator=(const WriteProtection &) = delete;
+
+    bool holds() const
+    {
+        QFile file(m_file);
+        return !file.open(QIODevice::ReadWrite);
+    }
+
+private:
+    static void setOverride(bool on)
+    {
+        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+        __user_cap_data_struct data[2] = {};
+        if (syscall(SYS_capget, &header, data) != 0)
+            return;
+        const unsigned bit = 1u << CAP_DAC_OVERRIDE;
+        data[0].effective =
+            on ? data[0].effective | (bit & data[0].permitted) : data[0].effective & ~bit;
+        syscall(SYS_capset, &header, data);
+    }
+
+    QString m_file;
+    QFile::Permissions m_permissions;
+};
+
+const QString mainWindowCitySql =
+    QStringLiteral("Select Qyteti from Qytetet where ESelektuar=true");
+
+} // namespace
+
+class TestFrmQytetet : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        ErrorGuard::setFatalHandler(
+            [this](int, const QString &description) { fatals << description; });
+    }
+    void cleanupTestCase() { ErrorGuard::setFatalHandler({}); }
+
+    void init()
+    {
+        db = std::make_unique<FixtureDatabase>();
+        // Not in alphabetical order, and the selected city's name begins a
+        // later city's name.
+        db->addCity({1, QStringLiteral("Gjakovë"), 0, true});
+        db->addCity({2, QStringLiteral("Pejë"), -2, false});
+        db->addCity({3, QStringLiteral("Gjakovë e Vogël"), 3, false});
+        db->addCity({4, QStringLiteral("Prizren"), -1, false});
+        connection.open(db->connectionText());
+    }
+    void cleanup()
+    {
+        window.reset();
+        shown.reset();
+        warnings.clear();
+        connection.close();
+        db.reset();
+        QVERIFY2(fatals.isEmpty(), qPrintable(fatals.join(QLatin1Char('\n'))));
+    }
+
+    // The labels take no focus: the list, then the two buttons, then around.
+    void iconAndFocusOrder()
+    {
+        open(QStringLiteral("Gjakovë"));
+        QVERIFY(!window->windowIcon().pixmap(32).isNull());
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QWidget *const list = edit();
+        QCOMPARE(QApplication::focusWidget(), list);
+        for (QWidget *next : {button("CmdAktivoje"), button("CmdKthehu"), list}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+    }
+
+    void loadListsCitiesAndPreselectsTheMainWindowsCity_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("minutes");
+        const auto row = [](const char *name, const char *caption, const char *selected,
+                            const char *minutes) {
+            QTest::newRow(name) << QString::fromUtf8(caption) << QString::fromUtf8(selected)
+                                << QString::fromUtf8(minutes);
+        };
+        row("exact match in the first entry loses to a later beginning", "Gjakovë",
+            "Gjakovë e Vogël", "3");
+        row("other letter case", "pEJË", "Pejë", "-2");
+        row("beginning of a name", "priz", "Prizren", "-1");
+        row("no city begins with it", "Tetovë", "", "");
+    }
+    void loadListsCitiesAndPreselectsTheMainWindowsCity()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, selected);
+        QFETCH(QString, minutes);
+        open(caption);
+
+        QStringList entries;
+        QList<qint32> keys;
+        for (int i = 0; i < combo()->listCount(); ++i) {
+            entries << combo()->itemText(i);
+            keys << combo()->itemData(i);
+        }
+        QCOMPARE(entries, QStringList({"Gjakovë", "Pejë", "Gjakovë e Vogël", "Prizren"}));
+        QCOMPARE(keys, QList<qint32>({1, 2, 3, 4}));
+        QCOMPARE(combo()->listIndex() < 0 ? QString() : combo()->itemText(combo()->listIndex()),
+                 selected);
+        QCOMPARE(edit()->text(), selected);
+        QCOMPARE(lblMinuta()->text(), minutes);
+    }
+
+    void movingTheSelectionShowsTheEntrysOffset()
+    {
+        open(QStringLiteral("Gjakovë"));
+        clickEntry(3);
+        QCOMPARE(edit()->text(), QStringLiteral("Prizren"));
+        QCOMPARE(lblMinuta()->text(), QStringLiteral("-1"));
+        QTest::keyClick(edit(), Qt::Key_Up);
+        QCOMPARE(edit()->text(), QStringLiteral("Gjakovë e Vogël"));
+        QCOMPARE(lblMinuta()->text(), QStringLiteral("3"));
+        QTest::keyClick(edit(), Qt::Key_PageUp);
+        QCOMPARE(edit()->text(), QStringLiteral("Gjakovë"));
+        QCOMPARE(lblMinuta()->text(), QStringLiteral("0"));
+
+        // The table changed after the list was filled.
+        db->exec(QStringLiteral("DELETE FROM Qytetet WHERE IDQyteti = 2"));
+        QTest::keyClick(edit(), Qt::Key_Down);
+        QCOMPARE(edit()->text(), QStringLiteral("Pejë"));
+        QCOMPARE(lblMinuta()->text(), QStringLiteral("False"));
+    }
+
+    void typingSelectsTheFirstEntryThatBeginsWithTheText_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("minutes");
+        QTest::newRow("first entry first") << "gj" << 0 << "0";
+        QTest::newRow("longer beginning") << "GJAKOVË " << 2 << "3";
+        QTest::newRow("whole name") << "Pejë" << 1 << "-2";
+        QTest::newRow("no city") << "x" << -1 << "";
+    }
+    void typingSelectsTheFirstEntryThatBeginsWithTheText()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, selected);
+        QFETCH(QString, minutes);
+        open(QStringLiteral("Prizren"));
+        edit()->clear();
+        type(typed);
+        QCOMPARE(combo()->listIndex(), selected);
+        QCOMPARE(edit()->text(), typed);
+        QCOMPARE(lblMinuta()->text(), minutes);
+    }
+
+    // Each way out, after the selection moved to Prizren: what is stored, and
+    // what the main window's activation then reads.
+    void endingTheWindow_data()
+    {
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("mainWindowShown");
+        QTest::addColumn<QString>("selectedCity");
+        QTest::newRow("Aktivoje") << "CmdAktivoje" << int(QDialog::Accepted) << 1 << "Prizren";
+        QTest::newRow("double-click") << "double-click" << int(QDialog::Accepted) << 1 << "Prizren";
+        QTest::newRow("Kthehu") << "CmdKthehu" << int(QDialog::Rejected) << 1 << "Gjakovë";
+        QTest::newRow("close box") << "close box" << int(QDialog::Rejected) << 0 << "Gjakovë";
+    }
+    void endingTheWindow()
+    {
+        QFETCH(QString, ending);
+        QFETCH(int, result);
+        QFETCH(int, mainWindowShown);
+        QFETCH(QString, selectedCity);
+        open(QStringLiteral("Gjakovë"));
+        clickEntry(3, ending == QLatin1String("double-click"));
+        if (ending == QLatin1String("close box"))
+            window->close();
+        else if (ending.startsWith(QLatin1String("Cmd")))
+            QTest::mouseClick(button(ending), Qt::LeftButton);
+
+        QVERIFY(!window->isVisible());
+        QCOMPARE(window->result(), result);
+        QCOMPARE(shown->count(), mainWindowShown);
+        QCOMPARE(warnings, QStringList());
+        QCOMPARE(db->selectedCityIds().size(), 1);
+        QCOMPARE(Module1::QueryFirstValue(mainWindowCitySql, connection).toText(), selectedCity);
+    }
+
+    void activationWithoutAValidEntryWritesNothing_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("removedBeforeLoad");
+        QTest::addColumn<QString>("removedAfterLoad");
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<QList<int>>("flagged");
+        const auto row = [](const char *name, const char *caption, const char *typed,
+                            const char *removedBeforeLoad, const char *removedAfterLoad,
+                            const char *warning, const QList<int> &flagged) {
+            QTest::newRow(name) << QString::fromUtf8(caption) << QString::fromUtf8(typed)
+                                << QString::fromUtf8(removedBeforeLoad)
+                                << QString::fromUtf8(removedAfterLoad) << QString::fromUtf8(warning)
+                                << flagged;
+        };
+        const char *choose = "Zgjidhni një qytet nga lista.";
+        row("typed text matches no city", "Gjakovë", "zzz", "", "", choose, {1});
+        row("caption matches no city", "Tetovë", "", "", "", choose, {1});
+        row("no city in the table", "Gjakovë", "", "1, 2, 3, 4", "", choose, {});
+        row("entry's city removed meanwhile", "Gjakovë", "", "", "3",
+            "Qyteti i zgjedhur nuk gjendet më", {1});
+    }
+    void activationWithoutAValidEntryWritesNothing()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, typed);
+        QFETCH(QString, removedBeforeLoad);
+        QFETCH(QString, removedAfterLoad);
+        QFETCH(QString, warning);
+        QFETCH(QList<int>, flagged);
+        const QString remove = QStringLiteral("DELETE FROM Qytetet WHERE IDQyteti IN (%1)");
+        db->exec(remove.arg(removedBeforeLoad));
+        open(caption);
+        db->exec(remove.arg(removedAfterLoad));
+        type(typed);
+
+        QTest::mouseClick(button("CmdAktivoje"), Qt::LeftButton);
+
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings.first().startsWith(warning), qPrintable(warnings.first()));
+        QVERIFY(window->isVisible());
+        QCOMPARE(shown->count(), 0);
+        QCOMPARE(db->selectedCityIds(), flagged);
+    }
+
+    void writeProtectedFileKeepsTheOldCityAndTheWindow()
+    {
+        connection.close();
+        {
+            WriteProtection protection(db->filePath());
+            if (!protection.holds())
+                QSKIP("this process cannot write-protect a file");
+            connection.open(db->connectionText());
+            open(QStringLiteral("Gjakovë"));
+            clickEntry(3);
+            QTest::mouseClick(button("CmdAktivoje"), Qt::LeftButton);
+            connection.close();
+        }
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings.first().startsWith(QStringLiteral("Qyteti nuk u ruajt")) &&
+                     warnings.first().contains(QStringLiteral("readonly")),
+                 qPrintable(warnings.first()));
+        QVERIFY(window->isVisible());
+        QCOMPARE(shown->count(), 0);
+        QCOMPARE(db->selectedCityIds(), QList<int>{1});
+    }
+
+private:
+    void open(const QString &caption)
+    {
+        window = std::make_unique<FrmQytetet>(caption, connection);
+        window->setWarning([this](const QString &text) { warnings << text; });
+        shown = std::make_unique<QSignalSpy>(window.get(), &FrmQytetet::showMainWindowRequested);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    // Types into the edit field, letters beyond ASCII included.
+    void type(const QString &text)
+    {
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, edit(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    CityComboBox *combo() const
+    {
+        return window->findChild<CityComboBox *>(QStringLiteral("CmbQyteti"));
+    }
+    QLineEdit *edit() const { return combo()->findChild<QLineEdit *>(); }
+    QLabel *lblMinuta() const { return window->findChild<QLabel *>(QStringLiteral("LblMinuta")); }
+    QWidget *button(const QString &name) const { return window->findChild<QPushButton *>(name); }
+    void clickEntry(int row, bool twice = false)
+    {
+        auto *list = combo()->findChild<QListWidget *>();
+        list->scrollToItem(list->item(row));
+        const QPoint at = list->visualItemRect(list->item(row)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        if (twice) { // the second press of a double-click arrives as the double-click
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+        }
+    }
+
+    std::unique_ptr<FixtureDatabase> db;
+    CalendarConnection connection;
+    std::unique_ptr<FrmQytetet> window;
+    std::unique_ptr<QSignalSpy> shown;
+    QStringList warnings;
+    QStringList fatals;
+};
+
+QTEST_MAIN(TestFrmQytetet)
+#include "TestFrmQytetet.moc"
