@@ -3,21 +3,28 @@
 #include "calendar/Clock.h"
 #include "data/CalendarConnection.h"
 #include "data/QueryHelpers.h"
+#include "prayer/AdhanScheduler.h"
 #include "prayer/DayTimes.h"
+#include "prayer/QtMediaPlayer.h"
+#include "prayer/Recordings.h"
 #include "ui/AutoSizeLabel.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Fonts.h"
 #include "ui/LoadedWindows.h"
+#include "ui/PlayerStrip.h"
 #include "ui/PushButton.h"
 #include "ui/TrayIcon.h"
 #include "ui/Twips.h"
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QMenu>
 #include <QPainter>
+#include <QScreen>
 #include <QSvgRenderer>
+#include <QSystemTrayIcon>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -69,7 +76,8 @@ QPixmap renderSvg(const QString &resource, const QSize &size)
 
 } // namespace
 
-FrmMain::FrmMain(CalendarConnection &connection, const Clock &clock, QWidget *parent)
+FrmMain::FrmMain(CalendarConnection &connection, const Clock &clock, MediaPlayer *player,
+                 QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_connection(connection), m_clock(clock), m_endProgram([] {
@@ -87,7 +95,24 @@ FrmMain::FrmMain(CalendarConnection &connection, const Clock &clock, QWidget *pa
     setPalette(pal);
     setAutoFillBackground(true);
     LoadedWindows::mark(this);
+    if (player) {
+        m_player = player;
+    } else {
+        auto *qtPlayer = new QtMediaPlayer(this);
+        m_player = qtPlayer;
+        m_playerStrip = qtPlayer;
+    }
+    const QString folder = Recordings::programFolder();
+    m_scheduler = std::make_unique<AdhanScheduler>(
+        *m_player, Recordings::dawn(folder), Recordings::daily(folder),
+        [this](const QDate &day) { return DayTimes::load(day, m_connection); });
     buildControls();
+    Form_Load();
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect r = frameGeometry();
+        r.moveCenter(screen->availableGeometry().center());
+        move(r.topLeft());
+    }
 }
 
 FrmMain::~FrmMain() = default;
@@ -108,6 +133,7 @@ void FrmMain::buildControls()
     const QRect imageRect = Twips::rect(2400, 480, 4710, 3630);
     image->setGeometry(imageRect);
     image->setPixmap(renderSvg(QStringLiteral(":/art/logo.svg"), imageRect.size()));
+    image->lower(); // the picture lies beneath the labels and buttons
 
     auto *shape = new QFrame(this);
     shape->setObjectName(QStringLiteral("Shape1"));
@@ -154,7 +180,8 @@ void FrmMain::buildControls()
     setTabOrder(m_cmdDalje, m_cmdQyteti);
     setTabOrder(m_cmdQyteti, m_cmdDitelindja);
 
-    m_playerArea = new QWidget(this);
+    m_playerArea = m_playerStrip ? static_cast<QWidget *>(new PlayerStrip(*m_playerStrip, this))
+                                 : new QWidget(this);
     m_playerArea->setObjectName(QStringLiteral("WindowsMediaPlayer1"));
     Twips::place(m_playerArea, 0, 5520, 7095, 675);
 
@@ -211,7 +238,8 @@ void FrmMain::Form_Activate()
     const float left = float(Twips::fromPixels(m_lblQyteti->x())) +
                        float(Twips::fromPixels(m_lblQyteti->width())) + 100.0f;
     m_lblMinuta->move(Twips::toPixels(left), m_lblMinuta->y());
-    MerriKoheratEFaljes(m_clock.now().date());
+    m_scheduler->setOffsetText(m_lblMinuta->text());
+    MerriKoheratEFaljes(AdhanScheduler::effectiveDay(m_clock.now(), m_lblMinuta->text()));
     if (!m_timer1->isActive())
         m_timer1->start();
 }
@@ -221,9 +249,44 @@ void FrmMain::MerriKoheratEFaljes(const QDate &day)
     const DayTimes::Texts times = DayTimes::load(day, m_connection);
     for (int i = 0; i < DayTimes::count; ++i)
         m_lblKohaENamazit[i]->setText(times[i]);
+    m_scheduler->setTimes(day, times);
 }
 
-void FrmMain::Timer1_Timer() {}
+void FrmMain::Form_Load()
+{
+    // The player holds the daily recording and stays silent.
+    m_player->setURL(Recordings::daily(Recordings::programFolder()));
+    m_player->stop();
+}
+
+void FrmMain::Timer1_Timer()
+{
+    const AdhanScheduler::Tick tick = m_scheduler->tick(m_clock.now());
+    m_lblKoha->setText(tick.clockText);
+    m_lblDataGregoriane->setText(tick.gregorianDate);
+    m_lblDataHixhri->setText(tick.hijriDate);
+    if (tick.timesReloaded) {
+        for (int i = 0; i < DayTimes::count; ++i)
+            m_lblKohaENamazit[i]->setText(m_scheduler->times()[i]);
+    }
+    if (tick.start != AdhanScheduler::Start::None) {
+        setVisible(true);
+        announceAdhan(tick.prayerIndex);
+    }
+}
+
+void FrmMain::announceAdhan(int timeIndex)
+{
+    // Also told from the notification area, so the adhan is noticed when the
+    // sound fails (a missing recording is not detected by the player).
+    if (QSystemTrayIcon *icon = trayIconData().icon) {
+        const QString caption = m_lblFusha[captionOnRow[timeIndex]]->text();
+        icon->showMessage(
+            QStringLiteral("Kolvira"),
+            QStringLiteral("Ezani: %1, %2").arg(caption, m_lblKohaENamazit[timeIndex]->text()),
+            QSystemTrayIcon::Information, 60 * 1000);
+    }
+}
 
 void FrmMain::CmdDalje_Click()
 {

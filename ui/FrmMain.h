@@ -3,8 +3,11 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 
+class AdhanScheduler;
 class AutoSizeLabel;
+class MediaPlayer;
 class CalendarConnection;
 class Clock;
 class QAction;
@@ -13,6 +16,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QTimer;
+class QtMediaPlayer;
 
 // The main window: dates, clock, the selected city with its offset, the
 // day's seven times, the buttons and the adhan player. The city and time
@@ -22,7 +26,10 @@ class FrmMain : public QWidget
     Q_OBJECT
 
 public:
-    explicit FrmMain(CalendarConnection &connection, const Clock &clock, QWidget *parent = nullptr);
+    // Without a player of its own the window plays through Qt Multimedia and
+    // shows the player's control strip.
+    FrmMain(CalendarConnection &connection, const Clock &clock, MediaPlayer *player = nullptr,
+            QWidget *parent = nullptr);
     ~FrmMain() override;
 
     // Runs whenever the window becomes active again: reads the selected city
@@ -30,6 +37,9 @@ public:
     void Form_Activate();
     // Loads the seven times of the given day into the time labels.
     void MerriKoheratEFaljes(const QDate &day);
+    // One tick of the clock: clock and date texts, the adhan.
+    void Timer1_Timer();
+    const AdhanScheduler &scheduler() const { return *m_scheduler; }
     // The exit command: removes the icon and ends the program at once.
     void CmdDalje_Click();
 
@@ -49,7 +59,8 @@ protected:
 
 private:
     void buildControls();
-    void Timer1_Timer();
+    void Form_Load();
+    void announceAdhan(int timeIndex);
     void openModal(const std::function<void()> &opener);
 
     CalendarConnection &m_connection;
@@ -68,6 +79,9 @@ private:
     QPushButton *m_cmdDalje = nullptr;
     QWidget *m_playerArea = nullptr;
     QTimer *m_timer1 = nullptr;
+    MediaPlayer *m_player = nullptr;
+    QtMediaPlayer *m_playerStrip = nullptr; // the real player, when the window has one
+    std::unique_ptr<AdhanScheduler> m_scheduler;
     QMenu *m_mnuPopup = nullptr;
     QAction *m_mnuDalje = nullptr;
 

@@ -1,5 +1,7 @@
 #include "data/CalendarConnection.h"
+#include "prayer/AdhanScheduler.h"
 #include "support/FakeClock.h"
+#include "support/FakeMediaPlayer.h"
 #include "support/FixtureDatabase.h"
 #include "ui/ErrorGuard.h"
 #include "ui/FrmMain.h"
@@ -46,7 +48,8 @@ private Q_SLOTS:
         clock.set(QDateTime(QDate(2026, 12, 6), QTime(9, 30)));
         fatalErrors.clear();
         ErrorGuard::setFatalHandler([this](int, const QString &text) { fatalErrors << text; });
-        form = std::make_unique<FrmMain>(connection, clock);
+        player = FakeMediaPlayer();
+        form = std::make_unique<FrmMain>(connection, clock, &player);
         form->setEndProgram([this] { ++endCalls; });
         endCalls = 0;
     }
@@ -326,6 +329,53 @@ private Q_SLOTS:
         QCOMPARE(label("LblQyteti"), QStringLiteral("Tiranë"));
     }
 
+    void formLoadLeavesThePlayerSilent()
+    {
+        QCOMPARE(player.started.size(), 1);
+        QVERIFY(player.url.endsWith(QStringLiteral("Ezani në Mekke - 1.mp3")));
+        QCOMPARE(player.stops, 1);
+        QVERIFY(!player.playing);
+    }
+
+    void tickWritesClockAndDates()
+    {
+        clock.set(QDateTime(QDate(2026, 12, 6), QTime(21, 5, 5)));
+        form->Timer1_Timer();
+        QCOMPARE(label("LblKoha"), QStringLiteral("21:05:05"));
+        QCOMPARE(label("LblDataGregoriane"), QStringLiteral("E diel, 6 Dhjetor (12), 2026"));
+        QVERIFY(label("LblDataHixhri").startsWith(QStringLiteral("E diel, ")));
+        // Before the first activation the design texts match no minute.
+        QCOMPARE(label("LblKohaENamazit_3"), QStringLiteral("XX:XX"));
+    }
+
+    void adhanBringsTheHiddenWindowBack()
+    {
+        overrideTrayHostAvailable(true);
+        form->show();
+        form->hide();
+        clock.set(QDateTime(QDate(2026, 12, 6), QTime(11, 37)));
+        form->Timer1_Timer();
+        QVERIFY(form->isVisible());
+        QVERIFY(player.url.endsWith(QStringLiteral("Ezani në Mekke - 1.mp3")));
+        QCOMPARE(player.started.size(), 2);
+        QVERIFY(form->scheduler().ezaniFilloi());
+    }
+
+    void tickReloadsTimesWhenTheDayChanges()
+    {
+        db->addDay(
+            {7,
+             12,
+             {"05:08:00", "05:18:00", "06:56:00", "11:38:00", "13:58:00", "16:11:00", "17:41:00"}});
+        clock.set(QDateTime(QDate(2026, 12, 6), QTime(23, 59, 59)));
+        form->Form_Activate();
+        QCOMPARE(label("LblKohaENamazit_6"), QStringLiteral("17:07"));
+        clock.set(QDateTime(QDate(2026, 12, 7), QTime(0, 0)));
+        form->Timer1_Timer();
+        QCOMPARE(label("LblKohaENamazit_6"), QStringLiteral("17:41"));
+        QCOMPARE(label("LblDataGregoriane"), QStringLiteral("E hënë, 7 Dhjetor (12), 2026"));
+    }
+
 private:
     QString label(const QString &name) const
     {
@@ -336,6 +386,7 @@ private:
     std::unique_ptr<FixtureDatabase> db;
     CalendarConnection connection;
     FakeClock clock;
+    FakeMediaPlayer player;
     std::unique_ptr<FrmMain> form;
     QStringList fatalErrors;
     int endCalls = 0;

@@ -1,0 +1,242 @@
+#include "prayer/AdhanScheduler.h"
+#include "support/FakeMediaPlayer.h"
+
+#include <QMap>
+#include <QTest>
+
+using Start = AdhanScheduler::Start;
+
+namespace {
+
+const QString dawnPath = QStringLiteral("/p/Ezani i sabahut në Medine.mp3");
+const QString dailyPath = QStringLiteral("/p/Ezani në Mekke - 1.mp3");
+
+DayTimes::Texts times(const QString &fexhri, const QString &dhuhri, const QString &asri,
+                      const QString &magribi, const QString &isha, const QString &imsaku = "04:00",
+                      const QString &sunrise = "06:00")
+{
+    return {imsaku, fexhri, sunrise, dhuhri, asri, magribi, isha};
+}
+
+QDateTime at(int day, int h, int m, int s = 0, int ms = 0)
+{
+    return QDateTime(QDate(2026, 12, day), QTime(h, m, s, ms));
+}
+
+} // namespace
+
+class TestAdhanScheduler : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        player = FakeMediaPlayer();
+        loads.clear();
+        perDay.clear();
+        scheduler =
+            std::make_unique<AdhanScheduler>(player, dawnPath, dailyPath, [this](const QDate &d) {
+                loads << d;
+                return perDay.value(d, times("05:10", "11:40", "13:55", "16:04", "17:39"));
+            });
+    }
+
+    // The first tick at or after the shifted minute starts the adhan; the
+    // rest of that minute starts nothing; the next minute clears the mark.
+    void dhuhriWithOffsets_data()
+    {
+        QTest::addColumn<QString>("offset");
+        QTest::addColumn<QTime>("clockMinute");
+        QTest::newRow("0") << "0" << QTime(12, 15);
+        QTest::newRow("5") << "5" << QTime(12, 20);
+        QTest::newRow("-5") << "-5" << QTime(12, 10);
+    }
+    void dhuhriWithOffsets()
+    {
+        QFETCH(QString, offset);
+        QFETCH(QTime, clockMinute);
+        activate(offset, times("05:10", "12:15", "14:00", "16:04", "17:39"));
+        const QDate day(2026, 12, 6);
+        QCOMPARE(scheduler->tick(QDateTime(day, clockMinute.addMSecs(-100))).start, Start::None);
+        const auto first = scheduler->tick(QDateTime(day, clockMinute));
+        QCOMPARE(first.start, Start::Daily);
+        QCOMPARE(first.prayerIndex, 3);
+        QCOMPARE(player.url, dailyPath);
+        QVERIFY(scheduler->ezaniFilloi());
+        player.playing = false; // a short recording ends within the minute
+        for (int ms : {100, 30'000, 59'900})
+            QCOMPARE(scheduler->tick(QDateTime(day, clockMinute.addMSecs(ms))).start, Start::None);
+        QVERIFY(scheduler->ezaniFilloi());
+        QCOMPARE(scheduler->tick(QDateTime(day, clockMinute.addSecs(60))).start, Start::None);
+        QVERIFY(!scheduler->ezaniFilloi());
+        QCOMPARE(player.started.size(), 1);
+    }
+
+    void eachTimeItsRecording_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("adhan");
+        QTest::addColumn<QString>("recording");
+        QTest::newRow("Imsaku") << 0 << false << "";
+        QTest::newRow("Fexhri") << 1 << true << dawnPath;
+        QTest::newRow("sunrise") << 2 << false << "";
+        QTest::newRow("Dhuhri") << 3 << true << dailyPath;
+        QTest::newRow("Asri") << 4 << true << dailyPath;
+        QTest::newRow("Magribi") << 5 << true << dailyPath;
+        QTest::newRow("Isha") << 6 << true << dailyPath;
+    }
+    void eachTimeItsRecording()
+    {
+        QFETCH(int, index);
+        QFETCH(bool, adhan);
+        QFETCH(QString, recording);
+        DayTimes::Texts t;
+        t.fill(QStringLiteral("--:--"));
+        t[index] = QStringLiteral("09:00");
+        activate("0", t);
+        for (int s = 0; s < 120; ++s)
+            scheduler->tick(at(6, 8, 59).addSecs(s));
+        QCOMPARE(player.started, adhan ? QStringList{recording} : QStringList{});
+    }
+
+    void ishaAfterMidnightUsesThePreviousDay()
+    {
+        perDay[QDate(2026, 12, 6)] = times("05:10", "11:40", "13:55", "16:04", "23:58");
+        perDay[QDate(2026, 12, 7)] = times("05:11", "11:41", "13:56", "16:05", "20:00");
+        scheduler->setOffsetText("5");
+        scheduler->setTimes(QDate(2026, 12, 6), perDay[QDate(2026, 12, 6)]);
+        QCOMPARE(scheduler->tick(at(7, 0, 2, 59, 900)).start, Start::None);
+        const auto tick = scheduler->tick(at(7, 0, 3));
+        QCOMPARE(tick.start, Start::Daily);
+        QCOMPARE(tick.prayerIndex, 6);
+        QVERIFY(loads.isEmpty());
+        // At 00:05 the shifted clock reaches the new day: its times take over.
+        QVERIFY(!scheduler->tick(at(7, 0, 4, 59)).timesReloaded);
+        QVERIFY(scheduler->tick(at(7, 0, 5)).timesReloaded);
+        QCOMPARE(loads, QList<QDate>{QDate(2026, 12, 7)});
+        QCOMPARE(scheduler->times()[6], QStringLiteral("20:00"));
+    }
+
+    void reloadWhenTheShiftedDayChanges_data()
+    {
+        QTest::addColumn<QString>("offset");
+        QTest::addColumn<QDateTime>("lastOld");
+        QTest::addColumn<QDateTime>("firstNew");
+        QTest::newRow("0") << "0" << at(6, 23, 59, 59, 900) << at(7, 0, 0);
+        QTest::newRow("5") << "5" << at(7, 0, 4, 59, 900) << at(7, 0, 5);
+        QTest::newRow("-5") << "-5" << at(6, 23, 54, 59, 900) << at(6, 23, 55);
+    }
+    void reloadWhenTheShiftedDayChanges()
+    {
+        QFETCH(QString, offset);
+        QFETCH(QDateTime, lastOld);
+        QFETCH(QDateTime, firstNew);
+        activate(offset, times("05:10", "11:40", "13:55", "16:04", "17:39"));
+        QVERIFY(!scheduler->tick(lastOld).timesReloaded);
+        QVERIFY(loads.isEmpty());
+        QVERIFY(scheduler->tick(firstNew).timesReloaded);
+        QCOMPARE(loads, QList<QDate>{QDate(2026, 12, 7)});
+        QCOMPARE(scheduler->timesDay(), QDate(2026, 12, 7));
+        QVERIFY(!scheduler->tick(firstNew.addSecs(1)).timesReloaded);
+    }
+
+    void noReloadBeforeTheFirstActivation()
+    {
+        const auto tick = scheduler->tick(at(7, 0, 0));
+        QVERIFY(!tick.timesReloaded);
+        QVERIFY(loads.isEmpty());
+        QCOMPARE(scheduler->times()[3], QStringLiteral("XX:XX"));
+    }
+
+    void consecutiveAdhanMinutesPlayOnlyTheFirst()
+    {
+        activate("0", times("05:10", "11:40", "15:00", "15:01", "17:39"));
+        QCOMPARE(scheduler->tick(at(6, 15, 0)).start, Start::Daily);
+        player.playing = false;
+        QCOMPARE(scheduler->tick(at(6, 15, 1)).start, Start::None);
+        QCOMPARE(scheduler->tick(at(6, 15, 1, 30)).start, Start::None);
+        QCOMPARE(scheduler->tick(at(6, 15, 2)).start, Start::None);
+        QCOMPARE(player.started.size(), 1);
+    }
+
+    void waitsForAPlayerStillPlaying()
+    {
+        activate("0", times("05:10", "12:15", "13:55", "16:04", "17:39"));
+        player.playing = true;
+        QCOMPARE(scheduler->tick(at(6, 12, 15)).start, Start::None);
+        QCOMPARE(scheduler->tick(at(6, 12, 15, 10)).start, Start::None);
+        QVERIFY(!scheduler->ezaniFilloi());
+        player.playing = false;
+        QCOMPARE(scheduler->tick(at(6, 12, 15, 20)).start, Start::Daily);
+    }
+
+    void dawnDependsOnTheStatusText()
+    {
+        activate("0", times("05:10", "12:15", "13:55", "16:04", "17:39"));
+        // Playing by its state, but the status never says so: only the mark
+        // keeps the dawn adhan to one start.
+        player.playing = true;
+        player.statusOverride = QStringLiteral("Ready");
+        QCOMPARE(scheduler->tick(at(6, 5, 10)).start, Start::Dawn);
+        QCOMPARE(player.url, dawnPath);
+        QCOMPARE(scheduler->tick(at(6, 5, 10, 1)).start, Start::None);
+        // A status that says Playing holds the dawn adhan back.
+        scheduler->tick(at(6, 5, 11));
+        player.statusOverride = QStringLiteral("Playing 'other.mp3'");
+        activate("-1", times("05:12", "12:15", "13:55", "16:04", "17:39"));
+        QCOMPARE(scheduler->tick(at(6, 5, 11, 30)).start, Start::None);
+    }
+
+    void offsetThatIsNoNumber()
+    {
+        activate("False", times("05:10", "12:15", "13:55", "16:04", "17:39"));
+        const auto tick = scheduler->tick(at(6, 12, 15));
+        QCOMPARE(tick.start, Start::None);
+        QCOMPARE(tick.clockText, QStringLiteral("12:15:00"));
+        QVERIFY(!tick.gregorianDate.isEmpty());
+        QVERIFY(player.started.isEmpty());
+    }
+
+    void clockAndDateTexts()
+    {
+        QCOMPARE(scheduler->tick(at(6, 21, 5, 5)).clockText, QStringLiteral("21:05:05"));
+        const auto before = scheduler->tick(at(6, 23, 59, 59, 900));
+        QCOMPARE(before.gregorianDate, QStringLiteral("E diel, 6 Dhjetor (12), 2026"));
+        const auto after = scheduler->tick(at(7, 0, 0));
+        QCOMPARE(after.clockText, QStringLiteral("00:00:00"));
+        QCOMPARE(after.gregorianDate, QStringLiteral("E hënë, 7 Dhjetor (12), 2026"));
+        QVERIFY(!after.hijriDate.isEmpty());
+        QVERIFY(after.hijriDate != before.hijriDate);
+        QVERIFY(after.hijriDate.startsWith(QStringLiteral("E hënë, ")));
+        QCOMPARE(AdhanScheduler::gregorianDateText(QDate(2024, 2, 29)),
+                 QStringLiteral("E enjte, 29 Shkurt (2), 2024"));
+    }
+
+    void shiftedMinuteWrapsAroundMidnight()
+    {
+        QCOMPARE(AdhanScheduler::shiftedMinute(QTime(0, 3, 59), 5), QStringLiteral("23:58"));
+        QCOMPARE(AdhanScheduler::shiftedMinute(QTime(23, 58), -5), QStringLiteral("00:03"));
+        QCOMPARE(AdhanScheduler::shiftedMinute(QTime(12, 0), 0), QStringLiteral("12:00"));
+        QCOMPARE(AdhanScheduler::effectiveDay(at(7, 0, 3, 59), "5"), QDate(2026, 12, 6));
+        QCOMPARE(AdhanScheduler::effectiveDay(at(6, 23, 56), "-5"), QDate(2026, 12, 7));
+        QCOMPARE(AdhanScheduler::effectiveDay(at(7, 0, 3), "False"), QDate(2026, 12, 7));
+    }
+
+private:
+    void activate(const QString &offset, const DayTimes::Texts &t)
+    {
+        scheduler->setOffsetText(offset);
+        scheduler->setTimes(QDate(2026, 12, 6), t);
+        perDay[QDate(2026, 12, 6)] = t;
+        perDay[QDate(2026, 12, 7)] = t;
+    }
+
+    FakeMediaPlayer player;
+    std::unique_ptr<AdhanScheduler> scheduler;
+    QList<QDate> loads;
+    QMap<QDate, DayTimes::Texts> perDay;
+};
+
+QTEST_GUILESS_MAIN(TestAdhanScheduler)
+#include "TestAdhanScheduler.moc"
