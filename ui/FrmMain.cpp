@@ -3,12 +3,15 @@
 #include "calendar/Clock.h"
 #include "data/CalendarConnection.h"
 #include "data/QueryHelpers.h"
+#include "calendar/FrmDitelindja.h"
 #include "prayer/AdhanScheduler.h"
+#include "prayer/FrmQytetet.h"
 #include "prayer/DayTimes.h"
 #include "prayer/QtMediaPlayer.h"
 #include "prayer/Recordings.h"
 #include "ui/AutoSizeLabel.h"
 #include "ui/ErrorGuard.h"
+#include "ui/FrmRrethProg.h"
 #include "ui/Fonts.h"
 #include "ui/LoadedWindows.h"
 #include "ui/PlayerStrip.h"
@@ -107,6 +110,7 @@ FrmMain::FrmMain(CalendarConnection &connection, const Clock &clock, MediaPlayer
         *m_player, Recordings::dawn(folder), Recordings::daily(folder),
         [this](const QDate &day) { return DayTimes::load(day, m_connection); });
     buildControls();
+    setDefaultWindowOpeners();
     Form_Load();
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         QRect r = frameGeometry();
@@ -202,6 +206,27 @@ void FrmMain::buildControls()
     connect(m_timer1, &QTimer::timeout, this,
             [this] { ErrorGuard::run([this] { Timer1_Timer(); }); });
     m_timer1->start();
+}
+
+void FrmMain::setDefaultWindowOpeners()
+{
+    // Each opening builds the window afresh and shows it modal, with no owner.
+    m_openBirthday = [this] {
+        FrmDitelindja window(m_clock);
+        LoadedWindows::mark(&window);
+        window.exec();
+    };
+    m_openCity = [this] {
+        FrmQytetet window(m_lblQyteti->text(), m_connection);
+        LoadedWindows::mark(&window);
+        connect(&window, &FrmQytetet::showMainWindowRequested, this, [this] { setVisible(true); });
+        window.exec();
+    };
+    m_openAbout = [] {
+        FrmRrethProg window;
+        LoadedWindows::mark(&window);
+        window.exec();
+    };
 }
 
 void FrmMain::setWindowOpeners(std::function<void()> birthday, std::function<void()> city,

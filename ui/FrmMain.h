@@ -60,6 +60,7 @@ protected:
 private:
     void buildControls();
     void Form_Load();
+    void setDefaultWindowOpeners();
     void announceAdhan(int timeIndex);
     void openModal(const std::function<void()> &opener);
 

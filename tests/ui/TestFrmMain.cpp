@@ -9,7 +9,10 @@
 #include "ui/TrayIcon.h"
 #include "ui/Twips.h"
 
+#include "data/ListControl.h"
+
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -374,6 +377,28 @@ private Q_SLOTS:
         form->Timer1_Timer();
         QCOMPARE(label("LblKohaENamazit_6"), QStringLiteral("17:41"));
         QCOMPARE(label("LblDataGregoriane"), QStringLiteral("E hënë, 7 Dhjetor (12), 2026"));
+    }
+
+    void cityButtonStoresTheChoiceAndTheMainWindowFollows()
+    {
+        form->show();
+        bool sawModal = false;
+        QTimer::singleShot(0, this, [&] {
+            QWidget *window = QApplication::activeModalWidget();
+            sawModal = window && window->windowTitle() == QStringLiteral("Zgjedhja e qytetit");
+            if (!window)
+                return;
+            auto *list = dynamic_cast<ListControl *>(window->findChild<QWidget *>("CmbQyteti"));
+            QVERIFY(list);
+            QCOMPARE(list->itemText(list->listIndex()), QStringLiteral("Prishtinë"));
+            list->setListIndex(3);
+            window->findChild<QPushButton *>("CmdAktivoje")->click();
+        });
+        form->findChild<QPushButton *>("cmdQyteti")->click();
+        QVERIFY(sawModal);
+        QCOMPARE(db->selectedCityIds(), QList<int>{4});
+        QCOMPARE(label("LblQyteti"), QStringLiteral("Tiranë"));
+        QCOMPARE(label("LblMinuta"), QStringLiteral("5"));
     }
 
 private:
