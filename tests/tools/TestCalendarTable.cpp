@@ -1,0 +1,117 @@
+#include "tools/kolvira-db/CalendarTable.h"
+
+#include <QTest>
+
+namespace {
+
+const Place prishtina{QStringLiteral("Prishtinë"), 42.6629, 21.1655,
+                      QStringLiteral("Europe/Belgrade")};
+
+CalendarTable tableFor(int year, const PrayerMethod &method = {})
+{
+    const SunTrack track(QDate(year, 1, 1), QDate(year, 12, 31));
+    return CalendarTable(year, prishtina, method, track);
+}
+
+const CalendarTable::Row &rowOf(const CalendarTable &table, int day, int month)
+{
+    for (const auto &row : table.rows())
+        if (row.day == day && row.month == month)
+            return row;
+    qFatal("no row %d.%d", day, month);
+}
+
+QStringList texts(const std::array<QTime, 7> &times)
+{
+    QStringList list;
+    for (const QTime &t : times)
+        list << t.toString(QStringLiteral("HH:mm:ss"));
+    return list;
+}
+
+} // namespace
+
+// The rows of a year in the local clock time of the reference place:
+// daylight saving per day, the leap day, the order of the columns.
+class TestCalendarTable : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        year2027 = std::make_unique<CalendarTable>(tableFor(2027));
+        year2028 = std::make_unique<CalendarTable>(tableFor(2028));
+    }
+
+    void localTimesOfTheDay_data()
+    {
+        // Imsaku, Fexhri, sunrise, Dhuhri, Asri, Magribi, Isha; checked against
+        // an independent low-precision solar computation.
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<QStringList>("times");
+        QTest::newRow("last day of winter time")
+            << 2027 << 27 << 3 << QStringList{"03:41:00", "03:51:00", "05:27:00", "11:41:00",
+                                              "15:11:00", "17:55:00", "19:26:00"};
+        QTest::newRow("summer time begins")
+            << 2027 << 28 << 3 << QStringList{"04:39:00", "04:49:00", "06:25:00", "12:40:00",
+                                              "16:12:00", "18:56:00", "20:27:00"};
+        QTest::newRow("last day of summer time")
+            << 2027 << 30 << 10 << QStringList{"05:21:00", "05:31:00", "07:06:00", "12:19:00",
+                                               "15:06:00", "17:31:00", "19:01:00"};
+        QTest::newRow("winter time begins")
+            << 2027 << 31 << 10 << QStringList{"04:22:00", "04:32:00", "06:07:00", "11:19:00",
+                                               "14:05:00", "16:30:00", "18:00:00"};
+        QTest::newRow("leap day") << 2028 << 29 << 2
+                                  << QStringList{"04:28:00", "04:38:00", "06:12:00", "11:48:00",
+                                                 "14:53:00", "17:24:00", "18:52:00"};
+    }
+    void localTimesOfTheDay()
+    {
+        QFETCH(int, year);
+        QFETCH(int, day);
+        QFETCH(int, month);
+        QFETCH(QStringList, times);
+        const CalendarTable &table = year == 2027 ? *year2027 : *year2028;
+        QCOMPARE(texts(rowOf(table, day, month).times), times);
+    }
+
+    void everyDayOfALeapYearInCalendarOrder()
+    {
+        for (const CalendarTable *table : {year2027.get(), year2028.get()}) {
+            QCOMPARE(table->rows().size(), 366);
+            QDate expected(2000, 1, 1);
+            for (const auto &row : table->rows()) {
+                QCOMPARE(QDate(2000, row.month, row.day), expected);
+                expected = expected.addDays(1);
+            }
+        }
+    }
+
+    void aCommonYearBorrowsTheNextLeapDay()
+    {
+        const auto &borrowed = rowOf(*year2027, 29, 2);
+        QCOMPARE(borrowed.date, QDate(2028, 2, 29));
+        QCOMPARE(texts(borrowed.times), texts(rowOf(*year2028, 29, 2).times));
+        QCOMPARE(year2027->ownDays().size(), 365);
+        QVERIFY(!year2027->ownDays().contains(QDate(2028, 2, 29)));
+    }
+
+    void imsakFollowsItsMargin()
+    {
+        PrayerMethod method;
+        method.imsakMinutes = 25;
+        const CalendarTable table = tableFor(2027, method);
+        for (const auto &row : table.rows())
+            QCOMPARE(row.times[0].secsTo(row.times[1]), 25 * 60);
+    }
+
+private:
+    std::unique_ptr<CalendarTable> year2027;
+    std::unique_ptr<CalendarTable> year2028;
+};
+
+QTEST_GUILESS_MAIN(TestCalendarTable)
+#include "TestCalendarTable.moc"

@@ -1,0 +1,111 @@
+#include "tools/kolvira-db/Mjd.h"
+#include "tools/kolvira-db/PrayerCalculator.h"
+#include "tools/kolvira-db/ToolError.h"
+
+#include <QTest>
+
+namespace {
+
+const Place prishtina{QStringLiteral("Prishtinë"), 42.6629, 21.1655,
+                      QStringLiteral("Europe/Belgrade")};
+
+double SolarDay::*eventNamed(const QString &name)
+{
+    if (name == QLatin1String("dawn"))
+        return &SolarDay::dawn;
+    if (name == QLatin1String("sunrise"))
+        return &SolarDay::sunrise;
+    if (name == QLatin1String("transit"))
+        return &SolarDay::transit;
+    if (name == QLatin1String("asr"))
+        return &SolarDay::asr;
+    if (name == QLatin1String("sunset"))
+        return &SolarDay::sunset;
+    return &SolarDay::nightfall;
+}
+
+} // namespace
+
+// The sun's events against instants from a high-precision ephemeris.
+class TestSunEvents : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void matchesTheEphemerisWithinThirtySeconds_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("event");
+        QTest::addColumn<QTime>("expectedUt");
+        const struct
+        {
+            QDate date;
+            const char *times[6];
+        } reference[] = {
+            {QDate(2027, 1, 1),
+             {"04:23:44", "06:05:33", "10:38:45", "12:54:30", "15:12:07", "16:48:18"}},
+            {QDate(2027, 6, 21),
+             {"00:40:52", "02:57:26", "10:37:06", "14:41:35", "18:16:46", "20:22:45"}},
+        };
+        const char *events[] = {"dawn", "sunrise", "transit", "asr", "sunset", "dusk"};
+        for (const auto &day : reference)
+            for (int i = 0; i < 6; ++i)
+                QTest::addRow("%s %s", qPrintable(day.date.toString(Qt::ISODate)), events[i])
+                    << day.date << QString::fromLatin1(events[i])
+                    << QTime::fromString(QLatin1String(day.times[i]), QStringLiteral("HH:mm:ss"));
+    }
+    void matchesTheEphemerisWithinThirtySeconds()
+    {
+        QFETCH(QDate, date);
+        QFETCH(QString, event);
+        QFETCH(QTime, expectedUt);
+        const SunTrack track(date, date);
+        const PrayerCalculator calculator(track, prishtina, PrayerMethod{});
+        const double computed = calculator.day(date).*eventNamed(event);
+        const double expected = Mjd::fromDate(date) + expectedUt.msecsSinceStartOfDay() / 86.4e6;
+        const double seconds = (computed - expected) * Mjd::secondsPerDay;
+        QVERIFY2(std::abs(seconds) <= 30,
+                 qPrintable(QStringLiteral("%1 is %2 s off").arg(event).arg(seconds)));
+    }
+
+    void hanafiAsrComesLater()
+    {
+        const QDate date(2027, 1, 1);
+        const SunTrack track(date, date);
+        PrayerMethod hanafi;
+        hanafi.asrShadowFactor = 2;
+        const double standard = PrayerCalculator(track, prishtina, PrayerMethod{}).day(date).asr;
+        const double later = PrayerCalculator(track, prishtina, hanafi).day(date).asr;
+        // About three quarters of an hour in Prishtinë in winter.
+        QVERIFY(later - standard > 30.0 / 1440 && later - standard < 60.0 / 1440);
+    }
+
+    void aDayWithoutDarknessIsRefused()
+    {
+        // At 62 degrees north the midsummer sun stays above -18 degrees all night.
+        const Place north{QStringLiteral("Veri"), 62, 21, QStringLiteral("Europe/Helsinki")};
+        const QDate midsummer(2027, 6, 21);
+        const SunTrack track(midsummer, midsummer);
+        const SunEvents events(track, north);
+        const double transit = events.transit(Mjd::fromDate(midsummer) + 0.45);
+        QVERIFY(!events.crossing(-18, transit, SunEvents::Side::Morning));
+        QVERIFY(events.crossing(-0.833, transit, SunEvents::Side::Morning));
+        const PrayerCalculator calculator(track, north, PrayerMethod{});
+        try {
+            calculator.day(midsummer);
+            QFAIL("no error for a day without dawn");
+        } catch (const ToolError &e) {
+            QVERIFY2(e.message().contains(QStringLiteral("2027-06-21")), qPrintable(e.message()));
+        }
+    }
+
+    void instantsOutsideTheTrackAreRefused()
+    {
+        const SunTrack track(QDate(2027, 1, 1), QDate(2027, 1, 31));
+        QVERIFY_THROWS_EXCEPTION(ToolError, track.position(Mjd::fromDate(QDate(2027, 3, 1))));
+        QVERIFY_THROWS_EXCEPTION(ToolError, SunTrack(QDate(2027, 2, 1), QDate(2027, 1, 31)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSunEvents)
+#include "TestSunEvents.moc"

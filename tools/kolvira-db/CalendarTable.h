@@ -1,0 +1,45 @@
+#pragma once
+
+#include "tools/kolvira-db/Place.h"
+#include "tools/kolvira-db/PrayerCalculator.h"
+#include "tools/kolvira-db/PrayerMethod.h"
+
+#include <QDate>
+#include <QList>
+#include <QTime>
+
+#include <array>
+
+// The rows of table kolvira for one year and reference place: one for every
+// day and month of a leap year, in calendar order.
+class CalendarTable
+{
+public:
+    struct Row
+    {
+        int day;
+        int month;
+        QDate date;                 // the date whose sun the row holds
+        std::array<QTime, 7> times; // Imsaku .. Isha, local clock time
+    };
+
+    // The days of the year itself; in a common year the table still needs a
+    // 29 February row, which holds 29 February of the next leap year, the
+    // next year in which the program reads it.
+    static QList<QDate> dates(int year);
+
+    // Computes the year; the track must cover the whole year. Also keeps the
+    // reference place's events of the year's own days, for the city offsets.
+    CalendarTable(int year, const Place &place, const PrayerMethod &method, const SunTrack &track);
+
+    const Place &place() const { return m_place; }
+    const QList<Row> &rows() const { return m_rows; }
+    const QList<QDate> &ownDays() const { return m_ownDays; }
+    const QList<SolarDay> &ownEvents() const { return m_ownEvents; }
+
+private:
+    Place m_place;
+    QList<Row> m_rows;
+    QList<QDate> m_ownDays;
+    QList<SolarDay> m_ownEvents;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// A place on the earth: its Albanian name, geodetic position and the time
+// zone whose clock its calendar uses.
+struct Place
+{
+    QString name;
+    double latitude = 0;  // degrees, north positive
+    double longitude = 0; // degrees, east positive
+    QString timeZone;     // IANA name, e.g. Europe/Belgrade
+    double height = 0;    // metres above sea level
+};

@@ -1,0 +1,56 @@
+#include "tools/kolvira-db/PrayerCalculator.h"
+
+#include "tools/kolvira-db/Mjd.h"
+#include "tools/kolvira-db/ToolError.h"
+#include "tools/kolvira-db/VectorState.h"
+
+PrayerCalculator::PrayerCalculator(const SunTrack &track, const Place &place,
+                                   const PrayerMethod &method)
+    : m_events(track, place), m_place(place), m_method(method), m_zone(place.timeZone.toUtf8())
+{
+    if (!m_zone.isValid())
+        throw ToolError(QStringLiteral("Zona kohore \"%1\" e vendit \"%2\" nuk njihet.")
+                            .arg(place.timeZone, place.name));
+}
+
+double PrayerCalculator::crossing(double altitude, double transit, SunEvents::Side side, QDate date,
+                                  const char *event) const
+{
+    if (const auto t = m_events.crossing(altitude, transit, side))
+        return *t;
+    throw ToolError(QStringLiteral("Në %1 më %2 dielli nuk arrin lartësinë e %3 (%4 gradë).")
+                        .arg(m_place.name, date.toString(Qt::ISODate), QString::fromUtf8(event))
+                        .arg(altitude));
+}
+
+SolarDay PrayerCalculator::day(QDate date) const
+{
+    using Side = SunEvents::Side;
+    clearUpperVectorState();
+    SolarDay d;
+    // Mean noon of the place is a close first guess for the transit.
+    d.transit = m_events.transit(Mjd::fromDate(date) + 0.5 - m_place.longitude / 360);
+    d.dawn = crossing(-m_method.fajrAngle, d.transit, Side::Morning, date, "Fexhrit");
+    d.sunrise = crossing(horizonAltitude, d.transit, Side::Morning, date, "lindjes së diellit");
+    d.sunset = crossing(horizonAltitude, d.transit, Side::Evening, date, "Magribit");
+    d.nightfall = crossing(-m_method.ishaAngle, d.transit, Side::Evening, date, "Ishasë");
+    const auto asr = m_events.shadow(m_method.asrShadowFactor, d.transit);
+    if (!asr)
+        throw ToolError(QStringLiteral("Në %1 më %2 Asri nuk mund të llogaritet.")
+                            .arg(m_place.name, date.toString(Qt::ISODate)));
+    d.asr = *asr;
+    return d;
+}
+
+std::array<QTime, 7> PrayerCalculator::clockTimes(const SolarDay &day) const
+{
+    auto local = [this](const QDateTime &utc) { return utc.toTimeZone(m_zone).time(); };
+    const QDateTime dawn = Mjd::toMinute(day.dawn);
+    return {local(dawn.addSecs(-60 * qint64(m_method.imsakMinutes))),
+            local(dawn),
+            local(Mjd::toMinute(day.sunrise)),
+            local(Mjd::toMinute(day.transit)),
+            local(Mjd::toMinute(day.asr)),
+            local(Mjd::toMinute(day.sunset)),
+            local(Mjd::toMinute(day.nightfall))};
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "tools/kolvira-db/Place.h"
+#include "tools/kolvira-db/PrayerMethod.h"
+#include "tools/kolvira-db/SunEvents.h"
+
+#include <QDate>
+#include <QTime>
+#include <QTimeZone>
+
+#include <array>
+
+// The solar events of one day as UTC instants (modified Julian dates).
+struct SolarDay
+{
+    double dawn;      // Fexhri: the sun at the method's dawn angle
+    double sunrise;   // centre at -0.833 degrees
+    double transit;   // Dhuhri
+    double asr;       // the method's shadow length
+    double sunset;    // Magribi
+    double nightfall; // Isha: the sun at the method's nightfall angle
+};
+
+// The prayer times of one place, from the sun's track.
+class PrayerCalculator
+{
+public:
+    static constexpr double horizonAltitude = -0.833; // refraction and the sun's radius
+
+    // Throws ToolError when the place's time zone is unknown.
+    PrayerCalculator(const SunTrack &track, const Place &place, const PrayerMethod &method);
+
+    // The events of the local date; throws ToolError when the sun does not
+    // reach one of the altitudes on that day.
+    SolarDay day(QDate date) const;
+    // The seven times of a calendar row (Imsaku to Isha), as local clock time
+    // of the place rounded to the minute.
+    std::array<QTime, 7> clockTimes(const SolarDay &day) const;
+
+private:
+    double crossing(double altitude, double transit, SunEvents::Side side, QDate date,
+                    const char *event) const;
+
+    SunEvents m_events;
+    Place m_place;
+    PrayerMethod m_method;
+    QTimeZone m_zone;
+};

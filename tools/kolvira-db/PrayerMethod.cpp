@@ -1,0 +1,59 @@
+#include "tools/kolvira-db/PrayerMethod.h"
+
+#include "tools/kolvira-db/ToolError.h"
+
+#include <array>
+
+namespace {
+
+struct Named
+{
+    const char *name;
+    double fajr;
+    double isha;
+};
+
+// Angles as the organisations publish them.
+constexpr std::array<Named, 4> methods{{
+    {"mwl", 18, 17},       // Muslim World League
+    {"isna", 15, 15},      // Islamic Society of North America
+    {"egypt", 19.5, 17.5}, // Egyptian General Authority of Survey
+    {"karachi", 18, 18},   // University of Islamic Sciences, Karachi
+}};
+
+} // namespace
+
+PrayerMethod PrayerMethod::named(const QString &name)
+{
+    for (const Named &m : methods) {
+        if (name.compare(QLatin1String(m.name), Qt::CaseInsensitive) == 0) {
+            PrayerMethod method;
+            method.fajrAngle = m.fajr;
+            method.ishaAngle = m.isha;
+            return method;
+        }
+    }
+    throw ToolError(QStringLiteral("Metoda \"%1\" nuk njihet; metodat janë: %2.")
+                        .arg(name, names().join(QStringLiteral(", "))));
+}
+
+QStringList PrayerMethod::names()
+{
+    QStringList list;
+    for (const Named &m : methods)
+        list << QLatin1String(m.name);
+    return list;
+}
+
+void PrayerMethod::validate() const
+{
+    if (!(fajrAngle >= 10 && fajrAngle <= 22))
+        throw ToolError(QStringLiteral("Këndi i Fexhrit duhet të jetë nga 10 deri në 22 gradë."));
+    if (!(ishaAngle >= 10 && ishaAngle <= 22))
+        throw ToolError(QStringLiteral("Këndi i Ishasë duhet të jetë nga 10 deri në 22 gradë."));
+    if (!(asrShadowFactor == 1 || asrShadowFactor == 2))
+        throw ToolError(QStringLiteral("Hija e Asrit është 1 (standarde) ose 2 (hanefite)."));
+    if (imsakMinutes < 0 || imsakMinutes > 60)
+        throw ToolError(
+            QStringLiteral("Imsaku duhet të jetë nga 0 deri në 60 minuta para Fexhrit."));
+}

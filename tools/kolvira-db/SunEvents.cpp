@@ -1,0 +1,101 @@
+#include "tools/kolvira-db/SunEvents.h"
+
+#include "tools/kolvira-db/Mjd.h"
+#include "tools/kolvira-db/ToolError.h"
+
+#include <erfa.h>
+#include <erfam.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr int maxSteps = 30;
+constexpr double closeEnough = 1e-3 / Mjd::secondsPerDay; // a millisecond, in days
+
+double wrapped(double angle)
+{
+    return std::remainder(angle, ERFA_D2PI);
+}
+
+// The sun's hour angle grows by a full turn in a mean solar day.
+double daysFor(double hourAngle)
+{
+    return hourAngle / ERFA_D2PI;
+}
+
+} // namespace
+
+SunEvents::SunEvents(const SunTrack &track, const Place &place)
+    : m_track(track), m_longitude(place.longitude * ERFA_DD2R),
+      m_sinLatitude(std::sin(place.latitude * ERFA_DD2R)),
+      m_cosLatitude(std::cos(place.latitude * ERFA_DD2R))
+{
+    double metres[3];
+    if (eraGd2gc(ERFA_WGS84, m_longitude, place.latitude * ERFA_DD2R, place.height, metres) != 0)
+        throw ToolError(
+            QStringLiteral("Koordinatat e vendit \"%1\" nuk janë të vlefshme.").arg(place.name));
+    for (int c = 0; c < 3; ++c)
+        m_observer[c] = metres[c] / ERFA_DAU;
+}
+
+SunEvents::Look SunEvents::look(double mjdUtc) const
+{
+    // UT1 is taken as UTC: they never differ by more than 0.9 s.
+    const double era = eraEra00(ERFA_DJM0, mjdUtc);
+    const SunTrack::Vector sun = m_track.position(mjdUtc);
+    const double c = std::cos(era), s = std::sin(era);
+    // Into the earth-fixed frame, then from the observer instead of the centre.
+    const double x = c * sun[0] + s * sun[1] - m_observer[0];
+    const double y = -s * sun[0] + c * sun[1] - m_observer[1];
+    const double z = sun[2] - m_observer[2];
+
+    Look result;
+    result.declination = std::atan2(z, std::hypot(x, y));
+    result.hourAngle = wrapped(m_longitude - std::atan2(y, x));
+    result.altitude =
+        std::asin(m_sinLatitude * std::sin(result.declination) +
+                  m_cosLatitude * std::cos(result.declination) * std::cos(result.hourAngle));
+    return result;
+}
+
+double SunEvents::transit(double nearMjd) const
+{
+    double t = nearMjd;
+    for (int step = 0; step < maxSteps; ++step) {
+        const double dt = daysFor(-look(t).hourAngle);
+        t += dt;
+        if (std::abs(dt) < closeEnough)
+            return t;
+    }
+    throw ToolError(QStringLiteral("Kalimi i diellit në meridian nuk u gjet."));
+}
+
+std::optional<double> SunEvents::crossing(double altitudeDegrees, double transitMjd,
+                                          Side side) const
+{
+    const double sinAltitude = std::sin(altitudeDegrees * ERFA_DD2R);
+    double t = transitMjd;
+    for (int step = 0; step < maxSteps; ++step) {
+        const Look now = look(t);
+        const double cosHourAngle = (sinAltitude - m_sinLatitude * std::sin(now.declination)) /
+                                    (m_cosLatitude * std::cos(now.declination));
+        if (std::abs(cosHourAngle) > 1)
+            return std::nullopt;
+        const double wanted = std::acos(cosHourAngle) * (side == Side::Morning ? -1 : 1);
+        const double dt = daysFor(wrapped(wanted - now.hourAngle));
+        t += dt;
+        if (std::abs(dt) < closeEnough)
+            return t;
+    }
+    return std::nullopt;
+}
+
+std::optional<double> SunEvents::shadow(double shadowFactor, double transitMjd) const
+{
+    const double noonAltitude = look(transitMjd).altitude;
+    if (noonAltitude <= 0)
+        return std::nullopt;
+    const double cotangent = shadowFactor + 1 / std::tan(noonAltitude);
+    return crossing(std::atan(1 / cotangent) / ERFA_DD2R, transitMjd, Side::Evening);
+}
