@@ -1,0 +1,198 @@
+#include "tools/kolvira-db/CalendarCheck.h"
+
+#include "data/CalendarConnection.h"
+#include "data/ConnectionText.h"
+#include "data/Recordset.h"
+#include "tools/kolvira-db/CalendarColumns.h"
+
+#include <QDate>
+#include <QHash>
+#include <QMap>
+#include <QSqlQuery>
+#include <QTime>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int maxOffset = 120; // minutes
+constexpr int listedAtMost = 10;
+
+QString dayName(int day, int month)
+{
+    return QStringLiteral("%1.%2").arg(day).arg(month);
+}
+
+// "a, b, c" with at most ten entries, then the count.
+QString listed(const QStringList &items)
+{
+    QString text = items.mid(0, listedAtMost).join(QStringLiteral(", "));
+    if (items.size() > listedAtMost)
+        text += QStringLiteral(" ... (gjithsej %1)").arg(items.size());
+    return text;
+}
+
+QStringList missingColumns(CalendarConnection &connection, const QString &table,
+                           const QStringList &wanted)
+{
+    QSqlQuery query(connection.database());
+    query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(table));
+    QStringList present;
+    while (query.next())
+        present << query.value(1).toString();
+    QStringList missing;
+    for (const QString &column : wanted)
+        if (!present.contains(column, Qt::CaseInsensitive))
+            missing << column;
+    return missing;
+}
+
+class Checker
+{
+public:
+    explicit Checker(CalendarConnection &connection) : m_connection(connection) {}
+
+    void days()
+    {
+        QStringList wanted{QStringLiteral("Dita"), QStringLiteral("Muaji")};
+        for (const char *column : CalendarColumns::times)
+            wanted << QString::fromUtf8(column);
+        if (!columnsPresent(QStringLiteral("kolvira"), wanted))
+            return;
+
+        Recordset rs;
+        rs.open(QStringLiteral("SELECT * FROM kolvira"), m_connection, CursorType::ForwardOnly,
+                LockType::ReadOnly);
+        QMap<int, int> rowsPerDay; // month * 100 + day
+        for (; !rs.eof(); rs.moveNext()) {
+            const Variant day = rs.field(QStringLiteral("Dita"));
+            const Variant month = rs.field(QStringLiteral("Muaji"));
+            if (day.kind() != Variant::Kind::Integer || month.kind() != Variant::Kind::Integer ||
+                !QDate::isValid(2000, int(month.toInteger()), int(day.toInteger()))) {
+                m_result.problems << QStringLiteral("Një rresht ka ditë a muaj të pavlefshëm "
+                                                    "(Dita=%1, Muaji=%2).")
+                                         .arg(day.toText(), month.toText());
+                continue;
+            }
+            const int d = int(day.toInteger()), m = int(month.toInteger());
+            ++rowsPerDay[m * 100 + d];
+            times(rs, dayName(d, m));
+        }
+        QStringList missing, repeated;
+        for (QDate date(2000, 1, 1); date.year() == 2000; date = date.addDays(1)) {
+            const int count = rowsPerDay.value(date.month() * 100 + date.day());
+            if (count == 0)
+                missing << dayName(date.day(), date.month());
+            else if (count > 1)
+                repeated << QStringLiteral("%1 (%2 herë)")
+                                .arg(dayName(date.day(), date.month()))
+                                .arg(count);
+        }
+        if (!missing.isEmpty())
+            m_result.problems
+                << QStringLiteral("Mungojnë rreshtat e ditëve: %1.").arg(listed(missing));
+        if (!repeated.isEmpty())
+            m_result.problems
+                << QStringLiteral("Ditë me më shumë se një rresht: %1.").arg(listed(repeated));
+        m_result.days = int(rowsPerDay.size());
+    }
+
+    void cities()
+    {
+        if (!columnsPresent(QStringLiteral("Qytetet"),
+                            {QStringLiteral("IDQyteti"), QStringLiteral("Qyteti"),
+                             QStringLiteral("Minuta"), QStringLiteral("ESelektuar")}))
+            return;
+        Recordset rs;
+        rs.open(QStringLiteral("SELECT * FROM Qytetet"), m_connection, CursorType::ForwardOnly,
+                LockType::ReadOnly);
+        QHash<QString, int> names;
+        for (; !rs.eof(); rs.moveNext()) {
+            ++m_result.cities;
+            const QString name = rs.field(QStringLiteral("Qyteti")).toText();
+            if (++names[name.normalized(QString::NormalizationForm_C)] == 2)
+                m_result.problems << QStringLiteral("Qyteti \"%1\" përsëritet.").arg(name);
+            const Variant minutes = rs.field(QStringLiteral("Minuta"));
+            if (minutes.kind() != Variant::Kind::Integer)
+                m_result.problems << QStringLiteral("Minutat e qytetit \"%1\" nuk janë numër i "
+                                                    "plotë: \"%2\".")
+                                         .arg(name, minutes.toText());
+            else if (std::abs(minutes.toInteger()) > maxOffset)
+                m_result.problems << QStringLiteral("Qyteti \"%1\" ka %2 minuta, më shumë se "
+                                                    "dy orë.")
+                                         .arg(name)
+                                         .arg(minutes.toInteger());
+        }
+        selection();
+    }
+
+    CalendarCheck::Result result() const { return m_result; }
+
+private:
+    bool columnsPresent(const QString &table, const QStringList &wanted)
+    {
+        const QStringList missing = missingColumns(m_connection, table, wanted);
+        if (!missing.isEmpty())
+            m_result.problems << QStringLiteral("Tabelës %1 i mungojnë kolonat: %2.")
+                                     .arg(table, missing.join(QStringLiteral(", ")));
+        return missing.isEmpty();
+    }
+
+    void times(const Recordset &rs, const QString &day)
+    {
+        int previous = -1;
+        QString previousText;
+        for (const char *column : CalendarColumns::times) {
+            const QString name = QString::fromUtf8(column);
+            const Variant value = rs.field(name);
+            if (value.kind() != Variant::Kind::Time) {
+                m_result.problems << QStringLiteral("Dita %1: koha e %2 \"%3\" nuk lexohet.")
+                                         .arg(day, name, value.toText());
+                return;
+            }
+            // Only hours and minutes are shown and compared with the clock.
+            const QTime t = value.toTime();
+            const int minute = t.hour() * 60 + t.minute();
+            if (minute <= previous) {
+                m_result.problems << QStringLiteral("Dita %1: %2 (%3) nuk vjen pas %4.")
+                                         .arg(day, name, t.toString(QStringLiteral("HH:mm")),
+                                              previousText);
+                return;
+            }
+            previous = minute;
+            previousText = QStringLiteral("%1 (%2)").arg(name, t.toString(QStringLiteral("HH:mm")));
+        }
+    }
+
+    void selection()
+    {
+        // The program's own query for the selected city.
+        Recordset rs;
+        rs.open(QStringLiteral("Select * from Qytetet where ESelektuar=True"), m_connection,
+                CursorType::ForwardOnly, LockType::ReadOnly);
+        QStringList selected;
+        for (; !rs.eof(); rs.moveNext())
+            selected << rs.field(QStringLiteral("Qyteti")).toText();
+        if (selected.isEmpty())
+            m_result.problems << QStringLiteral("Asnjë qytet nuk është i zgjedhur (ESelektuar).");
+        else if (selected.size() > 1)
+            m_result.problems << QStringLiteral("Janë zgjedhur %1 qytete në vend të një: %2.")
+                                     .arg(selected.size())
+                                     .arg(listed(selected));
+    }
+
+    CalendarConnection &m_connection;
+    CalendarCheck::Result m_result;
+};
+
+} // namespace
+
+CalendarCheck::Result CalendarCheck::run(const QString &path)
+{
+    CalendarConnection connection;
+    connection.open(ConnectionText::forFile(path));
+    Checker checker(connection);
+    checker.days();
+    checker.cities();
+    return checker.result();
+}

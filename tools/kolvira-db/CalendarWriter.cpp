@@ -1,0 +1,119 @@
+#include "tools/kolvira-db/CalendarWriter.h"
+
+#include "data/Schema.h"
+#include "tools/kolvira-db/CalendarColumns.h"
+#include "tools/kolvira-db/ToolError.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryFile>
+
+#include <filesystem>
+
+namespace CalendarWriter {
+
+namespace {
+
+const QString connectionName = QStringLiteral("kolvira-db-writer");
+
+QString quoted(const char *column)
+{
+    return QLatin1Char('"') + QString::fromUtf8(column) + QLatin1Char('"');
+}
+
+void run(QSqlQuery &query, const QString &what)
+{
+    if (!query.exec())
+        throw ToolError(
+            QStringLiteral("Shkrimi i %1 dështoi: %2").arg(what, query.lastError().text()));
+}
+
+void fill(QSqlDatabase &db, const QList<CalendarTable::Row> &rows, const QList<CityOffset> &cities,
+          const QString &selected)
+{
+    Schema::create(db);
+    if (!db.transaction())
+        throw ToolError(
+            QStringLiteral("Baza e re nuk mund të shkruhet: %1").arg(db.lastError().text()));
+
+    QStringList columns{QStringLiteral("Dita"), QStringLiteral("Muaji")};
+    for (const char *column : CalendarColumns::times)
+        columns << quoted(column);
+    QSqlQuery day(db);
+    day.prepare(QStringLiteral("INSERT INTO kolvira (%1) VALUES (?%2)")
+                    .arg(columns.join(QLatin1Char(',')),
+                         QStringLiteral(",?").repeated(columns.size() - 1)));
+    for (const CalendarTable::Row &row : rows) {
+        day.bindValue(0, row.day);
+        day.bindValue(1, row.month);
+        for (int i = 0; i < 7; ++i)
+            day.bindValue(2 + i, row.times[std::size_t(i)].toString(QStringLiteral("HH:mm:ss")));
+        run(day, QStringLiteral("ditës %1.%2").arg(row.day).arg(row.month));
+    }
+
+    QSqlQuery city(db);
+    city.prepare(QStringLiteral(
+        "INSERT INTO Qytetet (IDQyteti, Qyteti, Minuta, ESelektuar) VALUES (?, ?, ?, ?)"));
+    for (qsizetype i = 0; i < cities.size(); ++i) {
+        city.bindValue(0, int(i + 1));
+        city.bindValue(1, cities[i].name);
+        city.bindValue(2, cities[i].minutes);
+        city.bindValue(3, cities[i].name == selected ? 1 : 0);
+        run(city, QStringLiteral("qytetit \"%1\"").arg(cities[i].name));
+    }
+    if (!db.commit())
+        throw ToolError(
+            QStringLiteral("Baza e re nuk mund të ruhet: %1").arg(db.lastError().text()));
+}
+
+} // namespace
+
+void write(const QString &path, const QList<CalendarTable::Row> &rows,
+           const QList<CityOffset> &cities, const QString &selected)
+{
+    const QFileInfo target(path);
+    if (!target.absoluteDir().exists())
+        throw ToolError(QStringLiteral("Dosja \"%1\" nuk ekziston.").arg(target.absolutePath()));
+    if (target.isDir())
+        throw ToolError(QStringLiteral("\"%1\" është dosje, jo skedar.").arg(path));
+
+    QTemporaryFile temporary(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
+    if (!temporary.open())
+        throw ToolError(QStringLiteral("Skedari \"%1\" nuk mund të krijohet: %2")
+                            .arg(path, temporary.errorString()));
+    temporary.close();
+
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+        db.setDatabaseName(temporary.fileName());
+        struct Remove
+        {
+            QSqlDatabase &db;
+            ~Remove()
+            {
+                db.close();
+                db = QSqlDatabase();
+                QSqlDatabase::removeDatabase(connectionName);
+            }
+        } remove{db};
+        if (!db.open())
+            throw ToolError(QStringLiteral("Skedari \"%1\" nuk mund të hapet: %2")
+                                .arg(temporary.fileName(), db.lastError().text()));
+        fill(db, rows, cities, selected);
+    }
+
+    temporary.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                             QFile::ReadOther);
+    std::error_code error;
+    std::filesystem::rename(temporary.fileName().toStdString(),
+                            target.absoluteFilePath().toStdString(), error);
+    if (error)
+        throw ToolError(QStringLiteral("Skedari \"%1\" nuk mund të zëvendësohet: %2")
+                            .arg(path, QString::fromStdString(error.message())));
+    temporary.setAutoRemove(false);
+}
+
+} // namespace CalendarWriter

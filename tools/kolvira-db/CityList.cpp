@@ -1,0 +1,94 @@
+#include "tools/kolvira-db/CityList.h"
+
+#include "tools/kolvira-db/ToolError.h"
+
+#include <QFile>
+#include <QSet>
+#include <QTimeZone>
+
+namespace CityList {
+
+namespace {
+
+double number(const QString &text, double limit, const QString &what, const QString &where)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || value < -limit || value > limit)
+        throw ToolError(QStringLiteral("%1: %2 \"%3\" nuk është numër nga %4 deri në %5.")
+                            .arg(where, what, text)
+                            .arg(-limit)
+                            .arg(limit));
+    return value;
+}
+
+Place parseLine(const QString &line, const QString &where)
+{
+    const QStringList fields = line.split(QLatin1Char('\t'));
+    if (fields.size() != 4)
+        throw ToolError(QStringLiteral("%1: pritet emri, gjerësia, gjatësia dhe zona kohore, "
+                                       "të ndara me tabulator.")
+                            .arg(where));
+    Place place;
+    place.name = fields[0].trimmed();
+    if (place.name.isEmpty())
+        throw ToolError(QStringLiteral("%1: qyteti nuk ka emër.").arg(where));
+    place.latitude = number(fields[1], 90, QStringLiteral("gjerësia"), where);
+    place.longitude = number(fields[2], 180, QStringLiteral("gjatësia"), where);
+    place.timeZone = fields[3].trimmed();
+    if (!QTimeZone::isTimeZoneIdAvailable(place.timeZone.toUtf8()))
+        throw ToolError(
+            QStringLiteral("%1: zona kohore \"%2\" nuk njihet.").arg(where, place.timeZone));
+    return place;
+}
+
+} // namespace
+
+QList<Place> parse(const QByteArray &utf8, const QString &source)
+{
+    QList<Place> cities;
+    QSet<QString> names;
+    const QStringList lines = QString::fromUtf8(utf8).split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString line = lines[i];
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.trimmed().isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const QString where = QStringLiteral("%1:%2").arg(source).arg(i + 1);
+        Place place = parseLine(line, where);
+        if (names.contains(place.name))
+            throw ToolError(QStringLiteral("%1: qyteti \"%2\" përsëritet.").arg(where, place.name));
+        names.insert(place.name);
+        cities << place;
+    }
+    if (cities.isEmpty())
+        throw ToolError(QStringLiteral("%1: lista e qyteteve është bosh.").arg(source));
+    return cities;
+}
+
+QList<Place> load(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw ToolError(QStringLiteral("Lista e qyteteve \"%1\" nuk mund të lexohet: %2")
+                            .arg(path, file.errorString()));
+    return parse(file.readAll(), path);
+}
+
+QList<Place> builtIn()
+{
+    return load(QStringLiteral(":/kolvira-db/cities.tsv"));
+}
+
+const Place &find(const QList<Place> &cities, const QString &name)
+{
+    // A name typed with a combining diaeresis is still the same name.
+    const QString wanted = name.normalized(QString::NormalizationForm_C);
+    for (const Place &city : cities)
+        if (city.name.normalized(QString::NormalizationForm_C) == wanted)
+            return city;
+    throw ToolError(QStringLiteral("Vendi \"%1\" nuk gjendet në listën e qyteteve.").arg(name));
+}
+
+} // namespace CityList

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "tools/kolvira-db/Place.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// The cities of the calendar, read from a tab-separated list: name, latitude,
+// longitude, time zone; '#' starts a comment line. Every failure throws
+// ToolError naming the file and line.
+namespace CityList {
+
+QList<Place> parse(const QByteArray &utf8, const QString &source);
+QList<Place> load(const QString &path);
+// The list built into the tool (data/cities.tsv of the sources).
+QList<Place> builtIn();
+// The city of that name (exact match); throws ToolError when there is none.
+const Place &find(const QList<Place> &cities, const QString &name);
+
+} // namespace CityList

@@ -1,0 +1,70 @@
+#include "tools/kolvira-db/KolviraDb.h"
+
+#include "data/DatabaseError.h"
+#include "tools/kolvira-db/CheckCommand.h"
+#include "tools/kolvira-db/GenerateCommand.h"
+#include "tools/kolvira-db/PrayerMethod.h"
+#include "tools/kolvira-db/UsageError.h"
+
+namespace KolviraDb {
+
+QString helpText()
+{
+    return QStringLiteral(
+               "Përdorimi:\n"
+               "  kolvira-db generate SKEDARI [opsione]\n"
+               "  kolvira-db check SKEDARI\n"
+               "  kolvira-db --help\n"
+               "\n"
+               "generate  llogarit kohët e namazit të një viti për vendin e referencës dhe\n"
+               "          shkruan bazën e plotë kolvira.db: një rresht për çdo ditë e muaj\n"
+               "          (edhe 29 shkurtin), me orën lokale të vendit, dhe qytetet me minutat\n"
+               "          e tyre. Shfaq për çdo qytet minutat dhe devijimin më të madh.\n"
+               "  --year VITI          viti (parazgjedhur: viti i tanishëm)\n"
+               "  --place EMRI         vendi i referencës (parazgjedhur: Prishtinë)\n"
+               "  --method EMRI        këndet e Fexhrit e të Ishasë: %1\n"
+               "                       (parazgjedhur: mwl, 18° e 17°)\n"
+               "  --fajr-angle GRADË   këndi i diellit nën horizont për Fexhrin\n"
+               "  --isha-angle GRADË   këndi i diellit nën horizont për Ishanë\n"
+               "  --asr standard|hanafi  hija e Asrit: 1 ose 2 herë gjatësia (parazgjedhur: "
+               "standard)\n"
+               "  --imsak MINUTA       Imsaku sa minuta para Fexhrit (parazgjedhur: 10)\n"
+               "  --cities SKEDARI     lista e qyteteve (parazgjedhur: ajo e programit)\n"
+               "\n"
+               "check     kontrollon një bazë kalendari: ditë që mungojnë a përsëriten, kohë\n"
+               "          që nuk lexohen ose nuk janë me radhë, qytet i zgjedhur që mungon a\n"
+               "          është më shumë se një, emra qytetesh të përsëritur, minuta mbi dy orë.\n"
+               "\n"
+               "Gjendja në dalje: 0 në rregull, 1 baza ka gabime, 2 komandë e gabuar,\n"
+               "3 dështim gjatë punës.\n")
+        .arg(PrayerMethod::names().join(QStringLiteral(", ")));
+}
+
+int run(const QStringList &words, QTextStream &out, QTextStream &err, const Clock &clock)
+{
+    if (words.contains(QLatin1String("--help")) || words.contains(QLatin1String("-h"))) {
+        out << helpText();
+        return Ok;
+    }
+    try {
+        const QString command = words.value(0);
+        if (command == QLatin1String("generate"))
+            return GenerateCommand::run(words.mid(1), out, clock);
+        if (command == QLatin1String("check"))
+            return CheckCommand::run(words.mid(1), out);
+        throw UsageError(command.isEmpty()
+                             ? QStringLiteral("Mungon komanda.")
+                             : QStringLiteral("Komanda \"%1\" nuk njihet.").arg(command));
+    } catch (const UsageError &e) {
+        err << e.message() << '\n' << QStringLiteral("Shih: kolvira-db --help\n");
+        return Usage;
+    } catch (const ToolError &e) {
+        err << e.message() << '\n';
+        return Failure;
+    } catch (const DatabaseError &e) {
+        err << e.message() << '\n';
+        return Failure;
+    }
+}
+
+} // namespace KolviraDb

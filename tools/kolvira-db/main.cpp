@@ -1,0 +1,11 @@
+#include "tools/kolvira-db/KolviraDb.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return KolviraDb::run(app.arguments().mid(1), out, err);
+}
