@@ -4,17 +4,13 @@
 #include "calendar/Clock.h"
 #include "data/CalendarConnection.h"
 #include "data/ConnectionText.h"
+#include "data/DataFiles.h"
 #include "ui/FrmMain.h"
 #include "ui/TrayIcon.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QPointer>
-
-QString ProgramFolder()
-{
-    return QDir::cleanPath(QCoreApplication::applicationDirPath());
-}
 
 void ShowSplash(FrmMain &main, const Clock &clock, const std::function<void()> &processEvents)
 {
@@ -34,7 +30,7 @@ void ShowSplash(FrmMain &main, const Clock &clock, const std::function<void()> &
 std::unique_ptr<FrmMain> Main()
 {
     CalendarConnection &connection = CalendarConnection::shared();
-    connection.open(ConnectionText::forFolder(ProgramFolder()));
+    connection.open(ConnectionText::forFile(DataFiles::databasePath()));
     auto main = std::make_unique<FrmMain>(connection, Clock::system());
     AddTrayIcon(*main);
     ShowSplash(*main, Clock::system(), [] {

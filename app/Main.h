@@ -16,6 +16,3 @@ std::unique_ptr<FrmMain> Main();
 // monotonic time, while events keep being handled, then shows the main window.
 // processEvents handles pending events once; tests may drive it.
 void ShowSplash(FrmMain &main, const Clock &clock, const std::function<void()> &processEvents);
-
-// The folder of the program's executable, without a trailing separator.
-QString ProgramFolder();

@@ -1,31 +1,17 @@
 #include "prayer/Recordings.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include "data/DataFiles.h"
 
 namespace Recordings {
-namespace {
 
-QString join(const QString &folder, const char *name)
+QString dawn()
 {
-    return QDir::toNativeSeparators(folder + QLatin1Char('/') + QString::fromUtf8(name));
+    return DataFiles::recordingPath(QString::fromUtf8(dawnFileName));
 }
 
-} // namespace
-
-QString programFolder()
+QString daily()
 {
-    return QDir::cleanPath(QCoreApplication::applicationDirPath());
-}
-
-QString dawn(const QString &folder)
-{
-    return join(folder, dawnFileName);
-}
-
-QString daily(const QString &folder)
-{
-    return join(folder, dailyFileName);
+    return DataFiles::recordingPath(QString::fromUtf8(dailyFileName));
 }
 
 } // namespace Recordings

@@ -2,17 +2,15 @@
 
 #include <QString>
 
-// The two adhan recordings, supplied beside the program.
+// The two adhan recordings, supplied beside the program (or in the user's
+// or the installed data folder).
 namespace Recordings {
 
 inline constexpr auto dawnFileName = "Ezani i sabahut në Medine.mp3";
 inline constexpr auto dailyFileName = "Ezani në Mekke - 1.mp3";
 
-// The folder that holds the program's executable, without a trailing separator.
-QString programFolder();
-
-// The folder joined with the file name by the platform's separator.
-QString dawn(const QString &folder);
-QString daily(const QString &folder);
+// Where each recording is found.
+QString dawn();
+QString daily();
 
 } // namespace Recordings

@@ -1,18 +1,18 @@
 #include "ui/FrmMain.h"
 
 #include "calendar/Clock.h"
+#include "calendar/FrmDitelindja.h"
 #include "data/CalendarConnection.h"
 #include "data/QueryHelpers.h"
-#include "calendar/FrmDitelindja.h"
 #include "prayer/AdhanScheduler.h"
-#include "prayer/FrmQytetet.h"
 #include "prayer/DayTimes.h"
+#include "prayer/FrmQytetet.h"
 #include "prayer/QtMediaPlayer.h"
 #include "prayer/Recordings.h"
 #include "ui/AutoSizeLabel.h"
 #include "ui/ErrorGuard.h"
-#include "ui/FrmRrethProg.h"
 #include "ui/Fonts.h"
+#include "ui/FrmRrethProg.h"
 #include "ui/LoadedWindows.h"
 #include "ui/PlayerStrip.h"
 #include "ui/PushButton.h"
@@ -105,9 +105,8 @@ FrmMain::FrmMain(CalendarConnection &connection, const Clock &clock, MediaPlayer
         m_player = qtPlayer;
         m_playerStrip = qtPlayer;
     }
-    const QString folder = Recordings::programFolder();
     m_scheduler = std::make_unique<AdhanScheduler>(
-        *m_player, Recordings::dawn(folder), Recordings::daily(folder),
+        *m_player, Recordings::dawn(), Recordings::daily(),
         [this](const QDate &day) { return DayTimes::load(day, m_connection); });
     buildControls();
     setDefaultWindowOpeners();
@@ -280,7 +279,7 @@ void FrmMain::MerriKoheratEFaljes(const QDate &day)
 void FrmMain::Form_Load()
 {
     // The player holds the daily recording and stays silent.
-    m_player->setURL(Recordings::daily(Recordings::programFolder()));
+    m_player->setURL(Recordings::daily());
     m_player->stop();
 }
 

@@ -1,0 +1,95 @@
+#include "data/DataFiles.h"
+
+#include "data/ConnectionText.h"
+#include "data/DatabaseError.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace DataFiles {
+namespace {
+
+QString inFolder(const QString &folder, const QString &fileName)
+{
+    return QDir::toNativeSeparators(folder + QLatin1Char('/') + fileName);
+}
+
+QString firstExisting(const QStringList &folders, const QString &fileName)
+{
+    for (const QString &folder : folders) {
+        const QString path = inFolder(folder, fileName);
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return {};
+}
+
+} // namespace
+
+Locations Locations::current()
+{
+    Locations where;
+    where.programFolder = QDir::cleanPath(QCoreApplication::applicationDirPath());
+    where.userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    for (const QString &shared :
+         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        where.installedFolders << shared + QStringLiteral("/kolvira");
+    // An installation under another prefix: <prefix>/bin/kolvira, <prefix>/share/kolvira.
+    where.installedFolders << QDir::cleanPath(where.programFolder +
+                                              QStringLiteral("/../share/kolvira"));
+    where.installedFolders.removeDuplicates();
+    return where;
+}
+
+QString databasePath(const Locations &where)
+{
+    const QString name = QLatin1String(ConnectionText::databaseFileName);
+    const QString beside = inFolder(where.programFolder, name);
+    if (QFileInfo::exists(beside))
+        return beside;
+    if (where.userFolder.isEmpty())
+        return beside;
+    const QString user = inFolder(where.userFolder, name);
+    if (QFileInfo::exists(user))
+        return user;
+    const QString installed = firstExisting(where.installedFolders, name);
+    if (installed.isEmpty())
+        return beside;
+
+    // First start: the user's own copy of the installed default. It is made
+    // under another name and renamed, so a failed copy leaves nothing behind.
+    if (!QDir().mkpath(where.userFolder))
+        throw DatabaseError(
+            0, QStringLiteral("cannot create folder"),
+            QStringLiteral("Dosja \"%1\" nuk mund të krijohet.").arg(where.userFolder));
+    const QString partial = user + QStringLiteral(".part");
+    QFile::remove(partial);
+    QFile source(installed);
+    if (!source.copy(partial) ||
+        !QFile::setPermissions(partial, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                            QFileDevice::ReadGroup | QFileDevice::ReadOther) ||
+        !QFile::rename(partial, user)) {
+        const QString reason = source.errorString();
+        QFile::remove(partial);
+        throw DatabaseError(
+            0, reason,
+            QStringLiteral("Baza e të dhënave \"%1\" nuk mund të kopjohet në \"%2\": %3")
+                .arg(installed, user, reason));
+    }
+    return user;
+}
+
+QString recordingPath(const QString &fileName, const Locations &where)
+{
+    QStringList folders{where.programFolder};
+    if (!where.userFolder.isEmpty())
+        folders << where.userFolder;
+    folders << where.installedFolders;
+    const QString found = firstExisting(folders, fileName);
+    return found.isEmpty() ? inFolder(where.programFolder, fileName) : found;
+}
+
+} // namespace DataFiles

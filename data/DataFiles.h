@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Where the program finds its files. The program's own folder comes first, so
+// a copy kept as a folder keeps working; an installed program keeps the
+// user's database in the per-user data folder, copied from the installed
+// default on first start, because the city choice must be writable.
+namespace DataFiles {
+
+struct Locations
+{
+    QString programFolder;        // the executable's folder
+    QString userFolder;           // e.g. ~/.local/share/kolvira
+    QStringList installedFolders; // e.g. /usr/share/kolvira
+
+    // The folders of the running program.
+    static Locations current();
+};
+
+// The calendar database to open. When it is neither beside the program nor
+// in the user's folder, the installed default is copied to the user's folder
+// first. When there is none at all, the path beside the program (which then
+// fails to open, naming the file). Throws DatabaseError when the copy fails.
+QString databasePath(const Locations &where = Locations::current());
+
+// A recording: beside the program, else in the user's folder, else in the
+// installed folder; the path beside the program when none has it.
+QString recordingPath(const QString &fileName, const Locations &where = Locations::current());
+
+} // namespace DataFiles

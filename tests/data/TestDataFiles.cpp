@@ -1,0 +1,96 @@
+#include "data/DataFiles.h"
+#include "data/DatabaseError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestDataFiles : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        root = std::make_unique<QTemporaryDir>();
+        where.programFolder = root->filePath("program");
+        where.userFolder = root->filePath("home/.local/share/kolvira");
+        where.installedFolders = {root->filePath("usr/local/share/kolvira"),
+                                  root->filePath("usr/share/kolvira")};
+        QDir().mkpath(where.programFolder);
+        QDir().mkpath(where.installedFolders.at(1));
+    }
+
+    void databaseBesideTheProgramComesFirst()
+    {
+        write(where.programFolder + "/kolvira.db", "beside");
+        write(where.installedFolders.at(1) + "/kolvira.db", "installed");
+        QCOMPARE(DataFiles::databasePath(where), where.programFolder + "/kolvira.db");
+        QVERIFY(!QFileInfo::exists(where.userFolder));
+    }
+
+    void firstStartCopiesTheInstalledDefault()
+    {
+        const QString installed = where.installedFolders.at(1) + "/kolvira.db";
+        write(installed, "installed");
+        QFile::setPermissions(installed, QFileDevice::ReadOwner | QFileDevice::ReadOther);
+        const QString user = where.userFolder + "/kolvira.db";
+        QCOMPARE(DataFiles::databasePath(where), user);
+        QCOMPARE(read(user), QByteArray("installed"));
+        QVERIFY(QFileInfo(user).permissions() & QFileDevice::WriteOwner);
+        QVERIFY(!QFileInfo::exists(user + ".part"));
+        // Later starts keep the user's copy and its city choice.
+        write(user, "the user's choice");
+        QCOMPARE(DataFiles::databasePath(where), user);
+        QCOMPARE(read(user), QByteArray("the user's choice"));
+    }
+
+    void noDatabaseAnywhereNamesTheOneBesideTheProgram()
+    {
+        QCOMPARE(DataFiles::databasePath(where), where.programFolder + "/kolvira.db");
+    }
+
+    void aFailedCopyLeavesNothingBehind()
+    {
+        write(where.installedFolders.at(1) + "/kolvira.db", "installed");
+        // A file where the user's folder should be: the folder cannot be made.
+        QDir().mkpath(root->filePath("home/.local/share"));
+        write(where.userFolder, "in the way");
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, DataFiles::databasePath(where));
+        QCOMPARE(read(where.userFolder), QByteArray("in the way"));
+    }
+
+    void recordingsInOrderOfPlaces()
+    {
+        const QString name = QStringLiteral("Ezani në Mekke - 1.mp3");
+        QCOMPARE(DataFiles::recordingPath(name, where), where.programFolder + "/" + name);
+        write(where.installedFolders.at(1) + "/" + name, "installed");
+        QCOMPARE(DataFiles::recordingPath(name, where), where.installedFolders.at(1) + "/" + name);
+        QDir().mkpath(where.userFolder);
+        write(where.userFolder + "/" + name, "user");
+        QCOMPARE(DataFiles::recordingPath(name, where), where.userFolder + "/" + name);
+        write(where.programFolder + "/" + name, "beside");
+        QCOMPARE(DataFiles::recordingPath(name, where), where.programFolder + "/" + name);
+    }
+
+private:
+    static void write(const QString &path, const QByteArray &content)
+    {
+        QFile f(path);
+        QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
+        f.write(content);
+    }
+    static QByteArray read(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+    }
+
+    std::unique_ptr<QTemporaryDir> root;
+    DataFiles::Locations where;
+};
+
+QTEST_GUILESS_MAIN(TestDataFiles)
+#include "TestDataFiles.moc"
