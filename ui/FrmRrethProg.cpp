@@ -1,0 +1,151 @@
+#include "ui/FrmRrethProg.h"
+
+#include "ui/AutoSizeLabel.h"
+#include "ui/ErrorGuard.h"
+#include "ui/Fonts.h"
+#include "ui/LoadedWindows.h"
+#include "ui/PushButton.h"
+#include "ui/Twips.h"
+
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QSvgRenderer>
+
+namespace {
+
+const QColor navy(0, 0, 128);
+const QColor red(255, 0, 0);
+const QColor cream(255, 248, 227);
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    widget->setPalette(pal);
+}
+
+// The pointing hand, its hot spot on the tip of the finger.
+QCursor handCursor()
+{
+    QPixmap hand(32, 32);
+    hand.fill(Qt::transparent);
+    QPainter painter(&hand);
+    QSvgRenderer(QStringLiteral(":/art/hand.svg")).render(&painter, QRectF(0, 0, 32, 32));
+    painter.end();
+    return QCursor(hand, 13, 2);
+}
+
+} // namespace
+
+const QString FrmRrethProg::contactAddress = QStringLiteral("kolvira@kolvira.org");
+
+FrmRrethProg::FrmRrethProg(UrlOpener openUrl, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_openUrl(std::move(openUrl)),
+      m_artwork(new QSvgRenderer(QStringLiteral(":/art/splash.svg"), this)),
+      m_handCursor(handCursor())
+{
+    setObjectName(QStringLiteral("FrmRrethProg"));
+    setWindowTitle(QStringLiteral("Form1"));
+    setFixedSize(Twips::toPixels(7500), Twips::toPixels(4545));
+    setMouseTracking(true);
+    LoadedWindows::mark(this);
+
+    auto *label =
+        new AutoSizeLabel(QStringLiteral("   %1   ").arg(contactAddress), this, Qt::AlignRight);
+    m_lblHyperlink = label;
+    label->setObjectName(QStringLiteral("lblHyperlink"));
+    label->setFont(designFont(QStringLiteral("Verdana"), 9.75, true));
+    // Unlike the other labels this one paints its own background.
+    label->setAttribute(Qt::WA_TranslucentBackground, false);
+    label->setAttribute(Qt::WA_NoSystemBackground, false);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, cream);
+    pal.setColor(QPalette::WindowText, navy);
+    label->setPalette(pal);
+    label->setAutoFillBackground(true);
+    label->setToolTip(QStringLiteral("Ekipi i Kolvirës"));
+    label->placeTwips(4965, 165, 2400, 240);
+    label->setMouseTracking(true);
+    label->installEventFilter(this);
+
+    m_cmdKthehu = makePushButton(QStringLiteral("Kthehu"), this, 6270, 4020);
+    m_cmdKthehu->setObjectName(QStringLiteral("CmdKthehu"));
+    connect(m_cmdKthehu, &QPushButton::clicked, this, &FrmRrethProg::CmdKthehu_Click);
+
+    const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void FrmRrethProg::openWithDesktop(const QUrl &url)
+{
+    // Handed to the desktop without a shell and without waiting; when no
+    // mail program takes the link, nothing else happens.
+    (void)QDesktopServices::openUrl(url);
+}
+
+bool FrmRrethProg::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_lblHyperlink)
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        ErrorGuard::run([this] { lblHyperlink_MouseMove(); });
+        return true;
+    case QEvent::MouseButtonPress:
+        m_labelPressed = static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton;
+        return true;
+    case QEvent::MouseButtonRelease: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        // A click is a press and a release of the left button over the label.
+        const bool click = m_labelPressed && mouse->button() == Qt::LeftButton &&
+                           m_lblHyperlink->rect().contains(mouse->position().toPoint());
+        if (mouse->button() == Qt::LeftButton)
+            m_labelPressed = false;
+        if (click)
+            ErrorGuard::run([this] { lblHyperlink_Click(); });
+        return true;
+    }
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
+}
+
+void FrmRrethProg::mouseMoveEvent(QMouseEvent *event)
+{
+    // Only moves over the window's own surface arrive here: Qt does not pass
+    // a move on from a child that does not track the mouse (the button), and
+    // the label keeps its own.
+    QDialog::mouseMoveEvent(event);
+    ErrorGuard::run([this] { Form_MouseMove(); });
+}
+
+void FrmRrethProg::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    m_artwork->render(&painter, QRectF(QPointF(0, 0), m_artwork->defaultSize()));
+}
+
+void FrmRrethProg::lblHyperlink_MouseMove()
+{
+    setTextColour(m_lblHyperlink, red);
+    m_lblHyperlink->setCursor(m_handCursor);
+}
+
+void FrmRrethProg::Form_MouseMove()
+{
+    setTextColour(m_lblHyperlink, navy);
+}
+
+void FrmRrethProg::lblHyperlink_Click()
+{
+    m_openUrl(QUrl(QStringLiteral("mailto:") + contactAddress));
+}
+
+void FrmRrethProg::CmdKthehu_Click()
+{
+    ErrorGuard::run([this] { reject(); });
+}
