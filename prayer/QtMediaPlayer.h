@@ -9,6 +9,10 @@ class QMediaPlayer;
 
 // The adhan player over Qt Multimedia: volume 50 of 100, plays a file once,
 // never shows an error dialog (a file it cannot play just leaves it stopped).
+//
+// The media pipeline is built only when something is really played: setting
+// a source and stopping it at once, as the main window does at start, costs
+// nothing, so the program starts fast and stays small while it waits.
 class QtMediaPlayer : public QObject, public MediaPlayer
 {
     Q_OBJECT
@@ -20,15 +24,30 @@ public:
     void setURL(const QString &path) override;
     QString URL() const override { return m_url; }
     void stop() override;
-    // 1 stopped, 2 paused, 3 playing.
+    // 1 stopped, 2 paused, 3 playing (a start about to begin counts as playing).
     int playState() const override;
     QString status() const override;
 
-    QMediaPlayer *player() const { return m_player; }
-    QAudioOutput *audioOutput() const { return m_audio; }
+    // For the control strip.
+    void play();
+    void pause();
+    void setPosition(qint64 ms);
+    int volume() const { return m_volume; }
+    void setVolume(int volume);
+
+Q_SIGNALS:
+    void playStateChanged(int state);
+    void durationChanged(qint64 ms);
+    void positionChanged(qint64 ms);
 
 private:
-    QMediaPlayer *m_player;
-    QAudioOutput *m_audio;
+    QMediaPlayer &media();
+    void startPending();
+
+    QMediaPlayer *m_player = nullptr;
+    QAudioOutput *m_audio = nullptr;
     QString m_url;
+    bool m_sourceLoaded = false; // the pipeline holds m_url
+    bool m_startPending = false;
+    int m_volume = 50;
 };

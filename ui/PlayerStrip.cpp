@@ -2,9 +2,7 @@
 
 #include "prayer/QtMediaPlayer.h"
 
-#include <QAudioOutput>
 #include <QHBoxLayout>
-#include <QMediaPlayer>
 #include <QSlider>
 #include <QStyle>
 #include <QToolButton>
@@ -29,7 +27,7 @@ PlayerStrip::PlayerStrip(QtMediaPlayer &player, QWidget *parent)
     m_volume->setObjectName(QStringLiteral("volume"));
     m_volume->setToolTip(QStringLiteral("Volumi"));
     m_volume->setRange(0, 100);
-    m_volume->setValue(qRound(player.audioOutput()->volume() * 100));
+    m_volume->setValue(player.volume());
     m_volume->setFixedWidth(80);
 
     auto *layout = new QHBoxLayout(this);
@@ -39,31 +37,30 @@ PlayerStrip::PlayerStrip(QtMediaPlayer &player, QWidget *parent)
     layout->addWidget(m_position, 1);
     layout->addWidget(m_volume);
 
-    QMediaPlayer *media = player.player();
-    connect(m_playPause, &QToolButton::clicked, this, [media] {
-        if (media->playbackState() == QMediaPlayer::PlayingState)
-            media->pause();
+    connect(m_playPause, &QToolButton::clicked, this, [this] {
+        if (m_player.playState() == MediaPlayer::playing)
+            m_player.pause();
         else
-            media->play();
+            m_player.play();
     });
-    connect(m_stop, &QToolButton::clicked, media, &QMediaPlayer::stop);
-    connect(media, &QMediaPlayer::durationChanged, m_position,
+    connect(m_stop, &QToolButton::clicked, this, [this] { m_player.stop(); });
+    connect(&player, &QtMediaPlayer::durationChanged, m_position,
             [this](qint64 ms) { m_position->setRange(0, int(ms / 100)); });
-    connect(media, &QMediaPlayer::positionChanged, m_position, [this](qint64 ms) {
+    connect(&player, &QtMediaPlayer::positionChanged, m_position, [this](qint64 ms) {
         if (!m_position->isSliderDown())
             m_position->setValue(int(ms / 100));
     });
-    connect(m_position, &QSlider::sliderMoved, media,
-            [media](int value) { media->setPosition(qint64(value) * 100); });
-    connect(m_volume, &QSlider::valueChanged, player.audioOutput(),
-            [&player](int value) { player.audioOutput()->setVolume(float(value) / 100.0f); });
-    connect(media, &QMediaPlayer::playbackStateChanged, this, &PlayerStrip::updateButtons);
+    connect(m_position, &QSlider::sliderMoved, this,
+            [this](int value) { m_player.setPosition(qint64(value) * 100); });
+    connect(m_volume, &QSlider::valueChanged, this,
+            [this](int value) { m_player.setVolume(value); });
+    connect(&player, &QtMediaPlayer::playStateChanged, this, &PlayerStrip::updateButtons);
     updateButtons();
 }
 
 void PlayerStrip::updateButtons()
 {
-    const bool playing = m_player.player()->playbackState() == QMediaPlayer::PlayingState;
+    const bool playing = m_player.playState() == MediaPlayer::playing;
     m_playPause->setIcon(
         style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
 }

@@ -1,0 +1,67 @@
+#include "prayer/QtMediaPlayer.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestQtMediaPlayer : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The main window sets the daily recording and stops it at once: the
+    // player is silent and has built no media pipeline.
+    void sourceThenStopIsSilent()
+    {
+        QtMediaPlayer player;
+        player.setURL(QStringLiteral("/nowhere/Ezani në Mekke - 1.mp3"));
+        QCOMPARE(player.playState(), MediaPlayer::playing); // about to start
+        player.stop();
+        QCoreApplication::processEvents();
+        QCOMPARE(player.playState(), 1);
+        QVERIFY(!player.status().contains(QLatin1String("Playing")));
+        QCOMPARE(player.URL(), QStringLiteral("/nowhere/Ezani në Mekke - 1.mp3"));
+        QVERIFY(player.findChildren<QObject *>().isEmpty());
+    }
+
+    // A file that is no audio, or no file at all: no dialog, no crash, and
+    // the player ends up not playing, so the next adhan can start.
+    void unplayableFiles_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("create");
+        QTest::newRow("not audio") << QByteArray(64 * 1024, '\x42') << true;
+        QTest::newRow("text") << QByteArray("Kjo nuk është zë.\n") << true;
+        QTest::newRow("missing") << QByteArray() << false;
+    }
+    void unplayableFiles()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, create);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Ezani i sabahut në Medine.mp3"));
+        if (create) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        }
+        QtMediaPlayer player;
+        player.setURL(path);
+        QTRY_VERIFY_WITH_TIMEOUT(player.playState() != MediaPlayer::playing, 15000);
+        QVERIFY(!player.status().contains(QLatin1String("Playing")));
+        player.setURL(path); // tried again at the next adhan
+        QTRY_VERIFY_WITH_TIMEOUT(player.playState() != MediaPlayer::playing, 15000);
+    }
+
+    void volumeIsHalf()
+    {
+        QtMediaPlayer player;
+        QCOMPARE(player.volume(), 50);
+        player.setVolume(130);
+        QCOMPARE(player.volume(), 100);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestQtMediaPlayer)
+#include "TestQtMediaPlayer.moc"
