@@ -4,10 +4,12 @@
 #include "data/DatabaseError.h"
 
 #include <QAtomicInt>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
+#include <sys/stat.h>
 
 namespace {
 
@@ -94,6 +96,19 @@ void CalendarConnection::open(const QString &connectionText)
         }
     }
     m_filePath = info.absoluteFilePath();
+    struct stat st = {};
+    if (::stat(QFile::encodeName(m_filePath).constData(), &st) == 0) {
+        m_device = st.st_dev;
+        m_inode = st.st_ino;
+    }
+}
+
+bool CalendarConnection::fileGoneOrReplaced() const
+{
+    struct stat st = {};
+    if (::stat(QFile::encodeName(m_filePath).constData(), &st) != 0)
+        return true;
+    return quint64(st.st_dev) != m_device || quint64(st.st_ino) != m_inode;
 }
 
 CalendarConnection::State CalendarConnection::state() const

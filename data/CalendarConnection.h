@@ -27,10 +27,16 @@ public:
     void close();
 
     QString filePath() const { return m_filePath; }
+    // True when the file that was opened is no longer at its path (deleted,
+    // or replaced by another file): what is written through this connection
+    // would then be lost.
+    bool fileGoneOrReplaced() const;
     // The engine connection; throws DatabaseError when the connection is closed.
     QSqlDatabase database() const;
 
 private:
     QString m_name;
     QString m_filePath;
+    quint64 m_device = 0;
+    quint64 m_inode = 0;
 };

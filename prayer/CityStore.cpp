@@ -111,6 +111,13 @@ CityStore::CityStore(CalendarConnection &connection) : m_connection(connection) 
 
 void CityStore::store(qint32 cityKey)
 {
+    // Writing into a file that was deleted or replaced while the program ran
+    // would look saved and be lost.
+    if (m_connection.fileGoneOrReplaced())
+        throw NotStored(
+            QStringLiteral("Skedari i bazës së të dhënave \"%1\" u fshi ose u zëvendësua ndërkohë "
+                           "që programi punonte; zgjedhja nuk u ruajt. Rinisni programin.")
+                .arg(m_connection.filePath()));
     try {
         moveFlag(cityKey);
     } catch (const DatabaseError &error) {

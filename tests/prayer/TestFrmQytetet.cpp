@@ -3,6 +3,7 @@
 #include "prayer/CityComboBox.h"
 #include "prayer/FrmQytetet.h"
 #include "support/FixtureDatabase.h"
+#include "support/WriteProtection.h"
 #include "ui/ErrorGuard.h"
 
 #include <QFile>
@@ -12,55 +13,9 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <linux/capability.h>
 #include <memory>
-#include <sys/syscall.h>
-#include <unistd.h>
 
 namespace {
-
-// Write-protects a file for this process. Root writes through file
-// permissions by its CAP_DAC_OVERRIDE capability, so that is lowered from the
-// effective set while the guard lives; it stays permitted and comes back.
-class WriteProtection
-{
-public:
-    explicit WriteProtection(const QString &file)
-        : m_file(file), m_permissions(QFile::permissions(file))
-    {
-        QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-        setOverride(false);
-    }
-    ~WriteProtection()
-    {
-        setOverride(true);
-        QFile::setPermissions(m_file, m_permissions);
-    }
-    WriteProtection(const WriteProtection &) = delete;
-    WriteProtection &operator=(const WriteProtection &) = delete;
-
-    bool holds() const
-    {
-        QFile file(m_file);
-        return !file.open(QIODevice::ReadWrite);
-    }
-
-private:
-    static void setOverride(bool on)
-    {
-        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-        __user_cap_data_struct data[2] = {};
-        if (syscall(SYS_capget, &header, data) != 0)
-            return;
-        const unsigned bit = 1u << CAP_DAC_OVERRIDE;
-        data[0].effective =
-            on ? data[0].effective | (bit & data[0].permitted) : data[0].effective & ~bit;
-        syscall(SYS_capset, &header, data);
-    }
-
-    QString m_file;
-    QFile::Permissions m_permissions;
-};
 
 const QString mainWindowCitySql =
     QStringLiteral("Select Qyteti from Qytetet where ESelektuar=true");

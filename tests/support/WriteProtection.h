@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QFile>
+#include <QFileInfo>
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+// Write-protects a file or folder for this process. Root writes through file
+// permissions by its CAP_DAC_OVERRIDE capability, so that is lowered from the
+// effective set while the guard lives; it stays permitted and comes back.
+class WriteProtection
+{
+public:
+    explicit WriteProtection(const QString &file)
+        : m_file(file), m_permissions(QFile::permissions(file))
+    {
+        QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        if (QFileInfo(file).isDir()) // a folder stays readable and can be entered
+            readOnly |= QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+        QFile::setPermissions(file, readOnly);
+        setOverride(false);
+    }
+    ~WriteProtection()
+    {
+        setOverride(true);
+        QFile::setPermissions(m_file, m_permissions);
+    }
+    WriteProtection(const WriteProtection &) = delete;
+    WriteProtection &operator=(const WriteProtection &) = delete;
+
+    bool holds() const
+    {
+        if (QFileInfo(m_file).isDir()) {
+            QFile probe(m_file + QStringLiteral("/.write-probe"));
+            const bool written = probe.open(QIODevice::WriteOnly);
+            probe.remove();
+            return !written;
+        }
+        QFile file(m_file);
+        return !file.open(QIODevice::ReadWrite);
+    }
+
+private:
+    static void setOverride(bool on)
+    {
+        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+        __user_cap_data_struct data[2] = {};
+        if (syscall(SYS_capget, &header, data) != 0)
+            return;
+        const unsigned bit = 1u << CAP_DAC_OVERRIDE;
+        data[0].effective =
+            on ? data[0].effective | (bit & data[0].permitted) : data[0].effective & ~bit;
+        syscall(SYS_capset, &header, data);
+    }
+
+    QString m_file;
+    QFile::Permissions m_permissions;
+};
