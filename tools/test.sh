@@ -1,7 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, and runs every test; then builds again
+# with AddressSanitizer and UndefinedBehaviorSanitizer and runs the unit tests
+# under them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/build.sh
-cd build
-ctest --output-on-failure -j"$(nproc)"
+jobs=$(nproc)
+(cd build && ctest --output-on-failure -j"$jobs")
+
+echo "== unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -DKOLVIRA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build build-asan -j"$jobs"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+(cd build-asan && ctest --output-on-failure -j"$jobs" -L unit -LE 'benchmark|packaging|e2e')
