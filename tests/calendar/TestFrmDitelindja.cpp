@@ -1,11 +1,10 @@
 #include "calendar/CalendarService.h"
 #include "calendar/FrmDitelindja.h"
 #include "support/FakeClock.h"
-#include "ui/ErrorGuard.h"
+#include "support/FatalRecorder.h"
+#include "support/WindowLookup.h"
 
 #include <QDateEdit>
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
 
 // Expected texts were worked out apart from the program, with the arithmetic
@@ -17,29 +16,17 @@ class TestFrmDitelindja : public QObject
     Q_OBJECT
 
 private:
-    QStringList fatals;
+    FatalRecorder fatals;
 
-    static QString text(const QWidget &window, const char *label)
-    {
-        const auto *found = window.findChild<QLabel *>(QLatin1String(label));
-        return found ? found->text() : QStringLiteral("<no %1>").arg(QLatin1String(label));
-    }
     static QDateEdit *picker(const QWidget &window)
     {
         return window.findChild<QDateEdit *>(QStringLiteral("DTPicker1"));
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        ErrorGuard::setFatalHandler(
-            [this](int, const QString &description) { fatals << description; });
-    }
-    void cleanupTestCase() { ErrorGuard::setFatalHandler({}); }
-    void init() { fatals.clear(); }
     void cleanup()
     {
-        QVERIFY2(fatals.isEmpty(), qPrintable(fatals.join(QLatin1Char('\n'))));
+        fatals.expectNone();
         QCOMPARE(CalendarService::selector(), CalendarService::Gregorian);
     }
 
@@ -52,19 +39,19 @@ private Q_SLOTS:
             QVERIFY(dtPicker);
             QCOMPARE(dtPicker->date(), QDate(1975, 6, 14));
             QCOMPARE(dtPicker->text(), QStringLiteral("14.06.1975"));
-            QCOMPARE(text(window, "LblDatSipasH"),
+            QCOMPARE(labelText(window, "LblDatSipasH"),
                      QStringLiteral("E shtunë, 05 Xhumadeth-Thani (06), 1395"));
-            QCOMPARE(text(window, "LblMoshaSipasH"), QStringLiteral("53 vite, 0 muaj dhe 21 ditë"));
-            QCOMPARE(text(window, "LblDitelindjaSivjet"),
+            QCOMPARE(labelText(window, "LblMoshaSipasH"),
+                     QStringLiteral("53 vite, 0 muaj dhe 21 ditë"));
+            QCOMPARE(labelText(window, "LblDitelindjaSivjet"),
                      QStringLiteral("E diel, 15 Nëntor (11), 2026"));
-            QCOMPARE(text(window, "LblHixhriThjesht"), QStringLiteral("05.06.1395"));
+            QCOMPARE(labelText(window, "LblHixhriThjesht"), QStringLiteral("05.06.1395"));
 
             // Pick another date and leave; the next opening must not keep it.
             window.show();
             dtPicker->setDate(QDate(2001, 9, 11));
-            QCOMPARE(text(window, "LblHixhriThjesht"), QStringLiteral("23.06.1422"));
-            QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("CmdKthehu")),
-                              Qt::LeftButton);
+            QCOMPARE(labelText(window, "LblHixhriThjesht"), QStringLiteral("23.06.1422"));
+            QTest::mouseClick(pushButton(window, "CmdKthehu"), Qt::LeftButton);
             QVERIFY(!window.isVisible());
             QCOMPARE(window.result(), int(QDialog::Rejected));
         }
@@ -81,9 +68,9 @@ private Q_SLOTS:
 
         // Both ends convert without a failure.
         dtPicker->setDate(QDate(1601, 1, 1));
-        QCOMPARE(text(window, "LblHixhriThjesht").size(), 10);
+        QCOMPARE(labelText(window, "LblHixhriThjesht").size(), 10);
         dtPicker->setDate(QDate(9999, 12, 31));
-        QCOMPARE(text(window, "LblHixhriThjesht").size(), 10);
+        QCOMPARE(labelText(window, "LblHixhriThjesht").size(), 10);
     }
 
     void pickingADateConverts_data()
@@ -93,30 +80,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("birthdayThisYear");
         QTest::addColumn<QString>("shortHijri");
 
-        QTest::newRow("born today") << QDate(2026, 12, 6) << "0 vite, 0 muaj dhe 0 ditë"
-                                    << "E diel, 06 Dhjetor (12), 2026"
-                                    << "26.06.1448";
-        QTest::newRow("birth month later in the Hijri year")
-            << QDate(1998, 2, 21) << "30 vite, -4 muaj dhe 2 ditë"
-            << "E enjte, 01 Prill (04), 2027"
-            << "24.10.1418";
-        QTest::newRow("born later this Hijri year")
-            << QDate(2027, 2, 7) << "0 vite, -3 muaj dhe 25 ditë"
-            << "E diel, 07 Shkurt (02), 2027"
-            << "01.09.1448";
-        QTest::newRow("born in the next Hijri year")
-            << QDate(2027, 7, 31) << "-1 vite, 4 muaj dhe -1 ditë"
-            << "E martë, 11 Gusht (08), 2026"
-            << "27.02.1449";
-        QTest::newRow("today's Hijri day and month, earlier year")
-            << QDate(1980, 5, 11) << "48 vite, 0 muaj dhe 0 ditë"
-            << "E diel, 06 Dhjetor (12), 2026"
-            << "26.06.1400";
+        const auto row = [](const char *name, QDate birth, const char *age, const char *birthday,
+                            const char *shortHijri) {
+            QTest::newRow(name) << birth << age << birthday << shortHijri;
+        };
+        row("born today", QDate(2026, 12, 6), "0 vite, 0 muaj dhe 0 ditë",
+            "E diel, 06 Dhjetor (12), 2026", "26.06.1448");
+        row("birth month later in the Hijri year", QDate(1998, 2, 21),
+            "30 vite, -4 muaj dhe 2 ditë", "E enjte, 01 Prill (04), 2027", "24.10.1418");
+        row("born later this Hijri year", QDate(2027, 2, 7), "0 vite, -3 muaj dhe 25 ditë",
+            "E diel, 07 Shkurt (02), 2027", "01.09.1448");
+        row("born in the next Hijri year", QDate(2027, 7, 31), "-1 vite, 4 muaj dhe -1 ditë",
+            "E martë, 11 Gusht (08), 2026", "27.02.1449");
+        row("today's Hijri day and month, earlier year", QDate(1980, 5, 11),
+            "48 vite, 0 muaj dhe 0 ditë", "E diel, 06 Dhjetor (12), 2026", "26.06.1400");
         // Born on 30 Dhul-Hixhxhe 1447; this year the month ends on the 29th.
-        QTest::newRow("30th of a month with 29 days this year")
-            << QDate(2026, 6, 15) << "1 vite, -6 muaj dhe -4 ditë"
-            << "E xhuma, 04 Qershor (06), 2027"
-            << "30.12.1447";
+        row("30th of a month with 29 days this year", QDate(2026, 6, 15),
+            "1 vite, -6 muaj dhe -4 ditë", "E xhuma, 04 Qershor (06), 2027", "30.12.1447");
     }
     void pickingADateConverts()
     {
@@ -130,15 +110,15 @@ private Q_SLOTS:
         FrmDitelindja window(clock);
         picker(window)->setDate(birth);
 
-        QCOMPARE(text(window, "LblMoshaSipasH"), age);
-        QCOMPARE(text(window, "LblDitelindjaSivjet"), birthdayThisYear);
-        QCOMPARE(text(window, "LblHixhriThjesht"), shortHijri);
+        QCOMPARE(labelText(window, "LblMoshaSipasH"), age);
+        QCOMPARE(labelText(window, "LblDitelindjaSivjet"), birthdayThisYear);
+        QCOMPARE(labelText(window, "LblHixhriThjesht"), shortHijri);
         // The long Hijri text names the same day as the short one.
         const QStringList parts = shortHijri.split(QLatin1Char('.'));
-        QVERIFY2(text(window, "LblDatSipasH")
+        QVERIFY2(labelText(window, "LblDatSipasH")
                      .endsWith(QStringLiteral(" (%1), %2").arg(parts[1], parts[2])),
-                 qPrintable(text(window, "LblDatSipasH")));
-        QVERIFY(text(window, "LblDatSipasH").contains(QStringLiteral(", %1 ").arg(parts[0])));
+                 qPrintable(labelText(window, "LblDatSipasH")));
+        QVERIFY(labelText(window, "LblDatSipasH").contains(QStringLiteral(", %1 ").arg(parts[0])));
     }
 
     void bannerSpansTheWidth_data()

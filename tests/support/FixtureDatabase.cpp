@@ -7,21 +7,15 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTest>
 #include <QUuid>
 
 namespace {
 
-void run(QSqlQuery &query)
-{
-    if (!query.exec())
-        qFatal("fixture SQL failed: %s: %s", qPrintable(query.lastQuery()),
-               qPrintable(query.lastError().text()));
-}
+const QString insertDay = QStringLiteral("INSERT INTO kolvira VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
 
 } // namespace
 
-FixtureDatabase::FixtureDatabase()
+FixtureDatabase::FixtureDatabase(Content content)
     : m_connectionName(QStringLiteral("fixture-") + QUuid::createUuid().toString())
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
@@ -30,6 +24,14 @@ FixtureDatabase::FixtureDatabase()
         qFatal("cannot create fixture database");
     Schema::create(db);
     db.close();
+    if (content == Empty)
+        return;
+    for (const City &city : standardCities())
+        addCity(city);
+    if (content == CitiesAndDays) {
+        addDay(6, 12, "05:07:00 05:17:00 06:55:00 11:37:00 13:57:00 16:10:00 17:07:00");
+        addDay(29, 2, "04:50:00 05:00:00 06:30:00 12:00:00 14:50:00 17:45:00 19:15:00");
+    }
 }
 
 FixtureDatabase::~FixtureDatabase()
@@ -47,22 +49,41 @@ QString FixtureDatabase::connectionText() const
     return ConnectionText::forFolder(m_dir.path());
 }
 
-void FixtureDatabase::exec(const QString &sql)
+void FixtureDatabase::run(const QString &sql, const QList<QVariantList> &rows)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connectionName);
-    QSqlQuery query(db);
-    if (!query.exec(sql))
-        qFatal("fixture SQL failed: %s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
-    query.finish();
-    db.close();
+    const bool several = rows.size() > 1;
+    if (several)
+        db.transaction();
+    for (const QVariantList &values : rows) {
+        QSqlQuery query(db);
+        query.prepare(sql);
+        for (const QVariant &value : values)
+            query.addBindValue(value);
+        if (!query.exec())
+            qFatal("fixture SQL failed: %s: %s", qPrintable(sql),
+                   qPrintable(query.lastError().text()));
+    }
+    if (several)
+        db.commit();
+    db.close(); // holds no lock on the file between statements
+}
+
+void FixtureDatabase::exec(const QString &sql, const QVariantList &values)
+{
+    run(sql, {values});
+}
+
+void FixtureDatabase::selectCities(const QString &ids)
+{
+    exec(QStringLiteral("UPDATE Qytetet SET ESelektuar = IDQyteti IN (%1)").arg(ids));
 }
 
 QList<QString> FixtureDatabase::column(const QString &sql)
 {
     QList<QString> values;
     {
-        QSqlDatabase db = QSqlDatabase::database(m_connectionName);
-        QSqlQuery query(db);
+        QSqlQuery query(QSqlDatabase::database(m_connectionName));
         if (!query.exec(sql))
             qFatal("fixture SQL failed: %s", qPrintable(query.lastError().text()));
         while (query.next())
@@ -83,51 +104,28 @@ QList<int> FixtureDatabase::selectedCityIds()
 
 void FixtureDatabase::addCity(const City &city)
 {
-    QSqlDatabase db = QSqlDatabase::database(m_connectionName);
-    {
-        QSqlQuery query(db);
-        query.prepare(QStringLiteral(
-            "INSERT INTO Qytetet (IDQyteti, Qyteti, Minuta, ESelektuar) VALUES (?, ?, ?, ?)"));
-        query.addBindValue(city.id);
-        query.addBindValue(city.name);
-        query.addBindValue(city.minutes);
-        query.addBindValue(city.selected ? 1 : 0);
-        run(query);
-    }
-    db.close();
+    exec(QStringLiteral(
+             "INSERT INTO Qytetet (IDQyteti, Qyteti, Minuta, ESelektuar) VALUES (?, ?, ?, ?)"),
+         {city.id, city.name, city.minutes, city.selected ? 1 : 0});
 }
 
-void FixtureDatabase::addDay(const Day &day)
+void FixtureDatabase::addDay(int day, int month, const QString &times)
 {
-    QSqlDatabase db = QSqlDatabase::database(m_connectionName);
-    {
-        QSqlQuery query(db);
-        query.prepare(QStringLiteral("INSERT INTO kolvira VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        query.addBindValue(day.day);
-        query.addBindValue(day.month);
-        for (const QString &t : day.times)
-            query.addBindValue(t.isEmpty() ? QVariant(QMetaType::fromType<QString>())
-                                           : QVariant(t));
-        run(query);
-    }
-    db.close();
+    QVariantList values{day, month};
+    for (const QString &time : times.split(QLatin1Char(' ')))
+        values << time;
+    exec(insertDay, values);
 }
 
 void FixtureDatabase::addWholeYear(const std::array<QString, 7> &times)
 {
-    QSqlDatabase db = QSqlDatabase::database(m_connectionName);
-    db.transaction();
+    QList<QVariantList> rows;
     for (QDate d(2024, 1, 1); d.year() == 2024; d = d.addDays(1)) {
-        QSqlQuery query(db);
-        query.prepare(QStringLiteral("INSERT INTO kolvira VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        query.addBindValue(d.day());
-        query.addBindValue(d.month());
-        for (const QString &t : times)
-            query.addBindValue(t);
-        run(query);
+        rows.append({d.day(), d.month()});
+        for (const QString &time : times)
+            rows.last() << time;
     }
-    db.commit();
-    db.close();
+    run(insertDay, rows);
 }
 
 QList<FixtureDatabase::City> FixtureDatabase::standardCities()

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QTemporaryDir>
+#include <QVariantList>
 
 #include <array>
 
@@ -17,14 +18,11 @@ public:
         int minutes;
         bool selected;
     };
-    struct Day
-    {
-        int day;
-        int month;
-        std::array<QString, 7> times; // Imsaku ... Isha as stored ('HH:MM:SS'); empty = null
-    };
+    // What a new database holds: nothing; the standard cities; the standard
+    // cities and the days 6 December and 29 February.
+    enum Content { Empty, Cities, CitiesAndDays };
 
-    FixtureDatabase();
+    explicit FixtureDatabase(Content content = Empty);
     ~FixtureDatabase();
     FixtureDatabase(const FixtureDatabase &) = delete;
     FixtureDatabase &operator=(const FixtureDatabase &) = delete;
@@ -34,20 +32,27 @@ public:
     QString connectionText() const;
 
     void addCity(const City &city);
-    void addDay(const Day &day);
+    // The seven times Imsaku ... Isha as stored, separated by blanks.
+    void addDay(int day, int month, const QString &times);
     // Every day of a leap year with the same times.
     void addWholeYear(const std::array<QString, 7> &times);
+    // Flags exactly the cities with these ids ("1, 4"; empty: none).
+    void selectCities(const QString &ids);
     // Runs SQL directly on the file (setting up faults).
-    void exec(const QString &sql);
+    void exec(const QString &sql, const QVariantList &values = {});
     // The values of one column of a query, as texts.
     QList<QString> column(const QString &sql);
     // The ids of the flagged cities.
     QList<int> selectedCityIds();
 
-    // The cities most tests use: Prishtinë (selected, 0), Prizren (-1), Tiranë (5), ...
+    // Prishtinë (1, selected, 0), Prizren (2, -1), Prizreni i Ri (3, 2),
+    // Tiranë (4, 5), Shkodër (5, 4).
     static QList<City> standardCities();
 
 private:
+    // Runs one statement for each list of values, in one transaction.
+    void run(const QString &sql, const QList<QVariantList> &rows);
+
     QTemporaryDir m_dir;
     QString m_connectionName;
 };

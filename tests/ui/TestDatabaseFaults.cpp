@@ -1,17 +1,9 @@
-#include "data/CalendarConnection.h"
-#include "prayer/AdhanScheduler.h"
 #include "prayer/CityStore.h"
-#include "support/FakeClock.h"
-#include "support/FakeMediaPlayer.h"
-#include "support/FixtureDatabase.h"
+#include "support/MainWindowFixture.h"
 #include "support/WriteProtection.h"
-#include "ui/ErrorGuard.h"
-#include "ui/FrmMain.h"
 #include "ui/Twips.h"
 
 #include <QFile>
-#include <QLabel>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
 
@@ -23,55 +15,36 @@ class TestDatabaseFaults : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
-        db = std::make_unique<FixtureDatabase>();
-        for (const auto &city : FixtureDatabase::standardCities())
-            db->addCity(city);
-        db->addDay(
-            {6,
-             12,
-             {"05:07:00", "05:17:00", "06:55:00", "11:37:00", "13:57:00", "16:10:00", "17:07:00"}});
-        connection = std::make_unique<CalendarConnection>();
-        connection->open(db->connectionText());
-        fatals.clear();
-        ErrorGuard::setFatalHandler([this](int, const QString &text) { fatals << text; });
-        player = FakeMediaPlayer();
-        form = std::make_unique<FrmMain>(*connection, clock, &player);
-    }
+    void init() { f = std::make_unique<MainWindowFixture>(); }
     void cleanup()
     {
-        form.reset();
-        connection.reset();
-        db.reset();
-        ErrorGuard::setFatalHandler({});
+        f->fatals.expectNone(); // each test that expects one takes it
+        f.reset();
     }
 
     void deletedWhileRunning()
     {
-        QVERIFY(QFile::remove(db->filePath()));
+        QVERIFY(QFile::remove(f->db.filePath()));
         // The open file still answers: the window keeps showing the day.
-        form->Form_Activate();
-        QVERIFY(fatals.isEmpty());
+        form()->Form_Activate();
         QCOMPARE(label("LblQyteti"), QStringLiteral("Prishtinë"));
         QCOMPARE(label("LblKohaENamazit_3"), QStringLiteral("11:37"));
         // A new choice would go into a file nobody will read again: refused.
         expectRefusedStore(QStringLiteral("u fshi ose u zëvendësua"));
-        QVERIFY(!QFile::exists(db->filePath()));
+        QVERIFY(!QFile::exists(f->db.filePath()));
     }
 
     void replacedByAnotherFileWhileRunning()
     {
-        const QString other = db->filePath() + QStringLiteral(".new");
+        const QString other = f->db.filePath() + QStringLiteral(".new");
         {
             QFile garbage(other);
             QVERIFY(garbage.open(QIODevice::WriteOnly));
             garbage.write(QByteArray(8192, '\x17'));
         }
         QVERIFY(::rename(QFile::encodeName(other).constData(),
-                         QFile::encodeName(db->filePath()).constData()) == 0);
-        form->Form_Activate();
-        QVERIFY(fatals.isEmpty());
+                         QFile::encodeName(f->db.filePath()).constData()) == 0);
+        form()->Form_Activate();
         QCOMPARE(label("LblQyteti"), QStringLiteral("Prishtinë"));
         expectRefusedStore(QStringLiteral("Rinisni programin"));
         QCOMPARE(fileBytes().left(16), QByteArray(16, '\x17')); // nothing written into it
@@ -82,15 +55,16 @@ private Q_SLOTS:
     void overwrittenWithGarbageInPlace()
     {
         {
-            QFile file(db->filePath());
+            QFile file(f->db.filePath());
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
             file.write(QByteArray(8192, '\x5a'));
         }
-        form->show();
-        QCOMPARE(fatals.size(), 1);
-        QVERIFY2(fatals.first().contains(QStringLiteral("not a database")) ||
-                     fatals.first().contains(QStringLiteral("malformed")),
-                 qPrintable(fatals.first()));
+        form()->show();
+        QCOMPARE(f->fatals.texts.size(), 1);
+        QVERIFY2(f->fatals.texts.first().contains(QStringLiteral("not a database")) ||
+                     f->fatals.texts.first().contains(QStringLiteral("malformed")),
+                 qPrintable(f->fatals.texts.first()));
+        f->fatals.texts.clear();
         QCOMPARE(fileBytes(), QByteArray(8192, '\x5a'));
     }
 
@@ -98,11 +72,11 @@ private Q_SLOTS:
     // the store is refused and the old choice stays.
     void readOnlyFolderWhileRunning()
     {
-        WriteProtection protect(db->folder());
+        WriteProtection protect(f->db.folder());
         if (!protect.holds())
             QSKIP("this machine cannot write-protect a folder for this process");
         expectRefusedStore(QString());
-        form->Form_Activate();
+        form()->Form_Activate();
         QCOMPARE(label("LblQyteti"), QStringLiteral("Prishtinë"));
     }
 
@@ -111,15 +85,14 @@ private Q_SLOTS:
     void anotherCopyHoldsTheWriteLock()
     {
         CalendarConnection other;
-        other.open(db->connectionText());
+        other.open(f->db.connectionText());
         QSqlQuery query(other.database());
         QVERIFY(query.exec(QStringLiteral("BEGIN IMMEDIATE")));
         QVERIFY(query.exec(QStringLiteral("UPDATE Qytetet SET ESelektuar = (IDQyteti = 4)")));
-        form->Form_Activate();
-        QVERIFY(fatals.isEmpty());
+        form()->Form_Activate();
         QCOMPARE(label("LblQyteti"), QStringLiteral("Prishtinë"));
         QVERIFY(query.exec(QStringLiteral("COMMIT")));
-        form->Form_Activate();
+        form()->Form_Activate();
         QCOMPARE(label("LblQyteti"), QStringLiteral("Tiranë"));
     }
 
@@ -136,40 +109,39 @@ private Q_SLOTS:
     void timesThatDoNotParse()
     {
         QFETCH(QString, stored);
-        db->exec(QStringLiteral("UPDATE kolvira SET Dhuhri = %1 WHERE Dita = 6").arg(stored));
-        form->Form_Activate();
-        QVERIFY(fatals.isEmpty());
+        f->db.exec(QStringLiteral("UPDATE kolvira SET Dhuhri = %1 WHERE Dita = 6").arg(stored));
+        form()->Form_Activate();
         QCOMPARE(label("LblKohaENamazit_3"), QStringLiteral("--:--"));
         QCOMPARE(label("LblKohaENamazit_4"), QStringLiteral("13:57"));
         // No adhan can start from it, whatever the minute around noon.
         for (int m = 11 * 60; m < 13 * 60; ++m) {
-            clock.set(QDateTime(QDate(2026, 12, 6), QTime(m / 60, m % 60)));
-            form->Timer1_Timer();
+            f->clock.set(QDateTime(QDate(2026, 12, 6), QTime(m / 60, m % 60)));
+            form()->Timer1_Timer();
         }
-        QCOMPARE(player.started.size(), 1); // only the silent one at load
+        QCOMPARE(f->player.started.size(), 1); // only the silent one at load
     }
 
     void severalFlaggedCities()
     {
-        db->exec(QStringLiteral("UPDATE Qytetet SET ESelektuar = 1 WHERE IDQyteti IN (2, 4)"));
-        form->Form_Activate();
+        f->db.selectCities("1, 2, 4");
+        form()->Form_Activate();
         QCOMPARE(label("LblQyteti"), QStringLiteral("Prishtinë"));
         QCOMPARE(label("LblMinuta"), QStringLiteral("0"));
-        CityStore(*connection).store(5);
-        QCOMPARE(db->selectedCityIds(), QList<int>{5});
+        CityStore(connection()).store(5);
+        QCOMPARE(f->db.selectedCityIds(), QList<int>{5});
     }
 
     void noFlaggedCityStartsNoAdhan()
     {
-        db->exec(QStringLiteral("UPDATE Qytetet SET ESelektuar = 0"));
-        form->Form_Activate();
+        f->db.selectCities("");
+        form()->Form_Activate();
         QCOMPARE(label("LblMinuta"), QStringLiteral("False"));
-        clock.set(QDateTime(QDate(2026, 12, 6), QTime(11, 37)));
-        form->Timer1_Timer();
+        f->clock.set(QDateTime(QDate(2026, 12, 6), QTime(11, 37)));
+        form()->Timer1_Timer();
         QCOMPARE(label("LblKoha"), QStringLiteral("11:37:00"));
-        QCOMPARE(player.started.size(), 1);
-        CityStore(*connection).store(3);
-        QCOMPARE(db->selectedCityIds(), QList<int>{3});
+        QCOMPARE(f->player.started.size(), 1);
+        CityStore(connection()).store(3);
+        QCOMPARE(f->db.selectedCityIds(), QList<int>{3});
     }
 
     void longAndQuotedCityNames_data()
@@ -181,58 +153,36 @@ private Q_SLOTS:
     void longAndQuotedCityNames()
     {
         QFETCH(QString, name);
-        QSqlDatabase fixture =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("names"));
-        fixture.setDatabaseName(db->filePath());
-        QVERIFY(fixture.open());
-        {
-            QSqlQuery query(fixture);
-            query.prepare(QStringLiteral("UPDATE Qytetet SET Qyteti = ? WHERE IDQyteti = 1"));
-            query.addBindValue(name);
-            QVERIFY(query.exec());
-        }
-        fixture.close();
-        fixture = QSqlDatabase();
-        QSqlDatabase::removeDatabase(QStringLiteral("names"));
-
-        form->Form_Activate();
-        QVERIFY(fatals.isEmpty());
-        auto *city = form->findChild<QLabel *>("LblQyteti");
-        auto *offset = form->findChild<QLabel *>("LblMinuta");
+        f->db.exec(QStringLiteral("UPDATE Qytetet SET Qyteti = ? WHERE IDQyteti = 1"), {name});
+        form()->Form_Activate();
+        auto *city = form()->findChild<QLabel *>("LblQyteti");
+        auto *offset = form()->findChild<QLabel *>("LblMinuta");
         QCOMPARE(city->text(), name);
         QCOMPARE(offset->x(), city->x() + city->width() + Twips::toPixels(100));
-        CityStore(*connection).store(1);
-        QCOMPARE(db->selectedCityIds(), QList<int>{1});
+        CityStore(connection()).store(1);
+        QCOMPARE(f->db.selectedCityIds(), QList<int>{1});
     }
 
 private:
     void expectRefusedStore(const QString &expectedWords)
     {
         try {
-            CityStore(*connection).store(4);
+            CityStore(connection()).store(4);
             QFAIL("the store was not refused");
         } catch (const CityStore::NotStored &refusal) {
             QVERIFY2(refusal.message().contains(expectedWords), qPrintable(refusal.message()));
         }
-        QVERIFY(fatals.isEmpty());
     }
     QByteArray fileBytes() const
     {
-        QFile f(db->filePath());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        QFile file(f->db.filePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    QString label(const QString &name) const
-    {
-        auto *l = form->findChild<QLabel *>(name);
-        return l ? l->text() : QStringLiteral("<missing %1>").arg(name);
-    }
+    FrmMain *form() const { return f->form.get(); }
+    QString label(const QString &name) const { return f->label(name); }
+    CalendarConnection &connection() const { return f->connection; }
 
-    std::unique_ptr<FixtureDatabase> db;
-    std::unique_ptr<CalendarConnection> connection;
-    FakeClock clock{QDateTime(QDate(2026, 12, 6), QTime(9, 0))};
-    FakeMediaPlayer player;
-    std::unique_ptr<FrmMain> form;
-    QStringList fatals;
+    std::unique_ptr<MainWindowFixture> f;
 };
 
 QTEST_MAIN(TestDatabaseFaults)

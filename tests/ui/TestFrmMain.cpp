@@ -1,33 +1,16 @@
-#include "data/CalendarConnection.h"
+#include "data/ListControl.h"
 #include "prayer/AdhanScheduler.h"
-#include "support/FakeClock.h"
-#include "support/FakeMediaPlayer.h"
-#include "support/FixtureDatabase.h"
-#include "ui/ErrorGuard.h"
-#include "ui/FrmMain.h"
+#include "support/MainWindowFixture.h"
 #include "ui/LoadedWindows.h"
 #include "ui/TrayIcon.h"
 #include "ui/Twips.h"
 
-#include "data/ListControl.h"
-
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QMenu>
-#include <QPushButton>
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <QTimer>
-
-namespace {
-
-QRect twips(int l, int t, int w, int h)
-{
-    return Twips::rect(l, t, w, h);
-}
-
-} // namespace
 
 class TestFrmMain : public QObject
 {
@@ -36,32 +19,14 @@ class TestFrmMain : public QObject
 private Q_SLOTS:
     void init()
     {
-        db = std::make_unique<FixtureDatabase>();
-        for (const auto &city : FixtureDatabase::standardCities())
-            db->addCity(city);
-        db->addDay(
-            {6,
-             12,
-             {"05:07:00", "05:17:00", "06:55:00", "11:37:00", "13:57:00", "16:10:00", "17:07:00"}});
-        db->addDay(
-            {29,
-             2,
-             {"04:50:00", "05:00:00", "06:30:00", "12:00:00", "14:50:00", "17:45:00", "19:15:00"}});
-        connection.open(db->connectionText());
-        clock.set(QDateTime(QDate(2026, 12, 6), QTime(9, 30)));
-        fatalErrors.clear();
-        ErrorGuard::setFatalHandler([this](int, const QString &text) { fatalErrors << text; });
-        player = FakeMediaPlayer();
-        form = std::make_unique<FrmMain>(connection, clock, &player);
-        form->setEndProgram([this] { ++endCalls; });
+        f = std::make_unique<MainWindowFixture>();
         endCalls = 0;
+        f->form->setEndProgram([this] { ++endCalls; });
     }
     void cleanup()
     {
-        form.reset();
-        connection.close();
-        db.reset();
-        ErrorGuard::setFatalHandler({});
+        f->fatals.expectNone();
+        f.reset();
         overrideTrayHostAvailable(std::nullopt);
     }
 
@@ -69,23 +34,23 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("expected");
-        QTest::newRow("Image1") << "Image1" << twips(2400, 480, 4710, 3630);
-        QTest::newRow("Shape1") << "Shape1" << twips(120, 1080, 1815, 255);
-        QTest::newRow("CmdRrethProgramit") << "CmdRrethProgramit" << twips(5760, 720, 1215, 495);
-        QTest::newRow("CmdDitelindja") << "CmdDitelindja" << twips(4200, 4200, 1215, 495);
-        QTest::newRow("cmdQyteti") << "cmdQyteti" << twips(5640, 4200, 1215, 495);
-        QTest::newRow("CmdDalje") << "CmdDalje" << twips(5640, 4920, 1215, 495);
-        QTest::newRow("player") << "WindowsMediaPlayer1" << twips(0, 5520, 7095, 675);
+        QTest::newRow("Image1") << "Image1" << Twips::rect(2400, 480, 4710, 3630);
+        QTest::newRow("Shape1") << "Shape1" << Twips::rect(120, 1080, 1815, 255);
+        QTest::newRow("CmdRrethProgramit")
+            << "CmdRrethProgramit" << Twips::rect(5760, 720, 1215, 495);
+        QTest::newRow("CmdDitelindja") << "CmdDitelindja" << Twips::rect(4200, 4200, 1215, 495);
+        QTest::newRow("cmdQyteti") << "cmdQyteti" << Twips::rect(5640, 4200, 1215, 495);
+        QTest::newRow("CmdDalje") << "CmdDalje" << Twips::rect(5640, 4920, 1215, 495);
+        QTest::newRow("player") << "WindowsMediaPlayer1" << Twips::rect(0, 5520, 7095, 675);
     }
     void windowAndFixedControls()
     {
         QFETCH(QString, name);
-        QFETCH(QRect, expected);
-        QCOMPARE(form->size(), QSize(471, 412));
-        QCOMPARE(form->windowTitle(), QStringLiteral("Kolvira"));
-        auto *widget = form->findChild<QWidget *>(name);
+        QCOMPARE(form()->size(), QSize(471, 412));
+        QCOMPARE(form()->windowTitle(), QStringLiteral("Kolvira"));
+        auto *widget = form()->findChild<QWidget *>(name);
         QVERIFY(widget);
-        QCOMPARE(widget->geometry(), expected);
+        QTEST(widget->geometry(), "expected");
     }
 
     // Left-aligned labels keep their left edge, right-aligned ones their
@@ -97,14 +62,18 @@ private Q_SLOTS:
         QTest::addColumn<int>("right"); // twips; -1 when not anchored there
         QTest::addColumn<int>("top");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Label1_0") << "Label1_0" << -1 << 285 + 1665 << 120 << "Data gregoriane:";
-        QTest::newRow("Label1_1") << "Label1_1" << -1 << 150 + 1800 << 360 << "Data sipas hixhrit:";
-        QTest::newRow("LblDataGregoriane") << "LblDataGregoriane" << 2040 << -1 << 120 << "XXX";
-        QTest::newRow("LblDataHixhri") << "LblDataHixhri" << 2040 << -1 << 360 << "XXX";
-        QTest::newRow("Label3") << "Label3" << -1 << 165 + 570 << 1080 << "Koha:";
-        QTest::newRow("LblKoha") << "LblKoha" << 840 << -1 << 1080 << "XX:XX:XX";
-        QTest::newRow("Label5") << "Label5" << -1 << 4080 + 1740 << 3600 << "Qyteti i zgjedhur:";
-        QTest::newRow("LblQyteti") << "LblQyteti" << 4080 << -1 << 3840 << "XXX";
+        const auto row = [](const QString &name, int left, int right, int top,
+                            const QString &text) {
+            QTest::newRow(qPrintable(name)) << name << left << right << top << text;
+        };
+        row("Label1_0", -1, 285 + 1665, 120, "Data gregoriane:");
+        row("Label1_1", -1, 150 + 1800, 360, "Data sipas hixhrit:");
+        row("LblDataGregoriane", 2040, -1, 120, "XXX");
+        row("LblDataHixhri", 2040, -1, 360, "XXX");
+        row("Label3", -1, 165 + 570, 1080, "Koha:");
+        row("LblKoha", 840, -1, 1080, "XX:XX:XX");
+        row("Label5", -1, 4080 + 1740, 3600, "Qyteti i zgjedhur:");
+        row("LblQyteti", 4080, -1, 3840, "XXX");
         // The seven rows: captions end at 2055, times at 2100 + 675; the
         // sunrise row carries caption 6 and the rows below it captions 2 to 5.
         const int tops[] = {1920, 2400, 2880, 3360, 3840, 4320, 4800};
@@ -112,13 +81,10 @@ private Q_SLOTS:
         const char *texts[] = {"Sehuri (imsaku)", "Fexhri (sabahu)",   "Dhuhri (dreka)",
                                "Asri (ikindia)",  "Magribi (akshami)", "Isha (jacia)",
                                "Lindja e diellit"};
-        for (int row = 0; row < 7; ++row) {
-            const int c = captionOnRow[row];
-            QTest::addRow("LblFusha_%d", c) << QStringLiteral("LblFusha_%1").arg(c) << -1 << 2055
-                                            << tops[row] << QString::fromUtf8(texts[c]);
-            QTest::addRow("LblKohaENamazit_%d", row)
-                << QStringLiteral("LblKohaENamazit_%1").arg(row) << -1 << 2100 + 675 << tops[row]
-                << "XX:XX";
+        for (int r = 0; r < 7; ++r) {
+            const int c = captionOnRow[r];
+            row(QStringLiteral("LblFusha_%1").arg(c), -1, 2055, tops[r], texts[c]);
+            row(QStringLiteral("LblKohaENamazit_%1").arg(r), -1, 2100 + 675, tops[r], "XX:XX");
         }
     }
     void labelAnchors()
@@ -127,10 +93,9 @@ private Q_SLOTS:
         QFETCH(int, left);
         QFETCH(int, right);
         QFETCH(int, top);
-        QFETCH(QString, text);
-        auto *label = form->findChild<QLabel *>(name);
+        auto *label = form()->findChild<QLabel *>(name);
         QVERIFY(label);
-        QCOMPARE(label->text(), text);
+        QTEST(label->text(), "text");
         QCOMPARE(label->y(), Twips::toPixels(top));
         if (left >= 0)
             QCOMPARE(label->x(), Twips::toPixels(left));
@@ -139,249 +104,225 @@ private Q_SLOTS:
         QCOMPARE(label->width(), label->sizeHint().width());
     }
 
-    void adhanCaptionsAreBoldDarkRed()
+    void adhanCaptionsAreBoldDarkRedAndButtonFocusOrder()
     {
         for (int c = 0; c < 7; ++c) {
-            auto *label = form->findChild<QLabel *>(QStringLiteral("LblFusha_%1").arg(c));
+            auto *label = form()->findChild<QLabel *>(QStringLiteral("LblFusha_%1").arg(c));
             const bool adhan = c >= 1 && c <= 5;
             QCOMPARE(label->font().bold(), adhan);
             if (adhan)
                 QCOMPARE(label->palette().color(QPalette::WindowText), QColor(128, 0, 0));
         }
-    }
-
-    void buttonFocusOrder()
-    {
-        auto *about = form->findChild<QPushButton *>("CmdRrethProgramit");
-        QCOMPARE(about->nextInFocusChain()->objectName(), QStringLiteral("CmdDalje"));
-        QCOMPARE(about->nextInFocusChain()->nextInFocusChain()->objectName(),
-                 QStringLiteral("cmdQyteti"));
-        QCOMPARE(about->nextInFocusChain()->nextInFocusChain()->nextInFocusChain()->objectName(),
-                 QStringLiteral("CmdDitelindja"));
-    }
-
-    void timerRunsFromCreation()
-    {
-        QVERIFY(form->timer()->isActive());
-        QCOMPARE(form->timer()->interval(), 100);
+        QWidget *focus = pushButton(*form(), "CmdRrethProgramit");
+        for (const char *next : {"CmdDalje", "cmdQyteti", "CmdDitelindja"}) {
+            focus = focus->nextInFocusChain();
+            QCOMPARE(focus->objectName(), QLatin1String(next));
+        }
     }
 
     void activationShowsCityAndTimes_data()
     {
         QTest::addColumn<QDate>("today");
-        QTest::addColumn<int>("selectedCity");
-        QTest::addColumn<QStringList>("times");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("change"); // made to the day rows first
+        QTest::addColumn<QString>("times");
         QTest::addColumn<QString>("city");
         QTest::addColumn<QString>("offset");
-        QTest::newRow("6 December")
-            << QDate(2026, 12, 6) << 1
-            << QStringList{"05:07", "05:17", "06:55", "11:37", "13:57", "16:10", "17:07"}
-            << "Prishtinë"
-            << "0";
-        QTest::newRow("29 February, offset 5")
-            << QDate(2028, 2, 29) << 4
-            << QStringList{"04:50", "05:00", "06:30", "12:00", "14:50", "17:45", "19:15"}
-            << "Tiranë"
-            << "5";
-        QTest::newRow("no row for the day")
-            << QDate(2026, 12, 7) << 2 << QStringList(7, QStringLiteral("--:--")) << "Prizren"
-            << "-1";
+        const auto row = [](const char *name, QDate today, const char *selected, const char *change,
+                            const char *times, const char *city, const char *offset) {
+            QTest::newRow(name) << today << selected << change << times << city << offset;
+        };
+        row("6 December", QDate(2026, 12, 6), "1", "", "05:07 05:17 06:55 11:37 13:57 16:10 17:07",
+            "Prishtinë", "0");
+        row("29 February, offset 5", QDate(2028, 2, 29), "4", "",
+            "04:50 05:00 06:30 12:00 14:50 17:45 19:15", "Tiranë", "5");
+        row("no row for the day", QDate(2026, 12, 7), "2", "",
+            "--:-- --:-- --:-- --:-- --:-- --:-- --:--", "Prizren", "-1");
+        row("empty cells, no flagged city", QDate(2026, 12, 6), "",
+            "SET Asri = NULL, Isha = '' WHERE Dita = 6",
+            "05:07 05:17 06:55 11:37 --:-- 16:10 --:--", "False", "False");
     }
     void activationShowsCityAndTimes()
     {
         QFETCH(QDate, today);
-        QFETCH(int, selectedCity);
-        QFETCH(QStringList, times);
-        QFETCH(QString, city);
-        QFETCH(QString, offset);
-        db->exec(
-            QStringLiteral("UPDATE Qytetet SET ESelektuar = (IDQyteti = %1)").arg(selectedCity));
-        clock.set(QDateTime(today, QTime(9, 30)));
-        form->Form_Activate();
-        QCOMPARE(label("LblQyteti"), city);
-        QCOMPARE(label("LblMinuta"), offset);
+        QFETCH(QString, selected);
+        QFETCH(QString, change);
+        f->db.selectCities(selected);
+        if (!change.isEmpty())
+            f->db.exec(QStringLiteral("UPDATE kolvira ") + change);
+        f->clock.set(QDateTime(today, QTime(9, 30)));
+        form()->Form_Activate();
+        QTEST(f->label("LblQyteti"), "city");
+        QTEST(f->label("LblMinuta"), "offset");
+        QStringList shown;
         for (int i = 0; i < 7; ++i)
-            QCOMPARE(label(QStringLiteral("LblKohaENamazit_%1").arg(i)), times.at(i));
-        QVERIFY(fatalErrors.isEmpty());
-    }
-
-    void emptyCellsAndNoFlaggedCity()
-    {
-        db->exec(QStringLiteral("UPDATE kolvira SET Asri = NULL, Isha = '' WHERE Dita = 6"));
-        db->exec(QStringLiteral("UPDATE Qytetet SET ESelektuar = 0"));
-        form->Form_Activate();
-        QCOMPARE(label("LblQyteti"), QStringLiteral("False"));
-        QCOMPARE(label("LblMinuta"), QStringLiteral("False"));
-        QCOMPARE(label("LblKohaENamazit_4"), QStringLiteral("--:--"));
-        QCOMPARE(label("LblKohaENamazit_6"), QStringLiteral("--:--"));
-        QCOMPARE(label("LblKohaENamazit_3"), QStringLiteral("11:37"));
-        QVERIFY(fatalErrors.isEmpty());
+            shown << f->label(QStringLiteral("LblKohaENamazit_%1").arg(i));
+        QTEST(shown.join(QLatin1Char(' ')), "times");
     }
 
     void offsetLabelFollowsTheCityName()
     {
-        form->Form_Activate();
-        auto *city = form->findChild<QLabel *>("LblQyteti");
-        auto *offset = form->findChild<QLabel *>("LblMinuta");
+        form()->Form_Activate();
+        auto *city = form()->findChild<QLabel *>("LblQyteti");
+        auto *offset = form()->findChild<QLabel *>("LblMinuta");
         const int shortWidth = city->width();
         const int shortLeft = offset->x();
         QCOMPARE(shortLeft, city->x() + city->width() + Twips::toPixels(100));
-        db->exec(QStringLiteral(
-            "UPDATE Qytetet SET Qyteti = 'Prishtinë e Madhe dhe Rrethina' WHERE IDQyteti = 1"));
-        form->Form_Activate();
+        f->db.exec(
+            "UPDATE Qytetet SET Qyteti = 'Prishtinë e Madhe dhe Rrethina' WHERE IDQyteti = 1");
+        form()->Form_Activate();
         QVERIFY(city->width() > shortWidth);
         QCOMPARE(offset->x() - shortLeft, city->width() - shortWidth);
         QCOMPARE(offset->y(), Twips::toPixels(3840));
     }
 
+    // The timer runs from creation at 100 ms, and every activation starts it again.
     void twoActivationsInARow()
     {
-        form->timer()->stop();
-        form->Form_Activate();
-        const QString first = label("LblKohaENamazit_3");
-        form->Form_Activate();
-        QCOMPARE(label("LblKohaENamazit_3"), first);
-        QCOMPARE(label("LblQyteti"), QStringLiteral("Prishtinë"));
-        QVERIFY(form->timer()->isActive());
+        QVERIFY(form()->timer()->isActive());
+        QCOMPARE(form()->timer()->interval(), 100);
+        form()->timer()->stop();
+        form()->Form_Activate();
+        const QString first = f->label("LblKohaENamazit_3");
+        form()->Form_Activate();
+        QCOMPARE(f->label("LblKohaENamazit_3"), first);
+        QCOMPARE(f->label("LblQyteti"), QStringLiteral("Prishtinë"));
+        QVERIFY(form()->timer()->isActive());
     }
 
     void failingQueryGoesThroughTheGuard()
     {
-        db->exec(QStringLiteral("DROP TABLE kolvira"));
-        form->show();
-        QCOMPARE(fatalErrors.size(), 1);
-        QVERIFY(fatalErrors.first().contains(QStringLiteral("kolvira")));
+        f->db.exec(QStringLiteral("DROP TABLE kolvira"));
+        form()->show();
+        QCOMPARE(f->fatals.texts.size(), 1);
+        QVERIFY(f->fatals.texts.first().contains(QStringLiteral("kolvira")));
+        f->fatals.texts.clear();
     }
 
     void iconToggleHidesAndShowsEveryLoadedWindow()
     {
-        form->show();
+        form()->show();
         QWidget other;
         LoadedWindows::mark(&other);
         other.show();
-        db->exec(QStringLiteral("UPDATE Qytetet SET ESelektuar = (IDQyteti = 5)"));
-        ToggleLoadedWindows(*form);
-        QVERIFY(!form->isVisible());
+        f->db.selectCities("5");
+        ToggleLoadedWindows(*form());
+        QVERIFY(!form()->isVisible());
         QVERIFY(!other.isVisible());
-        QCOMPARE(label("LblQyteti"), QStringLiteral("Prishtinë")); // not yet re-read
-        ToggleLoadedWindows(*form);
-        QVERIFY(form->isVisible());
+        QCOMPARE(f->label("LblQyteti"), QStringLiteral("Prishtinë")); // not yet re-read
+        ToggleLoadedWindows(*form());
+        QVERIFY(form()->isVisible());
         QVERIFY(other.isVisible());
-        QCOMPARE(label("LblQyteti"), QStringLiteral("Shkodër")); // the activation ran
+        QCOMPARE(f->label("LblQyteti"), QStringLiteral("Shkodër")); // the activation ran
         // Keyed on the main window alone: hidden main, visible other: shows all.
-        form->hide();
-        ToggleLoadedWindows(*form);
-        QVERIFY(form->isVisible());
+        form()->hide();
+        ToggleLoadedWindows(*form());
+        QVERIFY(form()->isVisible());
         QVERIFY(other.isVisible());
     }
 
-    void closeHidesWithATrayHost()
+    // With no notification area the window could not come back once hidden.
+    void closeBox_data()
     {
-        overrideTrayHostAvailable(true);
-        form->show();
-        QVERIFY(!form->close());
-        QVERIFY(!form->isVisible());
-        QCOMPARE(endCalls, 0);
-        QVERIFY(form->timer()->isActive());
+        QTest::addColumn<bool>("trayHost");
+        QTest::newRow("tray host: hides") << true;
+        QTest::newRow("no tray host: minimises") << false;
     }
-
-    void closeMinimisesWithoutATrayHost()
+    void closeBox()
     {
-        overrideTrayHostAvailable(false);
-        form->show();
-        QVERIFY(!form->close());
-        QVERIFY(form->isVisible());
-        QVERIFY(form->isMinimized());
+        QFETCH(bool, trayHost);
+        overrideTrayHostAvailable(trayHost);
+        form()->show();
+        QVERIFY(!form()->close());
+        QCOMPARE(form()->isVisible(), !trayHost);
+        QCOMPARE(form()->isMinimized(), !trayHost);
         QCOMPARE(endCalls, 0);
+        QVERIFY(form()->timer()->isActive());
     }
 
     void exitRemovesTheIconAndRunsNoCloseHandler()
     {
         overrideTrayHostAvailable(true);
-        form->show();
-        AddTrayIcon(*form);
+        form()->show();
+        AddTrayIcon(*form());
         QSystemTrayIcon *icon = trayIconData().icon;
         QVERIFY(icon);
         QCOMPARE(icon->toolTip(), QStringLiteral("Kolvira"));
-        QCOMPARE(icon->contextMenu(), form->mnuPopup());
-        QCOMPARE(form->mnuPopup()->title(), QStringLiteral("Menuja Popup"));
-        QCOMPARE(form->mnuPopup()->actions().size(), 1);
-        QCOMPARE(form->mnuDalje()->text(), QStringLiteral("Dalje"));
-        form->mnuDalje()->trigger();
+        QCOMPARE(icon->contextMenu(), form()->mnuPopup());
+        QCOMPARE(form()->mnuPopup()->title(), QStringLiteral("Menuja Popup"));
+        QCOMPARE(form()->mnuPopup()->actions().size(), 1);
+        QCOMPARE(form()->mnuDalje()->text(), QStringLiteral("Dalje"));
+        form()->mnuDalje()->trigger();
         QCOMPARE(endCalls, 1);
         QVERIFY(!icon->isVisible());
-        QVERIFY(form->isVisible()); // the close handler would have hidden it
-        form->findChild<QPushButton *>("CmdDalje")->click();
+        QVERIFY(form()->isVisible()); // the close handler would have hidden it
+        pushButton(*form(), "CmdDalje")->click();
         QCOMPARE(endCalls, 2);
     }
 
     void buttonsOpenTheirWindowsAndReactivate()
     {
-        form->show();
+        form()->show();
         QStringList opened;
-        form->setWindowOpeners([&] { opened << "birthday"; },
-                               [&] {
-                                   opened << "city";
-                                   db->exec("UPDATE Qytetet SET ESelektuar = (IDQyteti = 4)");
-                               },
-                               [&] { opened << "about"; });
-        form->findChild<QPushButton *>("CmdDitelindja")->click();
-        form->findChild<QPushButton *>("cmdQyteti")->click();
-        form->findChild<QPushButton *>("CmdRrethProgramit")->click();
+        form()->setWindowOpeners([&] { opened << "birthday"; },
+                                 [&] {
+                                     opened << "city";
+                                     f->db.selectCities("4");
+                                 },
+                                 [&] { opened << "about"; });
+        for (const char *name : {"CmdDitelindja", "cmdQyteti", "CmdRrethProgramit"})
+            pushButton(*form(), name)->click();
         QCOMPARE(opened, (QStringList{"birthday", "city", "about"}));
-        QCOMPARE(label("LblQyteti"), QStringLiteral("Tiranë"));
+        QCOMPARE(f->label("LblQyteti"), QStringLiteral("Tiranë"));
     }
 
     void formLoadLeavesThePlayerSilent()
     {
-        QCOMPARE(player.started.size(), 1);
-        QVERIFY(player.url.endsWith(QStringLiteral("Ezani në Mekke - 1.mp3")));
-        QCOMPARE(player.stops, 1);
-        QVERIFY(!player.playing);
+        QCOMPARE(f->player.started.size(), 1);
+        QVERIFY(f->player.url.endsWith(QStringLiteral("Ezani në Mekke - 1.mp3")));
+        QCOMPARE(f->player.stops, 1);
+        QVERIFY(!f->player.playing);
     }
 
     void tickWritesClockAndDates()
     {
-        clock.set(QDateTime(QDate(2026, 12, 6), QTime(21, 5, 5)));
-        form->Timer1_Timer();
-        QCOMPARE(label("LblKoha"), QStringLiteral("21:05:05"));
-        QCOMPARE(label("LblDataGregoriane"), QStringLiteral("E diel, 6 Dhjetor (12), 2026"));
-        QVERIFY(label("LblDataHixhri").startsWith(QStringLiteral("E diel, ")));
+        f->clock.set(QDateTime(QDate(2026, 12, 6), QTime(21, 5, 5)));
+        form()->Timer1_Timer();
+        QCOMPARE(f->label("LblKoha"), QStringLiteral("21:05:05"));
+        QCOMPARE(f->label("LblDataGregoriane"), QStringLiteral("E diel, 6 Dhjetor (12), 2026"));
+        QVERIFY(f->label("LblDataHixhri").startsWith(QStringLiteral("E diel, ")));
         // Before the first activation the design texts match no minute.
-        QCOMPARE(label("LblKohaENamazit_3"), QStringLiteral("XX:XX"));
+        QCOMPARE(f->label("LblKohaENamazit_3"), QStringLiteral("XX:XX"));
     }
 
     void adhanBringsTheHiddenWindowBack()
     {
         overrideTrayHostAvailable(true);
-        form->show();
-        form->hide();
-        clock.set(QDateTime(QDate(2026, 12, 6), QTime(11, 37)));
-        form->Timer1_Timer();
-        QVERIFY(form->isVisible());
-        QVERIFY(player.url.endsWith(QStringLiteral("Ezani në Mekke - 1.mp3")));
-        QCOMPARE(player.started.size(), 2);
-        QVERIFY(form->scheduler().ezaniFilloi());
+        form()->show();
+        form()->hide();
+        f->clock.set(QDateTime(QDate(2026, 12, 6), QTime(11, 37)));
+        form()->Timer1_Timer();
+        QVERIFY(form()->isVisible());
+        QVERIFY(f->player.url.endsWith(QStringLiteral("Ezani në Mekke - 1.mp3")));
+        QCOMPARE(f->player.started.size(), 2);
+        QVERIFY(form()->scheduler().ezaniFilloi());
     }
 
     void tickReloadsTimesWhenTheDayChanges()
     {
-        db->addDay(
-            {7,
-             12,
-             {"05:08:00", "05:18:00", "06:56:00", "11:38:00", "13:58:00", "16:11:00", "17:41:00"}});
-        clock.set(QDateTime(QDate(2026, 12, 6), QTime(23, 59, 59)));
-        form->Form_Activate();
-        QCOMPARE(label("LblKohaENamazit_6"), QStringLiteral("17:07"));
-        clock.set(QDateTime(QDate(2026, 12, 7), QTime(0, 0)));
-        form->Timer1_Timer();
-        QCOMPARE(label("LblKohaENamazit_6"), QStringLiteral("17:41"));
-        QCOMPARE(label("LblDataGregoriane"), QStringLiteral("E hënë, 7 Dhjetor (12), 2026"));
+        f->db.addDay(7, 12, "05:08:00 05:18:00 06:56:00 11:38:00 13:58:00 16:11:00 17:41:00");
+        f->clock.set(QDateTime(QDate(2026, 12, 6), QTime(23, 59, 59)));
+        form()->Form_Activate();
+        QCOMPARE(f->label("LblKohaENamazit_6"), QStringLiteral("17:07"));
+        f->clock.set(QDateTime(QDate(2026, 12, 7), QTime(0, 0)));
+        form()->Timer1_Timer();
+        QCOMPARE(f->label("LblKohaENamazit_6"), QStringLiteral("17:41"));
+        QCOMPARE(f->label("LblDataGregoriane"), QStringLiteral("E hënë, 7 Dhjetor (12), 2026"));
     }
 
     void cityButtonStoresTheChoiceAndTheMainWindowFollows()
     {
-        form->show();
+        form()->show();
         bool sawModal = false;
         QTimer::singleShot(0, this, [&] {
             QWidget *window = QApplication::activeModalWidget();
@@ -392,28 +333,19 @@ private Q_SLOTS:
             QVERIFY(list);
             QCOMPARE(list->itemText(list->listIndex()), QStringLiteral("Prishtinë"));
             list->setListIndex(3);
-            window->findChild<QPushButton *>("CmdAktivoje")->click();
+            pushButton(*window, "CmdAktivoje")->click();
         });
-        form->findChild<QPushButton *>("cmdQyteti")->click();
+        pushButton(*form(), "cmdQyteti")->click();
         QVERIFY(sawModal);
-        QCOMPARE(db->selectedCityIds(), QList<int>{4});
-        QCOMPARE(label("LblQyteti"), QStringLiteral("Tiranë"));
-        QCOMPARE(label("LblMinuta"), QStringLiteral("5"));
+        QCOMPARE(f->db.selectedCityIds(), QList<int>{4});
+        QCOMPARE(f->label("LblQyteti"), QStringLiteral("Tiranë"));
+        QCOMPARE(f->label("LblMinuta"), QStringLiteral("5"));
     }
 
 private:
-    QString label(const QString &name) const
-    {
-        auto *l = form->findChild<QLabel *>(name);
-        return l ? l->text() : QStringLiteral("<missing %1>").arg(name);
-    }
+    FrmMain *form() const { return f->form.get(); }
 
-    std::unique_ptr<FixtureDatabase> db;
-    CalendarConnection connection;
-    FakeClock clock;
-    FakeMediaPlayer player;
-    std::unique_ptr<FrmMain> form;
-    QStringList fatalErrors;
+    std::unique_ptr<MainWindowFixture> f;
     int endCalls = 0;
 };
 

@@ -2,8 +2,8 @@
 #include "app/Main.h"
 #include "data/CalendarConnection.h"
 #include "support/FakeClock.h"
+#include "support/FatalRecorder.h"
 #include "support/FixtureDatabase.h"
-#include "ui/ErrorGuard.h"
 #include "ui/FrmMain.h"
 #include "ui/LoadedWindows.h"
 
@@ -19,17 +19,14 @@ class TestStartup : public QObject
 private Q_SLOTS:
     void init()
     {
-        db = std::make_unique<FixtureDatabase>();
-        for (const auto &city : FixtureDatabase::standardCities())
-            db->addCity(city);
+        db = std::make_unique<FixtureDatabase>(FixtureDatabase::Cities);
         connection.open(db->connectionText());
-        ErrorGuard::setFatalHandler([](int, const QString &text) { QFAIL(qPrintable(text)); });
     }
     void cleanup()
     {
         connection.close();
         db.reset();
-        ErrorGuard::setFatalHandler({});
+        fatals.expectNone();
     }
 
     // The splash stays for two seconds of the monotonic clock while the main
@@ -88,6 +85,7 @@ private:
 
     std::unique_ptr<FixtureDatabase> db;
     CalendarConnection connection;
+    FatalRecorder fatals;
 };
 
 QTEST_MAIN(TestStartup)
