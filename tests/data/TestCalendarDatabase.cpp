@@ -2,6 +2,7 @@
 #include "data/DatabaseError.h"
 #include "data/QueryHelpers.h"
 #include "data/Recordset.h"
+#include "support/FileBytes.h"
 #include "support/FixtureDatabase.h"
 #include "support/VariantPrinting.h"
 
@@ -119,10 +120,8 @@ private Q_SLOTS:
         if (content == "kolvira") {
             other.exec(QStringLiteral("DROP TABLE kolvira"));
         } else {
-            QFile f(file);
-            QVERIFY(f.remove());
-            if (create && f.open(QIODevice::WriteOnly))
-                f.write(content);
+            QVERIFY(QFile::remove(file));
+            QVERIFY(!create || writeFile(file, content));
         }
         CalendarConnection bad;
         try {

@@ -1,5 +1,6 @@
 #include "data/DataFiles.h"
 #include "data/DatabaseError.h"
+#include "support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,8 +26,8 @@ private Q_SLOTS:
 
     void databaseBesideTheProgramComesFirst()
     {
-        write(where.programFolder + "/kolvira.db", "beside");
-        write(where.installedFolders.at(1) + "/kolvira.db", "installed");
+        QVERIFY(writeFile(where.programFolder + "/kolvira.db", "beside"));
+        QVERIFY(writeFile(where.installedFolders.at(1) + "/kolvira.db", "installed"));
         QCOMPARE(DataFiles::databasePath(where), where.programFolder + "/kolvira.db");
         QVERIFY(!QFileInfo::exists(where.userFolder));
     }
@@ -34,17 +35,17 @@ private Q_SLOTS:
     void firstStartCopiesTheInstalledDefault()
     {
         const QString installed = where.installedFolders.at(1) + "/kolvira.db";
-        write(installed, "installed");
+        QVERIFY(writeFile(installed, "installed"));
         QFile::setPermissions(installed, QFileDevice::ReadOwner | QFileDevice::ReadOther);
         const QString user = where.userFolder + "/kolvira.db";
         QCOMPARE(DataFiles::databasePath(where), user);
-        QCOMPARE(read(user), QByteArray("installed"));
+        QCOMPARE(readFile(user), QByteArray("installed"));
         QVERIFY(QFileInfo(user).permissions() & QFileDevice::WriteOwner);
         QVERIFY(!QFileInfo::exists(user + ".part"));
         // Later starts keep the user's copy and its city choice.
-        write(user, "the user's choice");
+        QVERIFY(writeFile(user, "the user's choice"));
         QCOMPARE(DataFiles::databasePath(where), user);
-        QCOMPARE(read(user), QByteArray("the user's choice"));
+        QCOMPARE(readFile(user), QByteArray("the user's choice"));
     }
 
     void noDatabaseAnywhereNamesTheOneBesideTheProgram()
@@ -54,40 +55,28 @@ private Q_SLOTS:
 
     void aFailedCopyLeavesNothingBehind()
     {
-        write(where.installedFolders.at(1) + "/kolvira.db", "installed");
+        QVERIFY(writeFile(where.installedFolders.at(1) + "/kolvira.db", "installed"));
         // A file where the user's folder should be: the folder cannot be made.
         QDir().mkpath(root->filePath("home/.local/share"));
-        write(where.userFolder, "in the way");
+        QVERIFY(writeFile(where.userFolder, "in the way"));
         QVERIFY_THROWS_EXCEPTION(DatabaseError, DataFiles::databasePath(where));
-        QCOMPARE(read(where.userFolder), QByteArray("in the way"));
+        QCOMPARE(readFile(where.userFolder), QByteArray("in the way"));
     }
 
     void recordingsInOrderOfPlaces()
     {
         const QString name = QStringLiteral("Ezani në Mekke - 1.mp3");
         QCOMPARE(DataFiles::recordingPath(name, where), where.programFolder + "/" + name);
-        write(where.installedFolders.at(1) + "/" + name, "installed");
+        QVERIFY(writeFile(where.installedFolders.at(1) + "/" + name, "installed"));
         QCOMPARE(DataFiles::recordingPath(name, where), where.installedFolders.at(1) + "/" + name);
         QDir().mkpath(where.userFolder);
-        write(where.userFolder + "/" + name, "user");
+        QVERIFY(writeFile(where.userFolder + "/" + name, "user"));
         QCOMPARE(DataFiles::recordingPath(name, where), where.userFolder + "/" + name);
-        write(where.programFolder + "/" + name, "beside");
+        QVERIFY(writeFile(where.programFolder + "/" + name, "beside"));
         QCOMPARE(DataFiles::recordingPath(name, where), where.programFolder + "/" + name);
     }
 
 private:
-    static void write(const QString &path, const QByteArray &content)
-    {
-        QFile f(path);
-        QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
-        f.write(content);
-    }
-    static QByteArray read(const QString &path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-    }
-
     std::unique_ptr<QTemporaryDir> root;
     DataFiles::Locations where;
 };

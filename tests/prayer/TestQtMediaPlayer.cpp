@@ -1,6 +1,6 @@
 #include "prayer/QtMediaPlayer.h"
+#include "support/FileBytes.h"
 
-#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -41,11 +41,7 @@ private Q_SLOTS:
         QFETCH(bool, create);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Ezani i sabahut në Medine.mp3"));
-        if (create) {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(content);
-        }
+        QVERIFY(!create || writeFile(path, content));
         QtMediaPlayer player;
         player.setURL(path);
         QTRY_VERIFY_WITH_TIMEOUT(player.playState() != MediaPlayer::playing, 15000);

@@ -2,28 +2,29 @@
 
 #include "data/ConnectionText.h"
 #include "data/Schema.h"
+#include "support/SqlFile.h"
 
 #include <QDate>
 #include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QUuid>
 
 namespace {
 
 const QString insertDay = QStringLiteral("INSERT INTO kolvira VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
+const QString schemaConnection = QStringLiteral("fixture-schema");
 
 } // namespace
 
 FixtureDatabase::FixtureDatabase(Content content)
-    : m_connectionName(QStringLiteral("fixture-") + QUuid::createUuid().toString())
 {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-    db.setDatabaseName(filePath());
-    if (!db.open())
-        qFatal("cannot create fixture database");
-    Schema::create(db);
-    db.close();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), schemaConnection);
+        db.setDatabaseName(filePath());
+        if (!db.open())
+            qFatal("cannot create fixture database");
+        Schema::create(db);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(schemaConnection);
     if (content == Empty)
         return;
     for (const City &city : standardCities())
@@ -32,11 +33,6 @@ FixtureDatabase::FixtureDatabase(Content content)
         addDay(6, 12, "05:07:00 05:17:00 06:55:00 11:37:00 13:57:00 16:10:00 17:07:00");
         addDay(29, 2, "04:50:00 05:00:00 06:30:00 12:00:00 14:50:00 17:45:00 19:15:00");
     }
-}
-
-FixtureDatabase::~FixtureDatabase()
-{
-    QSqlDatabase::removeDatabase(m_connectionName);
 }
 
 QString FixtureDatabase::filePath() const
@@ -49,29 +45,9 @@ QString FixtureDatabase::connectionText() const
     return ConnectionText::forFolder(m_dir.path());
 }
 
-void FixtureDatabase::run(const QString &sql, const QList<QVariantList> &rows)
-{
-    QSqlDatabase db = QSqlDatabase::database(m_connectionName);
-    const bool several = rows.size() > 1;
-    if (several)
-        db.transaction();
-    for (const QVariantList &values : rows) {
-        QSqlQuery query(db);
-        query.prepare(sql);
-        for (const QVariant &value : values)
-            query.addBindValue(value);
-        if (!query.exec())
-            qFatal("fixture SQL failed: %s: %s", qPrintable(sql),
-                   qPrintable(query.lastError().text()));
-    }
-    if (several)
-        db.commit();
-    db.close(); // holds no lock on the file between statements
-}
-
 void FixtureDatabase::exec(const QString &sql, const QVariantList &values)
 {
-    run(sql, {values});
+    SqlFile::run(filePath(), sql, {values});
 }
 
 void FixtureDatabase::selectCities(const QString &ids)
@@ -81,16 +57,7 @@ void FixtureDatabase::selectCities(const QString &ids)
 
 QList<QString> FixtureDatabase::column(const QString &sql)
 {
-    QList<QString> values;
-    {
-        QSqlQuery query(QSqlDatabase::database(m_connectionName));
-        if (!query.exec(sql))
-            qFatal("fixture SQL failed: %s", qPrintable(query.lastError().text()));
-        while (query.next())
-            values << query.value(0).toString();
-    }
-    QSqlDatabase::database(m_connectionName).close();
-    return values;
+    return SqlFile::rows(filePath(), sql);
 }
 
 QList<int> FixtureDatabase::selectedCityIds()
@@ -125,7 +92,7 @@ void FixtureDatabase::addWholeYear(const std::array<QString, 7> &times)
         for (const QString &time : times)
             rows.last() << time;
     }
-    run(insertDay, rows);
+    SqlFile::run(filePath(), insertDay, rows);
 }
 
 QList<FixtureDatabase::City> FixtureDatabase::standardCities()

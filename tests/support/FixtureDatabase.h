@@ -23,9 +23,6 @@ public:
     enum Content { Empty, Cities, CitiesAndDays };
 
     explicit FixtureDatabase(Content content = Empty);
-    ~FixtureDatabase();
-    FixtureDatabase(const FixtureDatabase &) = delete;
-    FixtureDatabase &operator=(const FixtureDatabase &) = delete;
 
     QString folder() const { return m_dir.path(); }
     QString filePath() const;
@@ -40,7 +37,7 @@ public:
     void selectCities(const QString &ids);
     // Runs SQL directly on the file (setting up faults).
     void exec(const QString &sql, const QVariantList &values = {});
-    // The values of one column of a query, as texts.
+    // The rows of a query, the columns of each joined by '|'.
     QList<QString> column(const QString &sql);
     // The ids of the flagged cities.
     QList<int> selectedCityIds();
@@ -50,9 +47,5 @@ public:
     static QList<City> standardCities();
 
 private:
-    // Runs one statement for each list of values, in one transaction.
-    void run(const QString &sql, const QList<QVariantList> &rows);
-
     QTemporaryDir m_dir;
-    QString m_connectionName;
 };

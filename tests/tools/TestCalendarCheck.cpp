@@ -1,31 +1,10 @@
 #include "KolviraDbRun.h"
+#include "support/FileBytes.h"
+#include "support/SqlFile.h"
 
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-void execute(const QString &file, const QString &script)
-{
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("spoil"));
-        db.setDatabaseName(file);
-        QVERIFY(db.open());
-        for (const QString &statement : script.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-            QSqlQuery query(db);
-            QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("spoil"));
-}
-
-} // namespace
 
 // The check accepts a generated calendar and names each way a file can be spoiled.
 class TestCalendarCheck : public QObject
@@ -106,7 +85,7 @@ private Q_SLOTS:
         const QString file = dir.filePath(QStringLiteral("spoiled.db"));
         QFile::remove(file);
         QVERIFY(QFile::copy(generated, file));
-        execute(file, sql);
+        SqlFile::script(file, sql);
         const KolviraDbRun checked = KolviraDbRun({QStringLiteral("check"), file});
         QCOMPARE(checked.status, int(KolviraDb::Faults));
         QVERIFY2(checked.out.contains(message), qPrintable(checked.out));
@@ -124,10 +103,7 @@ private Q_SLOTS:
     void aFileThatIsNoDatabaseIsAFault()
     {
         const QString file = dir.filePath(QStringLiteral("tekst.db"));
-        QFile text(file);
-        QVERIFY(text.open(QIODevice::WriteOnly));
-        text.write("Kjo nuk është bazë të dhënash.\n");
-        text.close();
+        QVERIFY(writeFile(file, "Kjo nuk është bazë të dhënash.\n"));
         QCOMPARE(KolviraDbRun({QStringLiteral("check"), file}).status, int(KolviraDb::Faults));
     }
 

@@ -1,39 +1,14 @@
 #include "KolviraDbRun.h"
 #include "support/FakeClock.h"
+#include "support/FileBytes.h"
+#include "support/SqlFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-// "Qyteti Minuta" of every city, and the flagged one, read from a file.
-QStringList citiesOf(const QString &file, QString *selected)
-{
-    QStringList rows;
-    {
-        QSqlDatabase db =
-            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("read"));
-        db.setDatabaseName(file);
-        db.open();
-        QSqlQuery query(
-            QStringLiteral("SELECT Qyteti, Minuta, ESelektuar FROM Qytetet ORDER BY IDQyteti"), db);
-        while (query.next()) {
-            rows << query.value(0).toString() + QLatin1Char(' ') + query.value(1).toString();
-            if (query.value(2).toInt() == 1)
-                *selected = query.value(0).toString();
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("read"));
-    return rows;
-}
-
-} // namespace
 
 // The command line: usage faults, the report of generate, the choice of the
 // reference place, and a failed run that leaves the old file alone.
@@ -47,31 +22,26 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("words");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
-        const QString out = QStringLiteral("out.db");
-        QTest::newRow("no command") << QStringList{} << 2 << "Mungon komanda.";
-        QTest::newRow("unknown command")
-            << QStringList{"krijo"} << 2 << "Komanda \"krijo\" nuk njihet.";
-        QTest::newRow("generate without file")
-            << QStringList{"generate"} << 2 << "kërkon emrin e skedarit";
-        QTest::newRow("unknown option") << QStringList{"generate", out, "--viti", "2027"} << 2
-                                        << "Opsioni \"--viti\" nuk njihet.";
-        QTest::newRow("option without value") << QStringList{"generate", out, "--year"} << 2
-                                              << "Opsioni \"--year\" kërkon një vlerë.";
-        QTest::newRow("year not a number") << QStringList{"generate", out, "--year", "mot"} << 2
-                                           << "Vlera e \"--year\" duhet të jetë numër i plotë";
-        QTest::newRow("unknown place") << QStringList{"generate", out, "--place", "Atlantis"} << 2
-                                       << "Vendi \"Atlantis\" nuk gjendet";
-        QTest::newRow("unknown method") << QStringList{"generate", out, "--method", "tjetër"} << 2
-                                        << "Metoda \"tjetër\" nuk njihet";
-        QTest::newRow("angle out of range")
-            << QStringList{"generate", out, "--fajr-angle", "40"} << 2 << "Këndi i Fexhrit";
-        QTest::newRow("unknown Asr")
-            << QStringList{"generate", out, "--asr", "maliki"} << 2 << "--asr";
-        QTest::newRow("check without file")
-            << QStringList{"check"} << 2 << "kërkon emrin e një skedari";
-        QTest::newRow("folder missing")
-            << QStringList{"generate", "/nuk/ekziston/kolvira.db", "--year", "2027"} << 3
-            << "Dosja \"/nuk/ekziston\" nuk ekziston.";
+        const auto row = [](const char *name, const char *words, int status, const char *message) {
+            QTest::newRow(name) << QString::fromUtf8(words).split(' ', Qt::SkipEmptyParts) << status
+                                << message;
+        };
+        row("no command", "", 2, "Mungon komanda.");
+        row("unknown command", "krijo", 2, "Komanda \"krijo\" nuk njihet.");
+        row("generate without file", "generate", 2, "kërkon emrin e skedarit");
+        row("unknown option", "generate out.db --viti 2027", 2, "Opsioni \"--viti\" nuk njihet.");
+        row("option without value", "generate out.db --year", 2,
+            "Opsioni \"--year\" kërkon një vlerë.");
+        row("year not a number", "generate out.db --year mot", 2,
+            "Vlera e \"--year\" duhet të jetë numër i plotë");
+        row("unknown place", "generate out.db --place Atlantis", 2,
+            "Vendi \"Atlantis\" nuk gjendet");
+        row("unknown method", "generate out.db --method tjetër", 2, "Metoda \"tjetër\" nuk njihet");
+        row("angle out of range", "generate out.db --fajr-angle 40", 2, "Këndi i Fexhrit");
+        row("unknown Asr", "generate out.db --asr maliki", 2, "--asr");
+        row("check without file", "check", 2, "kërkon emrin e një skedari");
+        row("folder missing", "generate /nuk/ekziston/kolvira.db --year 2027", 3,
+            "Dosja \"/nuk/ekziston\" nuk ekziston.");
     }
     void usageFaults()
     {
@@ -114,37 +84,26 @@ private Q_SLOTS:
     void placeOptionMovesTheReference()
     {
         const QString file = dir.filePath(QStringLiteral("tirana.db"));
-        QCOMPARE(KolviraDbRun({QStringLiteral("generate"), file, QStringLiteral("--year"),
-                               QStringLiteral("2027"), QStringLiteral("--place"),
-                               QStringLiteral("Tiranë")})
-                     .status,
-                 0);
-        QString selected;
-        const QStringList cities = citiesOf(file, &selected);
-        QCOMPARE(selected, QStringLiteral("Tiranë"));
-        QVERIFY(cities.contains(QStringLiteral("Tiranë 0")));
-        QVERIFY(cities.contains(QStringLiteral("Prishtinë -5")));
+        QCOMPARE(KolviraDbRun({"generate", file, "--year", "2027", "--place", "Tiranë"}).status, 0);
+        QCOMPARE(SqlFile::rows(file, "SELECT Qyteti FROM Qytetet WHERE ESelektuar"),
+                 QStringList{QStringLiteral("Tiranë")});
+        const QStringList cities = SqlFile::rows(file, "SELECT Qyteti, Minuta FROM Qytetet");
+        QVERIFY(cities.contains(QStringLiteral("Tiranë|0")));
+        QVERIFY(cities.contains(QStringLiteral("Prishtinë|-5")));
     }
 
     void failedRunLeavesTheOldFile()
     {
         const QString file = dir.filePath(QStringLiteral("old.db"));
         const QString list = dir.filePath(QStringLiteral("cities.tsv"));
-        QFile old(file);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("i vjetri");
-        old.close();
-        QFile broken(list);
-        QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write("Prishtinë\t42.66\n");
-        broken.close();
+        QVERIFY(writeFile(file, "i vjetri"));
+        QVERIFY(writeFile(list, "Prishtinë\t42.66\n"));
 
         const KolviraDbRun outcome =
             KolviraDbRun({QStringLiteral("generate"), file, QStringLiteral("--cities"), list});
         QCOMPARE(outcome.status, 3);
         QVERIFY2(outcome.err.contains(list + QStringLiteral(":1:")), qPrintable(outcome.err));
-        QVERIFY(old.open(QIODevice::ReadOnly));
-        QCOMPARE(old.readAll(), QByteArray("i vjetri"));
+        QCOMPARE(readFile(file), QByteArray("i vjetri"));
         QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("old.db*")}, QDir::Files),
                  QStringList{QStringLiteral("old.db")});
     }

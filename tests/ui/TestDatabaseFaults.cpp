@@ -1,4 +1,5 @@
 #include "prayer/CityStore.h"
+#include "support/FileBytes.h"
 #include "support/MainWindowFixture.h"
 #include "support/WriteProtection.h"
 #include "ui/Twips.h"
@@ -37,11 +38,7 @@ private Q_SLOTS:
     void replacedByAnotherFileWhileRunning()
     {
         const QString other = f->db.filePath() + QStringLiteral(".new");
-        {
-            QFile garbage(other);
-            QVERIFY(garbage.open(QIODevice::WriteOnly));
-            garbage.write(QByteArray(8192, '\x17'));
-        }
+        QVERIFY(writeFile(other, QByteArray(8192, '\x17')));
         QVERIFY(::rename(QFile::encodeName(other).constData(),
                          QFile::encodeName(f->db.filePath()).constData()) == 0);
         form()->Form_Activate();
@@ -54,11 +51,7 @@ private Q_SLOTS:
     // the program ends, as every failing database call does; nothing is written.
     void overwrittenWithGarbageInPlace()
     {
-        {
-            QFile file(f->db.filePath());
-            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            file.write(QByteArray(8192, '\x5a'));
-        }
+        QVERIFY(writeFile(f->db.filePath(), QByteArray(8192, '\x5a')));
         form()->show();
         QCOMPARE(f->fatals.texts.size(), 1);
         QVERIFY2(f->fatals.texts.first().contains(QStringLiteral("not a database")) ||
@@ -173,11 +166,7 @@ private:
             QVERIFY2(refusal.message().contains(expectedWords), qPrintable(refusal.message()));
         }
     }
-    QByteArray fileBytes() const
-    {
-        QFile file(f->db.filePath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QByteArray fileBytes() const { return readFile(f->db.filePath()); }
     FrmMain *form() const { return f->form.get(); }
     QString label(const QString &name) const { return f->label(name); }
     CalendarConnection &connection() const { return f->connection; }
