@@ -2,15 +2,14 @@
 #include "data/QueryHelpers.h"
 #include "prayer/CityComboBox.h"
 #include "prayer/FrmQytetet.h"
+#include "support/FatalRecorder.h"
 #include "support/FixtureDatabase.h"
+#include "support/WindowLookup.h"
 #include "support/WriteProtection.h"
-#include "ui/ErrorGuard.h"
 
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -27,13 +26,6 @@ class TestFrmQytetet : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        ErrorGuard::setFatalHandler(
-            [this](int, const QString &description) { fatals << description; });
-    }
-    void cleanupTestCase() { ErrorGuard::setFatalHandler({}); }
-
     void init()
     {
         db = std::make_unique<FixtureDatabase>();
@@ -52,7 +44,7 @@ private Q_SLOTS:
         warnings.clear();
         connection.close();
         db.reset();
-        QVERIFY2(fatals.isEmpty(), qPrintable(fatals.join(QLatin1Char('\n'))));
+        fatals.expectNone();
     }
 
     // The labels take no focus: the list, then the two buttons, then around.
@@ -77,8 +69,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("minutes");
         const auto row = [](const char *name, const char *caption, const char *selected,
                             const char *minutes) {
-            QTest::newRow(name) << QString::fromUtf8(caption) << QString::fromUtf8(selected)
-                                << QString::fromUtf8(minutes);
+            QTest::newRow(name) << caption << selected << minutes;
         };
         row("exact match in the first entry loses to a later beginning", "Gjakovë",
             "Gjakovë e Vogël", "3");
@@ -104,27 +95,22 @@ private Q_SLOTS:
         QCOMPARE(combo()->listIndex() < 0 ? QString() : combo()->itemText(combo()->listIndex()),
                  selected);
         QCOMPARE(edit()->text(), selected);
-        QCOMPARE(lblMinuta()->text(), minutes);
+        QCOMPARE(labelText(*window, "LblMinuta"), minutes);
     }
 
     void movingTheSelectionShowsTheEntrysOffset()
     {
         open(QStringLiteral("Gjakovë"));
         clickEntry(3);
-        QCOMPARE(edit()->text(), QStringLiteral("Prizren"));
-        QCOMPARE(lblMinuta()->text(), QStringLiteral("-1"));
+        QCOMPARE(entryShown(), QStringLiteral("Prizren -1"));
         QTest::keyClick(edit(), Qt::Key_Up);
-        QCOMPARE(edit()->text(), QStringLiteral("Gjakovë e Vogël"));
-        QCOMPARE(lblMinuta()->text(), QStringLiteral("3"));
+        QCOMPARE(entryShown(), QStringLiteral("Gjakovë e Vogël 3"));
         QTest::keyClick(edit(), Qt::Key_PageUp);
-        QCOMPARE(edit()->text(), QStringLiteral("Gjakovë"));
-        QCOMPARE(lblMinuta()->text(), QStringLiteral("0"));
-
+        QCOMPARE(entryShown(), QStringLiteral("Gjakovë 0"));
         // The table changed after the list was filled.
         db->exec(QStringLiteral("DELETE FROM Qytetet WHERE IDQyteti = 2"));
         QTest::keyClick(edit(), Qt::Key_Down);
-        QCOMPARE(edit()->text(), QStringLiteral("Pejë"));
-        QCOMPARE(lblMinuta()->text(), QStringLiteral("False"));
+        QCOMPARE(entryShown(), QStringLiteral("Pejë False"));
     }
 
     void typingSelectsTheFirstEntryThatBeginsWithTheText_data()
@@ -147,7 +133,7 @@ private Q_SLOTS:
         type(typed);
         QCOMPARE(combo()->listIndex(), selected);
         QCOMPARE(edit()->text(), typed);
-        QCOMPARE(lblMinuta()->text(), minutes);
+        QCOMPARE(labelText(*window, "LblMinuta"), minutes);
     }
 
     // Each way out, after the selection moved to Prizren: what is stored, and
@@ -195,10 +181,8 @@ private Q_SLOTS:
         const auto row = [](const char *name, const char *caption, const char *typed,
                             const char *removedBeforeLoad, const char *removedAfterLoad,
                             const char *warning, const QList<int> &flagged) {
-            QTest::newRow(name) << QString::fromUtf8(caption) << QString::fromUtf8(typed)
-                                << QString::fromUtf8(removedBeforeLoad)
-                                << QString::fromUtf8(removedAfterLoad) << QString::fromUtf8(warning)
-                                << flagged;
+            QTest::newRow(name) << caption << typed << removedBeforeLoad << removedAfterLoad
+                                << warning << flagged;
         };
         const char *choose = "Zgjidhni një qytet nga lista.";
         row("typed text matches no city", "Gjakovë", "zzz", "", "", choose, {1});
@@ -272,8 +256,9 @@ private:
         return window->findChild<CityComboBox *>(QStringLiteral("CmbQyteti"));
     }
     QLineEdit *edit() const { return combo()->findChild<QLineEdit *>(); }
-    QLabel *lblMinuta() const { return window->findChild<QLabel *>(QStringLiteral("LblMinuta")); }
-    QWidget *button(const QString &name) const { return window->findChild<QPushButton *>(name); }
+    QWidget *button(const QString &name) const { return pushButton(*window, name); }
+    // The edit field's text and the offset shown.
+    QString entryShown() const { return edit()->text() + ' ' + labelText(*window, "LblMinuta"); }
     void clickEntry(int row, bool twice = false)
     {
         auto *list = combo()->findChild<QListWidget *>();
@@ -291,7 +276,7 @@ private:
     std::unique_ptr<FrmQytetet> window;
     std::unique_ptr<QSignalSpy> shown;
     QStringList warnings;
-    QStringList fatals;
+    FatalRecorder fatals;
 };
 
 QTEST_MAIN(TestFrmQytetet)

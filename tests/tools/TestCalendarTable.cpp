@@ -21,12 +21,12 @@ const CalendarTable::Row &rowOf(const CalendarTable &table, int day, int month)
     qFatal("no row %d.%d", day, month);
 }
 
-QStringList texts(const std::array<QTime, 7> &times)
+QString texts(const std::array<QTime, 7> &times)
 {
     QStringList list;
     for (const QTime &t : times)
-        list << t.toString(QStringLiteral("HH:mm:ss"));
-    return list;
+        list << t.toString(t.second() ? "HH:mm:ss" : "HH:mm"); // seconds would show
+    return list.join(QLatin1Char(' '));
 }
 
 } // namespace
@@ -51,31 +51,24 @@ private Q_SLOTS:
         QTest::addColumn<int>("year");
         QTest::addColumn<int>("day");
         QTest::addColumn<int>("month");
-        QTest::addColumn<QStringList>("times");
+        QTest::addColumn<QString>("times");
         QTest::newRow("last day of winter time")
-            << 2027 << 27 << 3 << QStringList{"03:41:00", "03:51:00", "05:27:00", "11:41:00",
-                                              "15:11:00", "17:55:00", "19:26:00"};
+            << 2027 << 27 << 3 << "03:41 03:51 05:27 11:41 15:11 17:55 19:26";
         QTest::newRow("summer time begins")
-            << 2027 << 28 << 3 << QStringList{"04:39:00", "04:49:00", "06:25:00", "12:40:00",
-                                              "16:12:00", "18:56:00", "20:27:00"};
+            << 2027 << 28 << 3 << "04:39 04:49 06:25 12:40 16:12 18:56 20:27";
         QTest::newRow("last day of summer time")
-            << 2027 << 30 << 10 << QStringList{"05:21:00", "05:31:00", "07:06:00", "12:19:00",
-                                               "15:06:00", "17:31:00", "19:01:00"};
+            << 2027 << 30 << 10 << "05:21 05:31 07:06 12:19 15:06 17:31 19:01";
         QTest::newRow("winter time begins")
-            << 2027 << 31 << 10 << QStringList{"04:22:00", "04:32:00", "06:07:00", "11:19:00",
-                                               "14:05:00", "16:30:00", "18:00:00"};
-        QTest::newRow("leap day") << 2028 << 29 << 2
-                                  << QStringList{"04:28:00", "04:38:00", "06:12:00", "11:48:00",
-                                                 "14:53:00", "17:24:00", "18:52:00"};
+            << 2027 << 31 << 10 << "04:22 04:32 06:07 11:19 14:05 16:30 18:00";
+        QTest::newRow("leap day") << 2028 << 29 << 2 << "04:28 04:38 06:12 11:48 14:53 17:24 18:52";
     }
     void localTimesOfTheDay()
     {
         QFETCH(int, year);
         QFETCH(int, day);
         QFETCH(int, month);
-        QFETCH(QStringList, times);
         const CalendarTable &table = year == 2027 ? *year2027 : *year2028;
-        QCOMPARE(texts(rowOf(table, day, month).times), times);
+        QTEST(texts(rowOf(table, day, month).times), "times");
     }
 
     void everyDayOfALeapYearInCalendarOrder()
