@@ -230,18 +230,6 @@ private Q_SLOTS:
         }
     }
 
-    void benchmarkStore()
-    {
-        CityStore store(connection);
-        int key = 2;
-        QBENCHMARK
-        {
-            store.store(key);
-            key = key == 2 ? 4 : 2;
-        }
-        QCOMPARE(db->selectedCityIds().size(), 1);
-    }
-
 private:
     std::unique_ptr<FixtureDatabase> db;
     CalendarConnection connection;

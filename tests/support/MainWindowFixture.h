@@ -10,19 +10,20 @@
 
 #include <memory>
 
-// A main window over the standard cities and days, at 09:30 on 6 December
-// 2026 by a fake clock, playing into a fake player; the failures that would
-// end the program are recorded.
+// A main window over the standard cities (and days, unless told otherwise),
+// at 09:30 on 6 December 2026 by a fake clock, playing into a fake player;
+// the failures that would end the program are recorded.
 struct MainWindowFixture
 {
-    MainWindowFixture()
+    explicit MainWindowFixture(FixtureDatabase::Content content = FixtureDatabase::CitiesAndDays)
+        : db(content)
     {
         connection.open(db.connectionText());
         form = std::make_unique<FrmMain>(connection, clock, &player);
     }
     QString label(const QString &name) const { return labelText(*form, name); }
 
-    FixtureDatabase db{FixtureDatabase::CitiesAndDays};
+    FixtureDatabase db;
     CalendarConnection connection;
     FakeClock clock{QDateTime(QDate(2026, 12, 6), QTime(9, 30))};
     FakeMediaPlayer player;

@@ -1,12 +1,6 @@
-#include "data/CalendarConnection.h"
 #include "prayer/CityStore.h"
-#include "support/FakeClock.h"
-#include "support/FakeMediaPlayer.h"
-#include "support/FixtureDatabase.h"
-#include "ui/ErrorGuard.h"
-#include "ui/FrmMain.h"
+#include "support/MainWindowFixture.h"
 
-#include <QLabel>
 #include <QTest>
 #include <QTimer>
 
@@ -19,63 +13,51 @@ class BenchMainWindow : public QObject
 private Q_SLOTS:
     void init()
     {
-        db = std::make_unique<FixtureDatabase>();
-        for (const auto &city : FixtureDatabase::standardCities())
-            db->addCity(city);
-        db->addWholeYear(
+        f = std::make_unique<MainWindowFixture>(FixtureDatabase::Cities);
+        f->db.addWholeYear(
             {"05:00:00", "05:10:00", "06:50:00", "11:40:00", "13:55:00", "16:04:00", "17:39:00"});
-        connection = std::make_unique<CalendarConnection>();
-        connection->open(db->connectionText());
-        ErrorGuard::setFatalHandler([](int, const QString &text) { QFAIL(qPrintable(text)); });
-        form = std::make_unique<FrmMain>(*connection, clock, &player);
-        form->timer()->stop();
-        form->Form_Activate();
+        f->form->timer()->stop();
+        f->form->Form_Activate();
     }
     void cleanup()
     {
-        form.reset();
-        connection.reset();
-        db.reset();
-        ErrorGuard::setFatalHandler({});
+        f->fatals.expectNone();
+        f.reset();
     }
 
     void tick()
     {
         QBENCHMARK
         {
-            clock.advanceMs(100);
-            form->Timer1_Timer();
+            f->clock.advanceMs(100);
+            f->form->Timer1_Timer();
         }
-        QVERIFY(!form->findChild<QLabel *>("LblKoha")->text().startsWith(QLatin1Char('X')));
+        QVERIFY(!f->label("LblKoha").startsWith(QLatin1Char('X')));
     }
 
     void activation()
     {
         QBENCHMARK
         {
-            form->Form_Activate();
+            f->form->Form_Activate();
         }
-        QCOMPARE(form->findChild<QLabel *>("LblKohaENamazit_3")->text(), QStringLiteral("11:40"));
+        QCOMPARE(f->label("LblKohaENamazit_3"), QStringLiteral("11:40"));
     }
 
     void cityStore()
     {
-        CityStore store(*connection);
+        CityStore store(f->connection);
         int key = 1;
         QBENCHMARK
         {
             key = key % 5 + 1;
             store.store(key);
         }
-        QCOMPARE(db->selectedCityIds().size(), 1);
+        QCOMPARE(f->db.selectedCityIds().size(), 1);
     }
 
 private:
-    std::unique_ptr<FixtureDatabase> db;
-    std::unique_ptr<CalendarConnection> connection;
-    FakeClock clock{QDateTime(QDate(2026, 12, 6), QTime(9, 0))};
-    FakeMediaPlayer player;
-    std::unique_ptr<FrmMain> form;
+    std::unique_ptr<MainWindowFixture> f;
 };
 
 QTEST_MAIN(BenchMainWindow)
