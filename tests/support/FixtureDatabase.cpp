@@ -5,26 +5,16 @@
 #include "support/SqlFile.h"
 
 #include <QDate>
-#include <QSqlDatabase>
 
 namespace {
 
 const QString insertDay = QStringLiteral("INSERT INTO kolvira VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
-const QString schemaConnection = QStringLiteral("fixture-schema");
 
 } // namespace
 
 FixtureDatabase::FixtureDatabase(Content content)
 {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), schemaConnection);
-        db.setDatabaseName(filePath());
-        if (!db.open())
-            qFatal("cannot create fixture database");
-        Schema::create(db);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(schemaConnection);
+    SqlFile::withFile(filePath(), [](QSqlDatabase &db) { Schema::create(db); });
     if (content == Empty)
         return;
     for (const City &city : standardCities())
