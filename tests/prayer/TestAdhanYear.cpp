@@ -18,9 +18,14 @@ class TestAdhanYear : public QObject
 private Q_SLOTS:
     void everyAdhanOnceADay()
     {
+        // Dhuhri moves from day to day, so yesterday's times kept past
+        // midnight would sound it at the wrong minute.
+        const auto dhuhriOf = [](const QDate &d) { return QTime(12, d.dayOfYear() % 50); };
         FixtureDatabase db;
-        db.addWholeYear(
-            {"04:20:00", "04:30:00", "06:00:00", "12:15:00", "15:30:00", "18:00:00", "23:58:00"});
+        db.addWholeYear([&](const QDate &d) -> std::array<QString, 7> {
+            return {"04:20:00", "04:30:00", "06:00:00", dhuhriOf(d).toString("HH:mm:ss"),
+                    "15:30:00", "18:00:00", "23:58:00"};
+        });
         CalendarConnection connection;
         connection.open(db.connectionText());
         FakeMediaPlayer player;
@@ -39,6 +44,7 @@ private Q_SLOTS:
         scheduler.setTimes(firstDay, DayTimes::load(firstDay, connection));
 
         QMap<QPair<QDate, int>, int> starts; // (wall date, time index) -> count
+        QMap<QDate, QTime> dhuhriStarts;
         qint64 playingUntil = -1;
         QElapsedTimer timer;
         timer.start();
@@ -59,6 +65,8 @@ private Q_SLOTS:
             const AdhanScheduler::Tick tick = scheduler.tick(wall);
             if (tick.start != AdhanScheduler::Start::None) {
                 ++starts[{wall.date(), tick.prayerIndex}];
+                if (tick.prayerIndex == 3)
+                    dhuhriStarts[wall.date()] = wall.time();
                 playingUntil = utc + 150; // a recording of two and a half minutes
             }
         }
@@ -72,6 +80,7 @@ private Q_SLOTS:
         for (QDate d(2024, 1, 1); d.year() == 2024; d = d.addDays(1)) {
             for (int index : {1, 3, 4, 5})
                 QCOMPARE(starts.value({d, index}), 1);
+            QCOMPARE(dhuhriStarts.value(d), dhuhriOf(d).addSecs(5 * 60)); // its own day's time
             // Isha of the day before, at 00:03; the run starts at 01:00 on 1 January.
             if (d != QDate(2024, 1, 1))
                 QCOMPARE(starts.value({d, 6}), 1);

@@ -76,10 +76,16 @@ void FixtureDatabase::addDay(int day, int month, const QString &times)
 
 void FixtureDatabase::addWholeYear(const std::array<QString, 7> &times)
 {
+    addWholeYear([&times](const QDate &) { return times; });
+}
+
+void FixtureDatabase::addWholeYear(
+    const std::function<std::array<QString, 7>(const QDate &)> &timesOf)
+{
     QList<QVariantList> rows;
     for (QDate d(2024, 1, 1); d.year() == 2024; d = d.addDays(1)) {
         rows.append({d.day(), d.month()});
-        for (const QString &time : times)
+        for (const QString &time : timesOf(d))
             rows.last() << time;
     }
     SqlFile::run(filePath(), insertDay, rows);

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QTemporaryDir>
 #include <QVariantList>
 
 #include <array>
+#include <functional>
 
 // A calendar database in a temporary folder, made with the real schema.
 class FixtureDatabase
@@ -33,6 +35,8 @@ public:
     void addDay(int day, int month, const QString &times);
     // Every day of a leap year with the same times.
     void addWholeYear(const std::array<QString, 7> &times);
+    // Every day of 2024 (a leap year) with the times the function gives for it.
+    void addWholeYear(const std::function<std::array<QString, 7>(const QDate &)> &timesOf);
     // Flags exactly the cities with these ids ("1, 4"; empty: none).
     void selectCities(const QString &ids);
     // Runs SQL directly on the file (setting up faults).
