@@ -11,12 +11,19 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QPointer>
+#include <QWindow>
 
 void ShowSplash(FrmMain &main, const Clock &clock, const std::function<void()> &processEvents)
 {
     QPointer<FrmSplash> splash = new FrmSplash;
     splash->show();
     constexpr qint64 pauseMs = 2000;
+    // The pause counts from when the splash is on the screen, which comes a
+    // little after the request to show it; a splash never exposed waits no longer.
+    const qint64 requested = clock.monotonicMs();
+    while (splash && !splash->windowHandle()->isExposed() &&
+           clock.monotonicMs() - requested < pauseMs)
+        processEvents();
     const qint64 deadline = clock.monotonicMs() + pauseMs;
     while (clock.monotonicMs() < deadline)
         processEvents();
