@@ -28,12 +28,14 @@ readonly E2E_TIME_LIMIT=100
 E2E_PIDS=() # processes started here, stopped in reverse order
 E2E_APP_PID=""
 E2E_WATCHDOG=""
+
 E2E_SHOT_NO=0
 
 log() {
     local now
     now=$(awk -v a="$EPOCHREALTIME" -v b="$E2E_T0" 'BEGIN { printf "%6.2f", a - b }')
-    echo "[$now s] $*" | tee -a "$E2E_WORK/steps.log"
+    # On standard error, so that functions printing a result may log too.
+    echo "[$now s] $*" | tee -a "$E2E_WORK/steps.log" >&2
 }
 
 fail() {
@@ -111,6 +113,7 @@ e2e_begin() {
     need xdotool xdotool
     need xwininfo x11-utils
     need xprop x11-utils
+    need xev x11-utils
     need sox sox
     need import imagemagick
     need sqlite3 sqlite3
@@ -182,14 +185,21 @@ e2e_end() {
 
 # --- The session ---------------------------------------------------------
 
+x_server_answers() {
+    xprop -root _NET_SUPPORTING_WM_CHECK
+}
+
 start_display() {
-    # Xvfb picks a free display number itself and writes it to fd 5.
-    start_helper xvfb Xvfb -displayfd 5 -screen 0 "${E2E_SCREEN_W}x${E2E_SCREEN_H}x24" \
-        -nolisten tcp 5>"$E2E_WORK/display"
+    # Xvfb picks a free display number itself and writes it to fd 5. Without
+    # -noreset it would start afresh whenever its last client leaves, and a
+    # client connecting in that moment (the window manager after a query of
+    # this script) would be turned away.
+    start_helper xvfb Xvfb -displayfd 5 -noreset -screen 0 \
+        "${E2E_SCREEN_W}x${E2E_SCREEN_H}x24" -nolisten tcp 5>"$E2E_WORK/display"
     wait_until 15 "X server" test -s "$E2E_WORK/display"
     DISPLAY=:$(head -n 1 "$E2E_WORK/display")
     export DISPLAY
-    log "display $DISPLAY"
+    wait_until 5 "X server answering on $DISPLAY" x_server_answers
 }
 
 wm_running() {
@@ -241,7 +251,9 @@ e2e_session() {
     shot session
 }
 
-# Every change of the window manager's list of windows, stamped on arrival.
+# Every change of the window manager's list of windows: its contents, stamped
+# on arrival (clients.log), and the X server's own time of each change, in ms
+# (server-events.log). Both watchers see the same changes in the same order.
 watch_clients() {
     mkfifo "$E2E_WORK/clients.fifo"
     stdbuf -oL xprop -root -spy _NET_CLIENT_LIST >"$E2E_WORK/clients.fifo" 2>/dev/null &
@@ -250,18 +262,37 @@ watch_clients() {
         while IFS= read -r line; do echo "$EPOCHREALTIME $line"; done
     ) <"$E2E_WORK/clients.fifo" >"$E2E_WORK/clients.log" &
     E2E_PIDS+=($!)
+    stdbuf -oL xev -root -event property >"$E2E_WORK/server-events.log" 2>&1 &
+    E2E_PIDS+=($!)
     wait_until 5 "window list watcher" test -s "$E2E_WORK/clients.log"
+    xprop -root -f _KOLVIRA_E2E_READY 32c -set _KOLVIRA_E2E_READY 1
+    wait_until 5 "server event watcher" grep -q _KOLVIRA_E2E_READY "$E2E_WORK/server-events.log"
 }
 
-# When window $1 (0x...) entered and left the window manager's list: "IN OUT"
-# (OUT empty while it is still there).
+# The X server's times of the changes of the list so far, one a line.
+client_list_times() {
+    sed -n 's/.*(_NET_CLIENT_LIST), time \([0-9]*\),.*/\1/p' "$E2E_WORK/server-events.log"
+}
+
+# Both watchers have seen every change so far (the first line of clients.log
+# is the list as it was when watching began).
+client_watchers_agree() {
+    [ "$(client_list_times | wc -l)" -eq $(($(wc -l <"$E2E_WORK/clients.log") - 1)) ]
+}
+
+# When window $1 (0x...) entered and left the window manager's list, in the X
+# server's ms: "IN OUT" (OUT empty while it is still there).
 client_interval() {
-    awk -v id="$1" '{
-        has = 0
-        for (i = 2; i <= NF; i++) { f = $i; sub(/,$/, "", f); if (f == id) has = 1 }
-        if (has && tin == "") tin = $1
-        if (!has && tin != "" && tout == "") tout = $1
-    } END { print tin, tout }' "$E2E_WORK/clients.log"
+    wait_until 5 "both window list watchers agree" client_watchers_agree
+    client_list_times | awk -v id="$1" '
+        FNR == NR { time[FNR + 1] = $1; next }
+        FNR > 1 {
+            has = 0
+            for (i = 2; i <= NF; i++) { f = $i; sub(/,$/, "", f); if (f == id) has = 1 }
+            if (has && tin == "") tin = time[FNR]
+            if (!has && tin != "" && tout == "") tout = time[FNR]
+        }
+        END { print tin, tout }' - "$E2E_WORK/clients.log"
 }
 
 # When window $1 (0x...) last came into the window manager's list.
