@@ -33,6 +33,8 @@ is_true "$(sink_rms 0) < 0.001" || fail "sound at the sink before the adhan"
 
 wait_until $((lead + 10)) "main window back" main_window
 [ "$(main_window)" = "$main" ] || fail "another window came up"
+# The program's clock when its window came back, read from this side: never
+# behind the real one, so a reading before the minute is surely early.
 clock=$(program_clock "$(client_last_entry "$main")")
 is_true "$clock >= $adhan_second" ||
     fail "the window came back at $clock s of the day, before the adhan at $adhan"
