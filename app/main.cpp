@@ -9,7 +9,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kolvira"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kolvira"));
     QApplication::setDesktopFileName(QStringLiteral("kolvira"));
     // The program lives in the notification area: hiding the last window
     // does not end it; only the exit command does.

@@ -5,12 +5,12 @@
 #include "ui/AutoSizeLabel.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Fonts.h"
+#include "ui/MessageBox.h"
 #include "ui/PushButton.h"
 #include "ui/Twips.h"
 
 #include <QGuiApplication>
 #include <QIcon>
-#include <QMessageBox>
 #include <QScreen>
 
 namespace {
@@ -38,8 +38,9 @@ FrmQytetet::FrmQytetet(const QString &mainCityCaption, CalendarConnection &conne
                        QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_connection(connection), m_store(connection),
-      m_warning([this](const QString &text) { QMessageBox::warning(this, caption, text); })
+      m_connection(connection), m_store(connection), m_warning([this](const QString &text) {
+          showMessage(this, QMessageBox::Warning, caption, text);
+      })
 {
     setObjectName(QStringLiteral("FrmQytetet"));
     setWindowTitle(caption);

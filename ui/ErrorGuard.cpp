@@ -1,9 +1,9 @@
 #include "ui/ErrorGuard.h"
 
 #include "data/DatabaseError.h"
+#include "ui/MessageBox.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
 
@@ -53,7 +53,7 @@ void fatal(int number, const QString &description)
     if (beforeExit())
         beforeExit()();
     if (qobject_cast<QApplication *>(QCoreApplication::instance()))
-        QMessageBox::critical(nullptr, QStringLiteral("Kolvira"), text);
+        showMessage(nullptr, QMessageBox::Critical, QStringLiteral("Kolvira"), text);
     // End at once: no close handler and no further event may run.
     std::_Exit(EXIT_FAILURE);
 }

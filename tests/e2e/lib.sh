@@ -265,8 +265,14 @@ watch_clients() {
     stdbuf -oL xev -root -event property >"$E2E_WORK/server-events.log" 2>&1 &
     E2E_PIDS+=($!)
     wait_until 5 "window list watcher" test -s "$E2E_WORK/clients.log"
+    wait_until 5 "server event watcher" server_watcher_ready
+}
+
+# xev may not be listening yet when it starts: touch a property of the root
+# window until xev reports it.
+server_watcher_ready() {
     xprop -root -f _KOLVIRA_E2E_READY 32c -set _KOLVIRA_E2E_READY 1
-    wait_until 5 "server event watcher" grep -q _KOLVIRA_E2E_READY "$E2E_WORK/server-events.log"
+    grep -q _KOLVIRA_E2E_READY "$E2E_WORK/server-events.log"
 }
 
 # The X server's times of the changes of the list so far, one a line.
@@ -522,11 +528,12 @@ click_close_box() {
     click_at $xy 1
 }
 
-# The program's icon in the notification area: "ID X Y WIDTH HEIGHT".
+# The program's icon in the notification area (its window bears the
+# program's name, "kolvira"): "ID X Y WIDTH HEIGHT".
 tray_icon() {
     local panel
     panel=$(tray_panel) || return 1
-    tree_windows "$panel" | awk '$6 == "\"Kolvira\":" { print $1, $4, $5, $2, $3; found = 1; exit }
+    tree_windows "$panel" | awk '$6 == "\"kolvira\":" { print $1, $4, $5, $2, $3; found = 1; exit }
         END { exit !found }'
 }
 
