@@ -56,7 +56,8 @@ c1=$(cpu); w1=$(switches); t1=$(date +%s.%N)
 rss=$(awk '/VmRSS/ {print $2}' "/proc/$app/status")
 hidden=$( (xdotool search --onlyvisible --name '^Kolvira$' 2>/dev/null || true) | wc -l)
 
-awk -v c0="$c0" -v c1="$c1" -v hz="$ticks" -v t0="$t0" -v t1="$t1" -v w0="$w0" -v w1="$w1" \
+machine="${MACHINE_DESC:-$(nproc) cores, $(free -g | awk '/Mem/ {print $2}') GiB, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs), Debian $(cat /etc/debian_version)}"
+MACHINE_DESC=$machine awk -v c0="$c0" -v c1="$c1" -v hz="$ticks" -v t0="$t0" -v t1="$t1" -v w0="$w0" -v w1="$w1" \
     -v rss="$rss" -v start="$start" -v splash="$splash" -v hidden="$hidden" 'BEGIN {
     wall = t1 - t0
     printf "machine:           %s\n", ENVIRON["MACHINE_DESC"]
