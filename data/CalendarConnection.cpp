@@ -24,13 +24,6 @@ QString cannotOpen(const QString &file, const QString &reason)
     return QStringLiteral("Baza e të dhënave \"%1\" nuk mund të hapet: %2").arg(file, reason);
 }
 
-int errorNumber(const QSqlError &error)
-{
-    bool ok = false;
-    const int n = error.nativeErrorCode().toInt(&ok);
-    return ok ? n : 0;
-}
-
 } // namespace
 
 CalendarConnection::CalendarConnection() : m_name(nextConnectionName()) {}
@@ -73,7 +66,8 @@ void CalendarConnection::open(const QString &connectionText)
             const QSqlError error = db.lastError();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(m_name);
-            throw DatabaseError(errorNumber(error), error.text(), cannotOpen(file, error.text()));
+            throw DatabaseError(DatabaseError::engineNumber(error), error.text(),
+                                cannotOpen(file, error.text()));
         }
         // SQLite reads the file lazily: ask it for the tables now, so that a
         // file that is no database fails here and not at the first query.
@@ -83,7 +77,7 @@ void CalendarConnection::open(const QString &connectionText)
         if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND "
                                        "name IN ('kolvira','Qytetet')"))) {
             reason = probe.lastError().text();
-            number = errorNumber(probe.lastError());
+            number = DatabaseError::engineNumber(probe.lastError());
         } else if (!probe.next() || probe.value(0).toInt() != 2) {
             reason = QStringLiteral("mungojnë tabelat e kalendarit (kolvira, Qytetet)");
         }

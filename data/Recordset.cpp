@@ -13,18 +13,9 @@
 
 namespace {
 
-int errorNumber(const QSqlError &error)
-{
-    bool ok = false;
-    const int n = error.nativeErrorCode().toInt(&ok);
-    return ok ? n : 0;
-}
-
 [[noreturn]] void fail(const QSqlError &error, const QString &sql)
 {
-    const QString reason = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    throw DatabaseError(errorNumber(error), reason,
-                        QStringLiteral("Gabim në bazën e të dhënave: %1\n(%2)").arg(reason, sql));
+    throw DatabaseError::fromQuery(error, sql);
 }
 
 QString quoted(const QString &identifier)

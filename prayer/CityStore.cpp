@@ -87,13 +87,7 @@ private:
         QSqlQuery query(m_connection.database());
         if (query.exec(sql))
             return;
-        const QSqlError error = query.lastError();
-        bool ok = false;
-        const int number = error.nativeErrorCode().toInt(&ok);
-        const QString reason = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-        throw DatabaseError(
-            ok ? number : 0, reason,
-            QStringLiteral("Gabim në bazën e të dhënave: %1\n(%2)").arg(reason, sql));
+        throw DatabaseError::fromQuery(query.lastError(), sql);
     }
 
     CalendarConnection &m_connection;
