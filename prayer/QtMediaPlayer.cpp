@@ -6,6 +6,10 @@
 #include <QTimer>
 #include <QUrl>
 
+namespace {
+constexpr int startDelayMs = 200;
+}
+
 QtMediaPlayer::QtMediaPlayer(QObject *parent) : QObject(parent) {}
 
 QtMediaPlayer::~QtMediaPlayer() = default;
@@ -39,10 +43,11 @@ void QtMediaPlayer::setURL(const QString &path)
     m_sourceLoaded = false;
     if (m_player)
         m_player->stop();
-    // Playback starts by itself once control returns to the event loop,
-    // unless it is stopped before.
+    // Playback starts by itself a moment later, unless it is stopped before:
+    // building the media pipeline the first time holds the event loop for a
+    // while, and the window that the adhan brings forward paints first.
     m_startPending = true;
-    QTimer::singleShot(0, this, &QtMediaPlayer::startPending);
+    QTimer::singleShot(startDelayMs, this, &QtMediaPlayer::startPending);
     Q_EMIT playStateChanged(playState());
 }
 
