@@ -11,11 +11,6 @@ QString forFile(const QString &filePath)
            QStringLiteral(";Persist Security Info=False");
 }
 
-QString forFolder(const QString &folder)
-{
-    return forFile(folder + QLatin1Char('/') + QLatin1String(databaseFileName));
-}
-
 QString dataSource(const QString &connectionText)
 {
     const QStringList parts = connectionText.split(QLatin1Char(';'), Qt::SkipEmptyParts);

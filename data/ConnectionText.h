@@ -8,8 +8,6 @@ namespace ConnectionText {
 
 inline constexpr auto databaseFileName = "kolvira.db";
 
-// The text for the database in the given folder (no trailing separator).
-QString forFolder(const QString &folder);
 // The text for one database file.
 QString forFile(const QString &filePath);
 // The file that a connection text names; empty when it names none.

@@ -22,14 +22,6 @@ int minuteOfDay(const QString &text)
     return h < 24 && m < 60 ? h * 60 + m : -1;
 }
 
-// The minute of the day of the clock moved back by the offset, wrapping
-// around midnight; the seconds are dropped, not rounded.
-int shiftedMinuteOfDay(const QTime &now, int offset)
-{
-    const int minute = (now.hour() * 60 + now.minute() - offset) % minutesPerDay;
-    return minute < 0 ? minute + minutesPerDay : minute;
-}
-
 // "hh:mm:ss" of a second of the day, without the locale machinery of
 // QTime::toString: the clock writes it every second.
 QString clockText(int second)
@@ -78,23 +70,17 @@ std::optional<int> AdhanScheduler::offsetMinutes(const QString &text)
     return int(std::lround(value));
 }
 
-QString AdhanScheduler::shiftedMinute(const QTime &now, int offset)
+int AdhanScheduler::shiftedMinuteOfDay(const QTime &now, int offset)
 {
-    const int minute = shiftedMinuteOfDay(now, offset);
-    return QTime(minute / 60, minute % 60).toString(QStringLiteral("HH:mm"));
+    const int minute = (now.hour() * 60 + now.minute() - offset) % minutesPerDay;
+    return minute < 0 ? minute + minutesPerDay : minute;
 }
 
-QDate AdhanScheduler::effectiveDay(const QDateTime &now, const QString &offsetText)
+QDate AdhanScheduler::dayInEffect(const QDateTime &now) const
 {
-    return shiftedDay(now, offsetMinutes(offsetText));
-}
-
-QDate AdhanScheduler::shiftedDay(const QDateTime &now, std::optional<int> offset)
-{
-    if (!offset)
+    if (!m_offset)
         return now.date();
-    // Whole minutes only: the seconds are dropped before the shift.
-    const int minute = now.time().hour() * 60 + now.time().minute() - *offset;
+    const int minute = now.time().hour() * 60 + now.time().minute() - *m_offset;
     const int days =
         minute >= 0 ? minute / minutesPerDay : -((minutesPerDay - 1 - minute) / minutesPerDay);
     return now.date().addDays(days);
@@ -134,7 +120,7 @@ AdhanScheduler::Tick AdhanScheduler::tick(const QDateTime &now)
 
     // Before the first activation there are no times to keep current.
     if (m_timesDay.isValid()) {
-        const QDate day = shiftedDay(now, m_offset);
+        const QDate day = dayInEffect(now);
         if (day != m_timesDay) {
             setTimes(day, m_loadDay(day));
             result.timesReloaded = true;

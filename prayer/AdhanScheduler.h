@@ -51,15 +51,15 @@ public:
 
     // The offset as a whole number of minutes; nothing when the text is no number.
     static std::optional<int> offsetMinutes(const QString &text);
-    // "hh:mm" of the time moved back by the offset, wrapping around midnight.
-    static QString shiftedMinute(const QTime &now, int offset);
+    // The minute of the day of the clock moved back by the offset, wrapping
+    // around midnight; the seconds are dropped, not rounded.
+    static int shiftedMinuteOfDay(const QTime &now, int offset);
     // The day whose times are in effect: the date of the clock moved back by
     // the offset (the clock's own date when the offset is no number).
-    static QDate effectiveDay(const QDateTime &now, const QString &offsetText);
+    QDate dayInEffect(const QDateTime &now) const;
     static QString gregorianDateText(const QDate &day);
 
 private:
-    static QDate shiftedDay(const QDateTime &now, std::optional<int> offset);
     void startRecording(const QString &path);
 
     MediaPlayer &m_player;

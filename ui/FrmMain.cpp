@@ -263,7 +263,7 @@ void FrmMain::Form_Activate()
                        float(Twips::fromPixels(m_lblQyteti->width())) + 100.0f;
     m_lblMinuta->move(Twips::toPixels(left), m_lblMinuta->y());
     m_scheduler->setOffsetText(m_lblMinuta->text());
-    MerriKoheratEFaljes(AdhanScheduler::effectiveDay(m_clock.now(), m_lblMinuta->text()));
+    MerriKoheratEFaljes(m_scheduler->dayInEffect(m_clock.now()));
     if (!m_timer1->isActive())
         m_timer1->start();
 }

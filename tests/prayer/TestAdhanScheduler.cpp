@@ -214,12 +214,15 @@ private Q_SLOTS:
 
     void shiftedMinuteWrapsAroundMidnight()
     {
-        QCOMPARE(AdhanScheduler::shiftedMinute(QTime(0, 3, 59), 5), QStringLiteral("23:58"));
-        QCOMPARE(AdhanScheduler::shiftedMinute(QTime(23, 58), -5), QStringLiteral("00:03"));
-        QCOMPARE(AdhanScheduler::shiftedMinute(QTime(12, 0), 0), QStringLiteral("12:00"));
-        QCOMPARE(AdhanScheduler::effectiveDay(at(7, 0, 3, 59), "5"), QDate(2026, 12, 6));
-        QCOMPARE(AdhanScheduler::effectiveDay(at(6, 23, 56), "-5"), QDate(2026, 12, 7));
-        QCOMPARE(AdhanScheduler::effectiveDay(at(7, 0, 3), "False"), QDate(2026, 12, 7));
+        QCOMPARE(AdhanScheduler::shiftedMinuteOfDay(QTime(0, 3, 59), 5), 23 * 60 + 58);
+        QCOMPARE(AdhanScheduler::shiftedMinuteOfDay(QTime(23, 58), -5), 3);
+        QCOMPARE(AdhanScheduler::shiftedMinuteOfDay(QTime(12, 0), 0), 12 * 60);
+        scheduler->setOffsetText("5");
+        QCOMPARE(scheduler->dayInEffect(at(7, 0, 3, 59)), QDate(2026, 12, 6));
+        scheduler->setOffsetText("-5");
+        QCOMPARE(scheduler->dayInEffect(at(6, 23, 56)), QDate(2026, 12, 7));
+        scheduler->setOffsetText("False");
+        QCOMPARE(scheduler->dayInEffect(at(7, 0, 3)), QDate(2026, 12, 7));
     }
 
 private:

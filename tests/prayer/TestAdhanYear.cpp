@@ -40,7 +40,7 @@ private Q_SLOTS:
         // The activation at the start of the run.
         const QDateTime firstWall(QDate(2024, 1, 1), QTime(1, 0), Qt::UTC);
         scheduler.setOffsetText(offset);
-        const QDate firstDay = AdhanScheduler::effectiveDay(firstWall, offset);
+        const QDate firstDay = scheduler.dayInEffect(firstWall);
         scheduler.setTimes(firstDay, DayTimes::load(firstDay, connection));
 
         QMap<QPair<QDate, int>, int> starts; // (wall date, time index) -> count

@@ -32,7 +32,7 @@ QString FixtureDatabase::filePath() const
 
 QString FixtureDatabase::connectionText() const
 {
-    return ConnectionText::forFolder(m_dir.path());
+    return ConnectionText::forFile(filePath());
 }
 
 void FixtureDatabase::exec(const QString &sql, const QVariantList &values)
