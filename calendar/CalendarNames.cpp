@@ -1,6 +1,7 @@
 #include "calendar/CalendarNames.h"
 
 #include "calendar/CalendarService.h"
+#include "calendar/SelectorGuard.h"
 
 #include <QLocale>
 #include <array>

@@ -2,7 +2,6 @@
 
 #include "calendar/CalendarError.h"
 #include "calendar/Clock.h"
-#include "calendar/SelectorGuard.h"
 
 #include <QDate>
 #include <QDateTime>

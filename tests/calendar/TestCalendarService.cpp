@@ -1,4 +1,5 @@
 #include "calendar/CalendarService.h"
+#include "calendar/SelectorGuard.h"
 
 #include <QTest>
 

@@ -1,5 +1,6 @@
 #include "calendar/CalendarService.h"
 #include "calendar/HijriCalendar.h"
+#include "calendar/SelectorGuard.h"
 
 #include <QCalendar>
 #include <QTest>

@@ -1,5 +1,6 @@
 #include "calendar/CalendarNames.h"
 #include "calendar/CalendarService.h"
+#include "calendar/SelectorGuard.h"
 
 #include <QTest>
 #include <functional>

@@ -1,6 +1,6 @@
-#include "tools/kolvira-db/CalendarTable.h"
+#include "astronomy/CalendarTable.h"
+#include "astronomy/CityOffsets.h"
 #include "tools/kolvira-db/CityList.h"
-#include "tools/kolvira-db/CityOffsets.h"
 #include "tools/kolvira-db/KolviraDb.h"
 
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tools/kolvira-db/CalendarTable.h"
-#include "tools/kolvira-db/CityOffsets.h"
+#include "astronomy/CalendarTable.h"
+#include "astronomy/CityOffsets.h"
 
 #include <QList>
 #include <QString>

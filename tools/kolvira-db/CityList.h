@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/kolvira-db/Place.h"
+#include "astronomy/Place.h"
 
 #include <QByteArray>
 #include <QList>

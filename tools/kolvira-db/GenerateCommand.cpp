@@ -1,10 +1,10 @@
 #include "tools/kolvira-db/GenerateCommand.h"
 
+#include "astronomy/CalendarTable.h"
+#include "astronomy/CityOffsets.h"
 #include "tools/kolvira-db/Arguments.h"
-#include "tools/kolvira-db/CalendarTable.h"
 #include "tools/kolvira-db/CalendarWriter.h"
 #include "tools/kolvira-db/CityList.h"
-#include "tools/kolvira-db/CityOffsets.h"
 #include "tools/kolvira-db/UsageError.h"
 
 #include <QDate>
@@ -38,7 +38,7 @@ try {
     return method;
 } catch (const UsageError &) {
     throw;
-} catch (const ToolError &e) {
+} catch (const CalculationError &e) {
     // A method or value that does not exist is a fault of the command line.
     throw UsageError(e.message());
 }

@@ -1,9 +1,9 @@
 #include "tools/kolvira-db/KolviraDb.h"
 
+#include "astronomy/PrayerMethod.h"
 #include "data/DatabaseError.h"
 #include "tools/kolvira-db/CheckCommand.h"
 #include "tools/kolvira-db/GenerateCommand.h"
-#include "tools/kolvira-db/PrayerMethod.h"
 #include "tools/kolvira-db/UsageError.h"
 
 namespace KolviraDb {
@@ -58,7 +58,7 @@ int run(const QStringList &words, QTextStream &out, QTextStream &err, const Cloc
     } catch (const UsageError &e) {
         err << e.message() << '\n' << QStringLiteral("Shih: kolvira-db --help\n");
         return Usage;
-    } catch (const ToolError &e) {
+    } catch (const CalculationError &e) {
         err << e.message() << '\n';
         return Failure;
     } catch (const DatabaseError &e) {

@@ -1,20 +1,12 @@
 #pragma once
 
-#include <QString>
+#include "astronomy/CalculationError.h"
 
-#include <stdexcept>
-
-// A failure of the calendar tool, with a message in Albanian that tells the
-// user what to change.
-class ToolError : public std::runtime_error
+// A failure of the calendar tool itself (its files, its command line), with a
+// message in Albanian that tells the user what to change. Callers catch the
+// base class, which the calculations throw too.
+class ToolError : public CalculationError
 {
 public:
-    explicit ToolError(const QString &message)
-        : std::runtime_error(message.toStdString()), m_message(message)
-    {
-    }
-    QString message() const { return m_message; }
-
-private:
-    QString m_message;
+    using CalculationError::CalculationError;
 };

@@ -1,8 +1,8 @@
-#include "prayer/FrmQytetet.h"
+#include "ui/FrmQytetet.h"
 
 #include "data/QueryHelpers.h"
-#include "prayer/CityComboBox.h"
 #include "ui/AutoSizeLabel.h"
+#include "ui/CityComboBox.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Fonts.h"
 #include "ui/MessageBox.h"

@@ -1,6 +1,6 @@
-#include "tools/kolvira-db/PrayerMethod.h"
+#include "astronomy/PrayerMethod.h"
 
-#include "tools/kolvira-db/ToolError.h"
+#include "astronomy/CalculationError.h"
 
 #include <array>
 
@@ -33,8 +33,8 @@ PrayerMethod PrayerMethod::named(const QString &name)
             return method;
         }
     }
-    throw ToolError(QStringLiteral("Metoda \"%1\" nuk njihet; metodat janë: %2.")
-                        .arg(name, names().join(QStringLiteral(", "))));
+    throw CalculationError(QStringLiteral("Metoda \"%1\" nuk njihet; metodat janë: %2.")
+                               .arg(name, names().join(QStringLiteral(", "))));
 }
 
 QStringList PrayerMethod::names()
@@ -48,12 +48,15 @@ QStringList PrayerMethod::names()
 void PrayerMethod::validate() const
 {
     if (!(fajrAngle >= 10 && fajrAngle <= 22))
-        throw ToolError(QStringLiteral("Këndi i Fexhrit duhet të jetë nga 10 deri në 22 gradë."));
+        throw CalculationError(
+            QStringLiteral("Këndi i Fexhrit duhet të jetë nga 10 deri në 22 gradë."));
     if (!(ishaAngle >= 10 && ishaAngle <= 22))
-        throw ToolError(QStringLiteral("Këndi i Ishasë duhet të jetë nga 10 deri në 22 gradë."));
+        throw CalculationError(
+            QStringLiteral("Këndi i Ishasë duhet të jetë nga 10 deri në 22 gradë."));
     if (!(asrShadowFactor == 1 || asrShadowFactor == 2))
-        throw ToolError(QStringLiteral("Hija e Asrit është 1 (standarde) ose 2 (hanefite)."));
+        throw CalculationError(
+            QStringLiteral("Hija e Asrit është 1 (standarde) ose 2 (hanefite)."));
     if (imsakMinutes < 0 || imsakMinutes > 60)
-        throw ToolError(
+        throw CalculationError(
             QStringLiteral("Imsaku duhet të jetë nga 0 deri në 60 minuta para Fexhrit."));
 }

@@ -1,4 +1,4 @@
-#include "tools/kolvira-db/Mjd.h"
+#include "astronomy/Mjd.h"
 
 #include <QTimeZone>
 

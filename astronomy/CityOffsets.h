@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/kolvira-db/CalendarTable.h"
+#include "astronomy/CalendarTable.h"
 
 #include <QDate>
 #include <QString>
@@ -19,7 +19,7 @@ struct CityOffset
 
     static constexpr int maxMinutes = 120;
 
-    // Throws ToolError when the city lies more than two hours from the
+    // Throws CalculationError when the city lies more than two hours from the
     // reference or the sun misses one of the method's altitudes there.
     static CityOffset compute(const Place &city, const CalendarTable &reference,
                               const SunTrack &track, const PrayerMethod &method);

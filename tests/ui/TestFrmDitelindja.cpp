@@ -1,8 +1,8 @@
 #include "calendar/CalendarService.h"
-#include "calendar/FrmDitelindja.h"
 #include "support/FakeClock.h"
 #include "support/FatalRecorder.h"
 #include "support/WindowLookup.h"
+#include "ui/FrmDitelindja.h"
 
 #include <QDateEdit>
 #include <QTest>

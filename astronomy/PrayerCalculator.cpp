@@ -1,16 +1,16 @@
-#include "tools/kolvira-db/PrayerCalculator.h"
+#include "astronomy/PrayerCalculator.h"
 
-#include "tools/kolvira-db/Mjd.h"
-#include "tools/kolvira-db/ToolError.h"
-#include "tools/kolvira-db/VectorState.h"
+#include "astronomy/CalculationError.h"
+#include "astronomy/Mjd.h"
+#include "astronomy/VectorState.h"
 
 PrayerCalculator::PrayerCalculator(const SunTrack &track, const Place &place,
                                    const PrayerMethod &method)
     : m_events(track, place), m_place(place), m_method(method), m_zone(place.timeZone.toUtf8())
 {
     if (!m_zone.isValid())
-        throw ToolError(QStringLiteral("Zona kohore \"%1\" e vendit \"%2\" nuk njihet.")
-                            .arg(place.timeZone, place.name));
+        throw CalculationError(QStringLiteral("Zona kohore \"%1\" e vendit \"%2\" nuk njihet.")
+                                   .arg(place.timeZone, place.name));
 }
 
 double PrayerCalculator::crossing(double altitude, double transit, SunEvents::Side side, QDate date,
@@ -18,9 +18,10 @@ double PrayerCalculator::crossing(double altitude, double transit, SunEvents::Si
 {
     if (const auto t = m_events.crossing(altitude, transit, side))
         return *t;
-    throw ToolError(QStringLiteral("Në %1 më %2 dielli nuk arrin lartësinë e %3 (%4 gradë).")
-                        .arg(m_place.name, date.toString(Qt::ISODate), QString::fromUtf8(event))
-                        .arg(altitude));
+    throw CalculationError(
+        QStringLiteral("Në %1 më %2 dielli nuk arrin lartësinë e %3 (%4 gradë).")
+            .arg(m_place.name, date.toString(Qt::ISODate), QString::fromUtf8(event))
+            .arg(altitude));
 }
 
 SolarDay PrayerCalculator::day(QDate date) const
@@ -36,8 +37,8 @@ SolarDay PrayerCalculator::day(QDate date) const
     d.nightfall = crossing(-m_method.ishaAngle, d.transit, Side::Evening, date, "Ishasë");
     const auto asr = m_events.shadow(m_method.asrShadowFactor, d.transit);
     if (!asr)
-        throw ToolError(QStringLiteral("Në %1 më %2 Asri nuk mund të llogaritet.")
-                            .arg(m_place.name, date.toString(Qt::ISODate)));
+        throw CalculationError(QStringLiteral("Në %1 më %2 Asri nuk mund të llogaritet.")
+                                   .arg(m_place.name, date.toString(Qt::ISODate)));
     d.asr = *asr;
     return d;
 }

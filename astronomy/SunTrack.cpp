@@ -1,8 +1,8 @@
-#include "tools/kolvira-db/SunTrack.h"
+#include "astronomy/SunTrack.h"
 
-#include "tools/kolvira-db/Mjd.h"
-#include "tools/kolvira-db/ToolError.h"
-#include "tools/kolvira-db/VectorState.h"
+#include "astronomy/CalculationError.h"
+#include "astronomy/Mjd.h"
+#include "astronomy/VectorState.h"
 
 #include <erfa.h>
 #include <erfam.h>
@@ -12,7 +12,7 @@
 SunTrack::SunTrack(QDate first, QDate last)
 {
     if (!first.isValid() || !last.isValid() || last < first)
-        throw ToolError(QStringLiteral("Periudha e datave nuk është e vlefshme."));
+        throw CalculationError(QStringLiteral("Periudha e datave nuk është e vlefshme."));
     m_firstMjd = Mjd::fromDate(first) - margin;
     const auto days = std::size_t(first.daysTo(last)) + 1 + 2 * margin;
     m_samples.reserve(days);
@@ -31,7 +31,7 @@ SunTrack::Vector SunTrack::sample(double mjdUtc)
     // future, or before UTC); the sun moves 0.04" a second, so a leap second
     // more or less is harmless.
     if (eraDat(year, month, day, fraction, &taiMinusUtc) < 0)
-        throw ToolError(
+        throw CalculationError(
             QStringLiteral("Data %1-%2-%3 nuk mund të llogaritet.").arg(year).arg(month).arg(day));
     const double tt = mjdUtc + (taiMinusUtc + 32.184) / Mjd::secondsPerDay;
 
@@ -54,8 +54,9 @@ SunTrack::Vector SunTrack::position(double mjdUtc) const
     const double x = mjdUtc - m_firstMjd;
     // The four samples i-1 .. i+2 must exist.
     if (!(x >= 1 && x < double(m_samples.size()) - 2))
-        throw ToolError(QStringLiteral("Çasti %1 është jashtë periudhës së llogaritur të diellit.")
-                            .arg(Mjd::toSecond(mjdUtc).toString(Qt::ISODate)));
+        throw CalculationError(
+            QStringLiteral("Çasti %1 është jashtë periudhës së llogaritur të diellit.")
+                .arg(Mjd::toSecond(mjdUtc).toString(Qt::ISODate)));
     // Four-point Lagrange interpolation.
     const auto i = std::size_t(std::floor(x));
     const double u = x - double(i);

@@ -1,4 +1,4 @@
-#include "tools/kolvira-db/CalendarTable.h"
+#include "astronomy/CalendarTable.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "tools/kolvira-db/Place.h"
-#include "tools/kolvira-db/PrayerCalculator.h"
-#include "tools/kolvira-db/PrayerMethod.h"
+#include "astronomy/Place.h"
+#include "astronomy/PrayerCalculator.h"
+#include "astronomy/PrayerMethod.h"
 
 #include <QDate>
 #include <QList>

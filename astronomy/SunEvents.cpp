@@ -1,7 +1,7 @@
-#include "tools/kolvira-db/SunEvents.h"
+#include "astronomy/SunEvents.h"
 
-#include "tools/kolvira-db/Mjd.h"
-#include "tools/kolvira-db/ToolError.h"
+#include "astronomy/CalculationError.h"
+#include "astronomy/Mjd.h"
 
 #include <erfa.h>
 #include <erfam.h>
@@ -33,7 +33,7 @@ SunEvents::SunEvents(const SunTrack &track, const Place &place)
 {
     double metres[3];
     if (eraGd2gc(ERFA_WGS84, m_longitude, place.latitude * ERFA_DD2R, place.height, metres) != 0)
-        throw ToolError(
+        throw CalculationError(
             QStringLiteral("Koordinatat e vendit \"%1\" nuk janë të vlefshme.").arg(place.name));
     for (int c = 0; c < 3; ++c)
         m_observer[c] = metres[c] / ERFA_DAU;
@@ -68,7 +68,7 @@ double SunEvents::transit(double nearMjd) const
         if (std::abs(dt) < closeEnough)
             return t;
     }
-    throw ToolError(QStringLiteral("Kalimi i diellit në meridian nuk u gjet."));
+    throw CalculationError(QStringLiteral("Kalimi i diellit në meridian nuk u gjet."));
 }
 
 std::optional<double> SunEvents::crossing(double altitudeDegrees, double transitMjd,

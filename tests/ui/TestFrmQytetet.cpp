@@ -1,11 +1,11 @@
 #include "data/CalendarConnection.h"
 #include "data/QueryHelpers.h"
-#include "prayer/CityComboBox.h"
-#include "prayer/FrmQytetet.h"
 #include "support/FatalRecorder.h"
 #include "support/FixtureDatabase.h"
 #include "support/WindowLookup.h"
 #include "support/WriteProtection.h"
+#include "ui/CityComboBox.h"
+#include "ui/FrmQytetet.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -15,13 +15,13 @@ class SunTrack
 public:
     using Vector = std::array<double, 3>;
 
-    // Covers the UTC days first to last; throws ToolError for an empty span.
+    // Covers the UTC days first to last; throws CalculationError for an empty span.
     SunTrack(QDate first, QDate last);
 
     double firstMjd() const { return m_firstMjd + margin; }
     double lastMjd() const { return m_firstMjd + double(m_samples.size()) - 1 - margin; }
     // Apparent geocentric position in au at the UTC instant; instants outside
-    // the span throw ToolError.
+    // the span throw CalculationError.
     Vector position(double mjdUtc) const;
 
 private:

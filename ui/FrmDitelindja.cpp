@@ -1,7 +1,8 @@
-#include "calendar/FrmDitelindja.h"
+#include "ui/FrmDitelindja.h"
 
 #include "calendar/CalendarNames.h"
 #include "calendar/CalendarService.h"
+#include "calendar/SelectorGuard.h"
 #include "ui/AutoSizeLabel.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Fonts.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tools/kolvira-db/Place.h"
-#include "tools/kolvira-db/SunTrack.h"
+#include "astronomy/Place.h"
+#include "astronomy/SunTrack.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
-#include "tools/kolvira-db/CityOffsets.h"
+#include "astronomy/CityOffsets.h"
 
-#include "tools/kolvira-db/ToolError.h"
+#include "astronomy/CalculationError.h"
 
 #include <cmath>
 #include <vector>
@@ -29,12 +29,12 @@ CityOffset CityOffset::compute(const Place &city, const CalendarTable &reference
     result.name = city.name;
     result.minutes = int(std::lround(noonSum / double(days.size())));
     if (std::abs(result.minutes) > maxMinutes)
-        throw ToolError(QStringLiteral("Qyteti \"%1\" është %2 minuta larg vendit \"%3\"; "
-                                       "lejohen deri në %4.")
-                            .arg(city.name)
-                            .arg(result.minutes)
-                            .arg(reference.place().name)
-                            .arg(maxMinutes));
+        throw CalculationError(QStringLiteral("Qyteti \"%1\" është %2 minuta larg vendit \"%3\"; "
+                                              "lejohen deri në %4.")
+                                   .arg(city.name)
+                                   .arg(result.minutes)
+                                   .arg(reference.place().name)
+                                   .arg(maxMinutes));
 
     struct Adhan
     {

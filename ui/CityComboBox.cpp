@@ -1,4 +1,4 @@
-#include "prayer/CityComboBox.h"
+#include "ui/CityComboBox.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "tools/kolvira-db/Mjd.h"
-#include "tools/kolvira-db/PrayerCalculator.h"
-#include "tools/kolvira-db/ToolError.h"
+#include "astronomy/CalculationError.h"
+#include "astronomy/Mjd.h"
+#include "astronomy/PrayerCalculator.h"
 
 #include <QTest>
 
@@ -81,7 +81,7 @@ private Q_SLOTS:
         try {
             calculator.day(midsummer);
             QFAIL("no error for a day without dawn");
-        } catch (const ToolError &e) {
+        } catch (const CalculationError &e) {
             QVERIFY2(e.message().contains(QStringLiteral("2027-06-21")), qPrintable(e.message()));
         }
     }
@@ -89,8 +89,9 @@ private Q_SLOTS:
     void instantsOutsideTheTrackAreRefused()
     {
         const SunTrack track(QDate(2027, 1, 1), QDate(2027, 1, 31));
-        QVERIFY_THROWS_EXCEPTION(ToolError, track.position(Mjd::fromDate(QDate(2027, 3, 1))));
-        QVERIFY_THROWS_EXCEPTION(ToolError, SunTrack(QDate(2027, 2, 1), QDate(2027, 1, 31)));
+        QVERIFY_THROWS_EXCEPTION(CalculationError,
+                                 track.position(Mjd::fromDate(QDate(2027, 3, 1))));
+        QVERIFY_THROWS_EXCEPTION(CalculationError, SunTrack(QDate(2027, 2, 1), QDate(2027, 1, 31)));
     }
 };
 

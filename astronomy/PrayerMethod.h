@@ -13,8 +13,8 @@ struct PrayerMethod
     int imsakMinutes = 10;      // Imsaku this many minutes before Fexhri
 
     // The named sets of angles; the default is that of the Muslim World League.
-    static PrayerMethod named(const QString &name); // throws ToolError for an unknown name
+    static PrayerMethod named(const QString &name); // throws CalculationError for an unknown name
     static QStringList names();
-    // Throws ToolError when a value is out of its sensible range.
+    // Throws CalculationError when a value is out of its sensible range.
     void validate() const;
 };

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "tools/kolvira-db/Place.h"
-#include "tools/kolvira-db/PrayerMethod.h"
-#include "tools/kolvira-db/SunEvents.h"
+#include "astronomy/Place.h"
+#include "astronomy/PrayerMethod.h"
+#include "astronomy/SunEvents.h"
 
 #include <QDate>
 #include <QTime>
@@ -27,10 +27,10 @@ class PrayerCalculator
 public:
     static constexpr double horizonAltitude = -0.833; // refraction and the sun's radius
 
-    // Throws ToolError when the place's time zone is unknown.
+    // Throws CalculationError when the place's time zone is unknown.
     PrayerCalculator(const SunTrack &track, const Place &place, const PrayerMethod &method);
 
-    // The events of the local date; throws ToolError when the sun does not
+    // The events of the local date; throws CalculationError when the sun does not
     // reach one of the altitudes on that day.
     SolarDay day(QDate date) const;
     // The seven times of a calendar row (Imsaku to Isha), as local clock time
