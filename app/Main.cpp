@@ -39,7 +39,7 @@ std::unique_ptr<FrmMain> Main()
     CalendarConnection &connection = CalendarConnection::shared();
     connection.open(ConnectionText::forFile(DataFiles::databasePath()));
     auto main = std::make_unique<FrmMain>(connection, Clock::system());
-    AddTrayIcon(*main);
+    AddTrayIcon(*main, main->mnuPopup());
     ShowSplash(*main, Clock::system(), [] {
         // Waits for the next event (the main window's timer ticks every 100 ms).
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

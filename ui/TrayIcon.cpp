@@ -1,6 +1,5 @@
 #include "ui/TrayIcon.h"
 
-#include "ui/FrmMain.h"
 #include "ui/LoadedWindows.h"
 
 #include <QMenu>
@@ -12,13 +11,13 @@ TrayIconData &trayIconData()
     return data;
 }
 
-void AddTrayIcon(FrmMain &form)
+void AddTrayIcon(QWidget &form, QMenu *popup)
 {
     TrayIconData &data = trayIconData();
     data.tip = form.windowTitle();
     auto *icon = new QSystemTrayIcon(form.windowIcon(), &form);
     icon->setToolTip(data.tip);
-    icon->setContextMenu(form.mnuPopup());
+    icon->setContextMenu(popup);
     QObject::connect(icon, &QSystemTrayIcon::activated, &form,
                      [&form](QSystemTrayIcon::ActivationReason reason) {
                          // A failure here ends the handler silently; windows

@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-class FrmMain;
+class QMenu;
 class QSystemTrayIcon;
 class QWidget;
 
@@ -18,10 +18,10 @@ struct TrayIconData
 
 TrayIconData &trayIconData();
 
-// Registers the icon of the given window: its window icon, its title as the
-// tip, its popup menu on a right click; a left click shows or hides every
-// loaded window.
-void AddTrayIcon(FrmMain &form);
+// Registers the icon of the main window: its window icon, its title as the
+// tip, the given popup menu on a right click; a left click shows or hides
+// every loaded window.
+void AddTrayIcon(QWidget &form, QMenu *popup);
 void RemoveTrayIcon();
 
 // Shows every loaded window when the main window is hidden, hides them all

@@ -248,7 +248,7 @@ private Q_SLOTS:
     {
         overrideTrayHostAvailable(true);
         form()->show();
-        AddTrayIcon(*form());
+        AddTrayIcon(*form(), form()->mnuPopup());
         QSystemTrayIcon *icon = trayIconData().icon;
         QVERIFY(icon);
         QCOMPARE(icon->toolTip(), QStringLiteral("Kolvira"));
