@@ -20,3 +20,28 @@ CREATE TABLE IF NOT EXISTS Qytetet (
     Minuta INTEGER NOT NULL DEFAULT 0, -- adhan offset from the table's times, minutes
     ESelektuar BOOLEAN NOT NULL DEFAULT 0 CHECK (ESelektuar IN (0, 1)) -- 1 on the selected city
 );
+
+-- The calendar that is the same every year once summer time is taken out:
+-- the seven times of every day and month (29 February included) in the
+-- standard time of the zone named in Kalendari. The program writes each
+-- year's local rows of kolvira from it.
+CREATE TABLE IF NOT EXISTS KoheratStandarde (
+    Dita INTEGER NOT NULL,
+    Muaji INTEGER NOT NULL,
+    Imsaku TIME,                 -- 'HH:MM:SS', standard time
+    Fexhri TIME,
+    "Lindja e diellit" TIME,
+    Dhuhri TIME,
+    Asri TIME,
+    Magribi TIME,
+    Isha TIME,
+    PRIMARY KEY (Dita, Muaji)
+);
+
+-- What the rows of kolvira are: one row.
+CREATE TABLE IF NOT EXISTS Kalendari (
+    Burimi TEXT NOT NULL,        -- where the times come from
+    ZonaKohore TEXT NOT NULL,    -- IANA zone whose clock kolvira follows, e.g. Europe/Belgrade
+    OraStandarde INTEGER NOT NULL, -- seconds the zone's standard time is ahead of UTC
+    Viti INTEGER NOT NULL        -- the year whose summer time kolvira holds
+);

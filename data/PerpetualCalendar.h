@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QTime>
+
+#include <array>
+
+// A calendar that is the same every year once summer time is taken out: the
+// seven times (Imsaku .. Isha) of every day and month, 29 February included,
+// in the standard time of one zone. Each year's local rows follow from it with
+// that year's own summer time.
+struct PerpetualCalendar
+{
+    struct Row
+    {
+        int day = 0;
+        int month = 0;
+        std::array<QTime, 7> times;
+    };
+
+    QString source;         // where the times come from
+    QString timeZone;       // IANA zone whose clock the local rows follow
+    int standardOffset = 0; // seconds the zone's standard time is ahead of UTC
+    QList<Row> rows;        // one for every day and month of a leap year, in calendar order
+
+    // The rows in the zone's clock time of the year: each time moved by the
+    // summer time in force at its own instant. In a common year the
+    // 29 February row is moved as in the next leap year.
+    QList<Row> localRows(int year) const;
+};

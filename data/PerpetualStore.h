@@ -1,0 +1,28 @@
+#pragma once
+
+#include "data/PerpetualCalendar.h"
+
+#include <QSqlDatabase>
+
+// The perpetual calendar in the database, beside the kolvira rows it makes:
+// table KoheratStandarde holds its days, table Kalendari one row saying what
+// the kolvira rows are (source, zone, the year they are written for). Every
+// failure throws DatabaseError.
+namespace PerpetualStore {
+
+// True when the file holds a whole perpetual calendar: the description row
+// and 366 days. A file without one is used as it is.
+bool present(const QSqlDatabase &db);
+PerpetualCalendar read(const QSqlDatabase &db);
+// The year whose summer time the kolvira rows hold.
+int yearOfRows(const QSqlDatabase &db);
+
+// Writes the calendar, its description and kolvira's rows of the year into
+// a new file, within the caller's transaction.
+void write(QSqlDatabase &db, const PerpetualCalendar &calendar, int year);
+// Makes kolvira hold these local rows of the year, in one transaction that
+// touches no other table but the description's year; on failure nothing is
+// changed.
+void writeYear(QSqlDatabase &db, const QList<PerpetualCalendar::Row> &local, int year);
+
+} // namespace PerpetualStore
