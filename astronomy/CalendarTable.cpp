@@ -21,6 +21,7 @@ CalendarTable::CalendarTable(int year, const Place &place, const PrayerMethod &m
     : m_place(place)
 {
     const PrayerCalculator calculator(track, place, method);
+    m_standardOffset = calculator.standardOffset();
     std::unique_ptr<SunTrack> leapTrack;
     std::unique_ptr<PrayerCalculator> leapCalculator;
     for (const QDate &date : dates(year)) {
@@ -31,7 +32,8 @@ CalendarTable::CalendarTable(int year, const Place &place, const PrayerMethod &m
         }
         const PrayerCalculator &calc = own ? calculator : *leapCalculator;
         const SolarDay events = calc.day(date);
-        m_rows.append({date.day(), date.month(), date, calc.clockTimes(events)});
+        m_rows.append(
+            {date.day(), date.month(), date, calc.clockTimes(events), calc.standardTimes(events)});
         if (own) {
             m_ownDays << date;
             m_ownEvents << events;

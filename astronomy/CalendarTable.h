@@ -19,8 +19,9 @@ public:
     {
         int day;
         int month;
-        QDate date;                 // the date whose sun the row holds
-        std::array<QTime, 7> times; // Imsaku .. Isha, local clock time
+        QDate date;                    // the date whose sun the row holds
+        std::array<QTime, 7> times;    // Imsaku .. Isha, local clock time
+        std::array<QTime, 7> standard; // the same in the zone's standard time
     };
 
     // The days of the year itself; in a common year the table still needs a
@@ -33,12 +34,14 @@ public:
     CalendarTable(int year, const Place &place, const PrayerMethod &method, const SunTrack &track);
 
     const Place &place() const { return m_place; }
+    int standardOffset() const { return m_standardOffset; } // seconds ahead of UTC
     const QList<Row> &rows() const { return m_rows; }
     const QList<QDate> &ownDays() const { return m_ownDays; }
     const QList<SolarDay> &ownEvents() const { return m_ownEvents; }
 
 private:
     Place m_place;
+    int m_standardOffset = 0;
     QList<Row> m_rows;
     QList<QDate> m_ownDays;
     QList<SolarDay> m_ownEvents;

@@ -12,7 +12,8 @@ constexpr double minutesPerDay = 1440;
 } // namespace
 
 CityOffset CityOffset::compute(const Place &city, const CalendarTable &reference,
-                               const SunTrack &track, const PrayerMethod &method)
+                               const SunTrack &track, const PrayerMethod &method,
+                               std::optional<int> fixedMinutes)
 {
     const PrayerCalculator calculator(track, city, method);
     const QList<QDate> &days = reference.ownDays();
@@ -27,7 +28,7 @@ CityOffset CityOffset::compute(const Place &city, const CalendarTable &reference
 
     CityOffset result;
     result.name = city.name;
-    result.minutes = int(std::lround(noonSum / double(days.size())));
+    result.minutes = fixedMinutes.value_or(int(std::lround(noonSum / double(days.size()))));
     if (std::abs(result.minutes) > maxMinutes)
         throw CalculationError(QStringLiteral("Qyteti \"%1\" është %2 minuta larg vendit \"%3\"; "
                                               "lejohen deri në %4.")

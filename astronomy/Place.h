@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // A place on the earth: its Albanian name, geodetic position and the time
 // zone whose clock its calendar uses.
 struct Place
@@ -11,4 +13,7 @@ struct Place
     double longitude = 0; // degrees, east positive
     QString timeZone;     // IANA name, e.g. Europe/Belgrade
     double height = 0;    // metres above sea level
+    // The minutes the official calendar's note gives the town, when it names
+    // them (the towns of Kosovo).
+    std::optional<int> tableMinutes = std::nullopt;
 };

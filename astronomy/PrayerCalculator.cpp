@@ -11,6 +11,7 @@ PrayerCalculator::PrayerCalculator(const SunTrack &track, const Place &place,
     if (!m_zone.isValid())
         throw CalculationError(QStringLiteral("Zona kohore \"%1\" e vendit \"%2\" nuk njihet.")
                                    .arg(place.timeZone, place.name));
+    m_standardZone = QTimeZone(standardOffset());
 }
 
 double PrayerCalculator::crossing(double altitude, double transit, SunEvents::Side side, QDate date,
@@ -45,13 +46,38 @@ SolarDay PrayerCalculator::day(QDate date) const
 
 std::array<QTime, 7> PrayerCalculator::clockTimes(const SolarDay &day) const
 {
-    auto local = [this](const QDateTime &utc) { return utc.toTimeZone(m_zone).time(); };
+    return timesIn(day, m_zone);
+}
+
+int PrayerCalculator::standardOffset() const
+{
+    return m_zone.standardTimeOffset(QDateTime::currentDateTimeUtc());
+}
+
+std::array<QTime, 7> PrayerCalculator::standardTimes(const SolarDay &day) const
+{
+    return timesIn(day, m_standardZone);
+}
+
+std::array<QTime, 7> PrayerCalculator::timesIn(const SolarDay &day, const QTimeZone &zone) const
+{
     const QDateTime dawn = Mjd::toMinute(day.dawn);
-    return {local(dawn.addSecs(-60 * qint64(m_method.imsakMinutes))),
-            local(dawn),
-            local(Mjd::toMinute(day.sunrise)),
-            local(Mjd::toMinute(day.transit)),
-            local(Mjd::toMinute(day.asr)),
-            local(Mjd::toMinute(day.sunset)),
-            local(Mjd::toMinute(day.nightfall))};
+    const QDateTime imsak =
+        m_method.fajrAfterImsak ? dawn : dawn.addSecs(-60 * qint64(m_method.imsakMinutes));
+    std::array<QDateTime, 7> instants{imsak,
+                                      dawn,
+                                      Mjd::toMinute(day.sunrise),
+                                      Mjd::toMinute(day.transit),
+                                      Mjd::toMinute(day.asr),
+                                      Mjd::toMinute(day.sunset),
+                                      Mjd::toMinute(day.nightfall)};
+    for (std::size_t i = 0; i < instants.size(); ++i)
+        instants[i] = instants[i].addSecs(60 * qint64(m_method.adjustMinutes[i]));
+    if (m_method.fajrAfterImsak)
+        instants[1] =
+            instants[0].addSecs(60 * qint64(*m_method.fajrAfterImsak + m_method.adjustMinutes[1]));
+    std::array<QTime, 7> times;
+    for (std::size_t i = 0; i < instants.size(); ++i)
+        times[i] = instants[i].toTimeZone(zone).time();
+    return times;
 }

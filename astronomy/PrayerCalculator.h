@@ -34,10 +34,15 @@ public:
     // reach one of the altitudes on that day.
     SolarDay day(QDate date) const;
     // The seven times of a calendar row (Imsaku to Isha), as local clock time
-    // of the place rounded to the minute.
+    // of the place rounded to the minute, with the method's rules.
     std::array<QTime, 7> clockTimes(const SolarDay &day) const;
+    // The same in the standard time of the place's zone, summer time left out.
+    std::array<QTime, 7> standardTimes(const SolarDay &day) const;
+    // Seconds the zone's standard time is ahead of UTC.
+    int standardOffset() const;
 
 private:
+    std::array<QTime, 7> timesIn(const SolarDay &day, const QTimeZone &zone) const;
     double crossing(double altitude, double transit, SunEvents::Side side, QDate date,
                     const char *event) const;
 
@@ -45,4 +50,5 @@ private:
     Place m_place;
     PrayerMethod m_method;
     QTimeZone m_zone;
+    QTimeZone m_standardZone;
 };

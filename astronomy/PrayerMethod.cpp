@@ -11,14 +11,19 @@ struct Named
     const char *name;
     double fajr;
     double isha;
+    int fajrAfterImsak; // 0: Imsaku before Fexhri by the usual margin
+    std::array<int, 7> adjust;
 };
 
 // Angles as the organisations publish them.
-constexpr std::array<Named, 4> methods{{
-    {"mwl", 18, 17},       // Muslim World League
-    {"isna", 15, 15},      // Islamic Society of North America
-    {"egypt", 19.5, 17.5}, // Egyptian General Authority of Survey
-    {"karachi", 18, 18},   // University of Islamic Sciences, Karachi
+constexpr std::array<Named, 5> methods{{
+    {"mwl", 18, 17, 0, {}},       // Muslim World League
+    {"isna", 15, 15, 0, {}},      // Islamic Society of North America
+    {"egypt", 19.5, 17.5, 0, {}}, // Egyptian General Authority of Survey
+    {"karachi", 18, 18, 0, {}},   // University of Islamic Sciences, Karachi
+    // Close to the yearly calendar of the Islamic Community of Kosovo, found
+    // by comparing the two over 2026.
+    {"bik", 18, 17, 20, {-5, 0, -7, 4, 6, 8, 10}},
 }};
 
 } // namespace
@@ -30,6 +35,9 @@ PrayerMethod PrayerMethod::named(const QString &name)
             PrayerMethod method;
             method.fajrAngle = m.fajr;
             method.ishaAngle = m.isha;
+            if (m.fajrAfterImsak > 0)
+                method.fajrAfterImsak = m.fajrAfterImsak;
+            method.adjustMinutes = m.adjust;
             return method;
         }
     }
@@ -59,4 +67,11 @@ void PrayerMethod::validate() const
     if (imsakMinutes < 0 || imsakMinutes > 60)
         throw CalculationError(
             QStringLiteral("Imsaku duhet të jetë nga 0 deri në 60 minuta para Fexhrit."));
+    if (fajrAfterImsak && (*fajrAfterImsak < 0 || *fajrAfterImsak > 60))
+        throw CalculationError(
+            QStringLiteral("Fexhri duhet të jetë nga 0 deri në 60 minuta pas Imsakut."));
+    for (int minutes : adjustMinutes)
+        if (minutes < -60 || minutes > 60)
+            throw CalculationError(
+                QStringLiteral("Ndreqjet e kohëve duhet të jenë nga -60 deri në 60 minuta."));
 }

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <optional>
+
 // How the prayer times follow from the sun: the depression angles of dawn
 // (Fexhri) and of nightfall (Isha), the Asr shadow and the Imsak margin.
 struct PrayerMethod
@@ -11,8 +14,13 @@ struct PrayerMethod
     double ishaAngle = 17;      // degrees below the horizon after sunset
     double asrShadowFactor = 1; // 1: standard (Shafi'i, Maliki, Hanbali); 2: Hanafi
     int imsakMinutes = 10;      // Imsaku this many minutes before Fexhri
+    // With a value: Imsaku is the dawn, Fexhri this many minutes after Imsaku
+    // (the dawn prayer some calendars keep apart from the end of the meal).
+    std::optional<int> fajrAfterImsak;
+    std::array<int, 7> adjustMinutes{}; // added to Imsaku .. Isha, in that order
 
-    // The named sets of angles; the default is that of the Muslim World League.
+    // The named sets of angles and rules; the default is that of the Muslim
+    // World League.
     static PrayerMethod named(const QString &name); // throws CalculationError for an unknown name
     static QStringList names();
     // Throws CalculationError when a value is out of its sensible range.
