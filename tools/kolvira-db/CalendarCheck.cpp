@@ -2,6 +2,7 @@
 
 #include "data/CalendarConnection.h"
 #include "data/ConnectionText.h"
+#include "data/PerpetualStore.h"
 #include "data/Recordset.h"
 #include "tools/kolvira-db/CalendarColumns.h"
 
@@ -126,6 +127,58 @@ public:
         selection();
     }
 
+    // The perpetual calendar, when the file has its tables: whole, each day's
+    // times readable and in order, and kolvira's rows those of its year.
+    void perpetual()
+    {
+        const QSqlDatabase db = m_connection.database();
+        if (!db.tables().contains(QStringLiteral("Kalendari")))
+            return;
+        if (!PerpetualStore::present(db)) {
+            m_result.problems << QStringLiteral("Kalendari i përhershëm nuk është i plotë: "
+                                                "pritet një rresht në Kalendari dhe 366 ditë "
+                                                "në KoheratStandarde.");
+            return;
+        }
+        const PerpetualCalendar calendar = PerpetualStore::read(db);
+        const int year = PerpetualStore::yearOfRows(db);
+        QStringList unreadable, differing;
+        for (const PerpetualCalendar::Row &row : calendar.rows)
+            for (std::size_t i = 0; i < row.times.size(); ++i)
+                if (!row.times[i].isValid() || (i > 0 && row.times[i] <= row.times[i - 1])) {
+                    unreadable << dayName(row.day, row.month);
+                    break;
+                }
+        QHash<int, std::array<QTime, 7>> local;
+        for (const PerpetualCalendar::Row &row : calendar.localRows(year))
+            local.insert(row.month * 100 + row.day, row.times);
+        QSqlQuery rows(db);
+        rows.exec(QStringLiteral("SELECT * FROM kolvira"));
+        while (rows.next()) {
+            const int day = rows.value(QStringLiteral("Dita")).toInt();
+            const int month = rows.value(QStringLiteral("Muaji")).toInt();
+            const auto wanted = local.value(month * 100 + day);
+            for (std::size_t i = 0; i < wanted.size(); ++i) {
+                const QTime stored = QTime::fromString(
+                    rows.value(QString::fromUtf8(CalendarColumns::times[i])).toString(),
+                    QStringLiteral("HH:mm:ss"));
+                if (stored != wanted[i]) {
+                    differing << dayName(day, month);
+                    break;
+                }
+            }
+        }
+        if (!unreadable.isEmpty())
+            m_result.problems << QStringLiteral("Kalendari i përhershëm ka kohë që nuk lexohen "
+                                                "ose nuk janë me radhë: %1.")
+                                     .arg(listed(unreadable));
+        if (!differing.isEmpty())
+            m_result.problems << QStringLiteral("Rreshtat e kolvira nuk janë ata të vitit %1 "
+                                                "sipas kalendarit të përhershëm: %2.")
+                                     .arg(year)
+                                     .arg(listed(differing));
+    }
+
     CalendarCheck::Result result() const { return m_result; }
 
 private:
@@ -194,5 +247,6 @@ CalendarCheck::Result CalendarCheck::run(const QString &path)
     Checker checker(connection);
     checker.days();
     checker.cities();
+    checker.perpetual();
     return checker.result();
 }

@@ -6,7 +6,9 @@
 // Finds what would make the program misbehave in a calendar database: day
 // rows missing, repeated or unreadable, times out of the order of the day,
 // and a city table without exactly one selected city, with repeated names or
-// offsets beyond two hours. Rows are read the way the program reads them.
+// offsets beyond two hours, a perpetual calendar that is not whole or whose
+// year the kolvira rows do not match. Rows are read the way the program
+// reads them.
 class CalendarCheck
 {
 public:

@@ -1,7 +1,7 @@
 #include "tools/kolvira-db/CalendarWriter.h"
 
+#include "data/PerpetualStore.h"
 #include "data/Schema.h"
-#include "tools/kolvira-db/CalendarColumns.h"
 #include "tools/kolvira-db/ToolError.h"
 
 #include <QDir>
@@ -19,11 +19,6 @@ namespace {
 
 const QString connectionName = QStringLiteral("kolvira-db-writer");
 
-QString quoted(const char *column)
-{
-    return QLatin1Char('"') + QString::fromUtf8(column) + QLatin1Char('"');
-}
-
 void run(QSqlQuery &query, const QString &what)
 {
     if (!query.exec())
@@ -31,28 +26,15 @@ void run(QSqlQuery &query, const QString &what)
             QStringLiteral("Shkrimi i %1 dështoi: %2").arg(what, query.lastError().text()));
 }
 
-void fill(QSqlDatabase &db, const QList<CalendarTable::Row> &rows, const QList<CityOffset> &cities,
-          const QString &selected)
+void fill(QSqlDatabase &db, const PerpetualCalendar &calendar, int year,
+          const QList<CityOffset> &cities, const QString &selected)
 {
     Schema::create(db);
     if (!db.transaction())
         throw ToolError(
             QStringLiteral("Baza e re nuk mund të shkruhet: %1").arg(db.lastError().text()));
 
-    QStringList columns{QStringLiteral("Dita"), QStringLiteral("Muaji")};
-    for (const char *column : CalendarColumns::times)
-        columns << quoted(column);
-    QSqlQuery day(db);
-    day.prepare(QStringLiteral("INSERT INTO kolvira (%1) VALUES (?%2)")
-                    .arg(columns.join(QLatin1Char(',')),
-                         QStringLiteral(",?").repeated(columns.size() - 1)));
-    for (const CalendarTable::Row &row : rows) {
-        day.bindValue(0, row.day);
-        day.bindValue(1, row.month);
-        for (int i = 0; i < 7; ++i)
-            day.bindValue(2 + i, row.times[std::size_t(i)].toString(QStringLiteral("HH:mm:ss")));
-        run(day, QStringLiteral("ditës %1.%2").arg(row.day).arg(row.month));
-    }
+    PerpetualStore::write(db, calendar, year);
 
     QSqlQuery city(db);
     city.prepare(QStringLiteral(
@@ -71,7 +53,7 @@ void fill(QSqlDatabase &db, const QList<CalendarTable::Row> &rows, const QList<C
 
 } // namespace
 
-void write(const QString &path, const QList<CalendarTable::Row> &rows,
+void write(const QString &path, const PerpetualCalendar &calendar, int year,
            const QList<CityOffset> &cities, const QString &selected)
 {
     const QFileInfo target(path);
@@ -102,7 +84,7 @@ void write(const QString &path, const QList<CalendarTable::Row> &rows,
         if (!db.open())
             throw ToolError(QStringLiteral("Skedari \"%1\" nuk mund të hapet: %2")
                                 .arg(temporary.fileName(), db.lastError().text()));
-        fill(db, rows, cities, selected);
+        fill(db, calendar, year, cities, selected);
     }
 
     temporary.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "astronomy/CalendarTable.h"
 #include "astronomy/CityOffsets.h"
+#include "data/PerpetualCalendar.h"
 
 #include <QList>
 #include <QString>
@@ -11,9 +11,10 @@
 // failure never leaves a half-written calendar behind.
 namespace CalendarWriter {
 
-// The cities are stored in list order as IDQyteti 1, 2, ...; the one named
-// selected gets ESelektuar 1. Throws ToolError or DatabaseError.
-void write(const QString &path, const QList<CalendarTable::Row> &rows,
+// The perpetual calendar with kolvira's rows of the year; the cities are
+// stored in list order as IDQyteti 1, 2, ...; the one named selected gets
+// ESelektuar 1. Throws ToolError or DatabaseError.
+void write(const QString &path, const PerpetualCalendar &calendar, int year,
            const QList<CityOffset> &cities, const QString &selected);
 
 } // namespace CalendarWriter

@@ -25,7 +25,7 @@ double number(const QString &text, double limit, const QString &what, const QStr
 Place parseLine(const QString &line, const QString &where)
 {
     const QStringList fields = line.split(QLatin1Char('\t'));
-    if (fields.size() != 4)
+    if (fields.size() != 4 && fields.size() != 5)
         throw ToolError(QStringLiteral("%1: pritet emri, gjerësia, gjatësia dhe zona kohore, "
                                        "të ndara me tabulator.")
                             .arg(where));
@@ -39,6 +39,8 @@ Place parseLine(const QString &line, const QString &where)
     if (!QTimeZone::isTimeZoneIdAvailable(place.timeZone.toUtf8()))
         throw ToolError(
             QStringLiteral("%1: zona kohore \"%2\" nuk njihet.").arg(where, place.timeZone));
+    if (fields.size() == 5 && !fields[4].trimmed().isEmpty())
+        place.tableMinutes = int(number(fields[4], 120, QStringLiteral("minutat"), where));
     return place;
 }
 

@@ -7,7 +7,8 @@
 #include <QString>
 
 // The cities of the calendar, read from a tab-separated list: name, latitude,
-// longitude, time zone; '#' starts a comment line. Every failure throws
+// longitude, time zone and, for the towns the official calendar names, its
+// minutes; '#' starts a comment line. Every failure throws
 // ToolError naming the file and line.
 namespace CityList {
 

@@ -5,11 +5,13 @@
 #include "tools/kolvira-db/Arguments.h"
 #include "tools/kolvira-db/CalendarWriter.h"
 #include "tools/kolvira-db/CityList.h"
+#include "tools/kolvira-db/TakvimFile.h"
 #include "tools/kolvira-db/UsageError.h"
 
 #include <QDate>
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace GenerateCommand {
@@ -17,6 +19,30 @@ namespace GenerateCommand {
 namespace {
 
 const QString defaultPlace = QStringLiteral("Prishtinë");
+
+// The options that ask for a computed calendar instead of the official one.
+const QStringList computingOptions{
+    QStringLiteral("method"),     QStringLiteral("place"),
+    QStringLiteral("fajr-angle"), QStringLiteral("isha-angle"),
+    QStringLiteral("asr"),        QStringLiteral("imsak"),
+    QStringLiteral("adjust"),     QStringLiteral("fajr-after-imsak")};
+
+std::array<int, 7> adjustmentsFrom(const Arguments &args, const std::array<int, 7> &fallback)
+{
+    if (!args.has(QStringLiteral("adjust")))
+        return fallback;
+    const QStringList parts = args.value(QStringLiteral("adjust")).split(QLatin1Char(','));
+    std::array<int, 7> minutes{};
+    bool ok = parts.size() == 7;
+    for (int i = 0; ok && i < 7; ++i)
+        minutes[std::size_t(i)] = parts[i].trimmed().toInt(&ok);
+    if (!ok)
+        throw UsageError(QStringLiteral("Vlera e \"--adjust\" janë shtatë minuta të ndara me "
+                                        "presje (Imsaku,Fexhri,Lindja,Dhuhri,Asri,Magribi,"
+                                        "Isha), jo \"%1\".")
+                             .arg(args.value(QStringLiteral("adjust"))));
+    return minutes;
+}
 
 PrayerMethod methodFrom(const Arguments &args)
 try {
@@ -34,6 +60,9 @@ try {
             QStringLiteral("Vlera e \"--asr\" është \"standard\" ose \"hanafi\", jo \"%1\".")
                 .arg(asr));
     method.imsakMinutes = args.integer(QStringLiteral("imsak"), method.imsakMinutes, 0, 60);
+    if (args.has(QStringLiteral("fajr-after-imsak")))
+        method.fajrAfterImsak = args.integer(QStringLiteral("fajr-after-imsak"), 0, 0, 60);
+    method.adjustMinutes = adjustmentsFrom(args, method.adjustMinutes);
     method.validate();
     return method;
 } catch (const UsageError &) {
@@ -53,27 +82,40 @@ QString signedMinutes(int minutes)
     return minutes > 0 ? QStringLiteral("+%1").arg(minutes) : QString::number(minutes);
 }
 
-void report(QTextStream &out, const Place &place, const PrayerMethod &method, int year,
+QString methodText(const PrayerMethod &method)
+{
+    QString text =
+        QStringLiteral("Fexhri %1°, Isha %2° nën horizont; Asri me hije %3 (%4); ")
+            .arg(decimal(method.fajrAngle, 1), decimal(method.ishaAngle, 1))
+            .arg(method.asrShadowFactor == 1 ? QStringLiteral("1×") : QStringLiteral("2×"))
+            .arg(method.asrShadowFactor == 1 ? QStringLiteral("standard")
+                                             : QStringLiteral("hanefi"));
+    if (method.fajrAfterImsak)
+        text += QStringLiteral("Imsaku në agim, Fexhri %1 minuta pas Imsakut.")
+                    .arg(*method.fajrAfterImsak);
+    else
+        text += QStringLiteral("Imsaku %1 minuta para Fexhrit.").arg(method.imsakMinutes);
+    if (method.adjustMinutes != std::array<int, 7>{}) {
+        QStringList minutes;
+        for (int m : method.adjustMinutes)
+            minutes << signedMinutes(m);
+        text += QStringLiteral("\nNdreqjet (Imsaku .. Isha): %1 minuta.")
+                    .arg(minutes.join(QStringLiteral(", ")));
+    }
+    return text;
+}
+
+void report(QTextStream &out, const QString &title, const QString &reference,
             const QList<CityOffset> &offsets)
 {
-    out << QStringLiteral("Kalendari i vitit %1 për %2 (%3° V, %4° L, %5)\n")
-               .arg(year)
-               .arg(place.name, decimal(place.latitude, 4), decimal(place.longitude, 4),
-                    place.timeZone);
-    out << QStringLiteral("Fexhri %1°, Isha %2° nën horizont; Asri me hije %3 (%4); "
-                          "Imsaku %5 minuta para Fexhrit.\n")
-               .arg(decimal(method.fajrAngle, 1), decimal(method.ishaAngle, 1))
-               .arg(method.asrShadowFactor == 1 ? QStringLiteral("1×") : QStringLiteral("2×"))
-               .arg(method.asrShadowFactor == 1 ? QStringLiteral("standard")
-                                                : QStringLiteral("hanefi"))
-               .arg(method.imsakMinutes);
+    out << title << '\n';
     out << QStringLiteral("\n%1 %2  %3\n")
                .arg(QStringLiteral("Qyteti"), -18)
                .arg(QStringLiteral("Minuta"), 6)
                .arg(QStringLiteral("Devijimi më i madh i ezaneve të tjera"));
     for (const CityOffset &city : offsets) {
         out << QStringLiteral("%1 %2  ").arg(city.name, -18).arg(signedMinutes(city.minutes), 6);
-        if (city.name == place.name)
+        if (city.name == reference)
             out << QStringLiteral("vendi i referencës\n");
         else
             out << QStringLiteral("%1 min (%2, %3)\n")
@@ -82,23 +124,69 @@ void report(QTextStream &out, const Place &place, const PrayerMethod &method, in
     }
 }
 
-} // namespace
-
-int run(const QStringList &words, QTextStream &out, const Clock &clock)
+QString placeText(const Place &place)
 {
-    const Arguments args(words, {QStringLiteral("year"), QStringLiteral("place"),
-                                 QStringLiteral("method"), QStringLiteral("fajr-angle"),
-                                 QStringLiteral("isha-angle"), QStringLiteral("asr"),
-                                 QStringLiteral("imsak"), QStringLiteral("cities")});
-    if (args.positional().size() != 1)
-        throw UsageError(QStringLiteral("Komanda \"generate\" kërkon emrin e skedarit që do "
-                                        "të shkruhet, dhe vetëm atë."));
-    const QString path = args.positional().first();
-    const int year = args.integer(QStringLiteral("year"), clock.now().date().year(), 1960, 2200);
+    return QStringLiteral("%1 (%2° V, %3° L, %4)")
+        .arg(place.name, decimal(place.latitude, 4), decimal(place.longitude, 4), place.timeZone);
+}
+
+PerpetualCalendar perpetualOf(const CalendarTable &table, const QString &source)
+{
+    PerpetualCalendar calendar;
+    calendar.source = source;
+    calendar.timeZone = table.place().timeZone;
+    calendar.standardOffset = table.standardOffset();
+    for (const CalendarTable::Row &row : table.rows())
+        calendar.rows << PerpetualCalendar::Row{row.day, row.month, row.standard};
+    return calendar;
+}
+
+struct Made
+{
+    PerpetualCalendar calendar;
+    QList<CityOffset> offsets;
+    QString selected;
+    QString title;
+    QString reference; // the city the offsets count from, if it is one of the list
+};
+
+QList<CityOffset> offsetsFrom(const QList<Place> &cities, const CalendarTable &reference,
+                              const SunTrack &track, const PrayerMethod &method, bool tableMinutes)
+{
+    QList<CityOffset> offsets;
+    for (const Place &city : cities)
+        offsets << CityOffset::compute(city, reference, track, method,
+                                       tableMinutes ? city.tableMinutes : std::nullopt);
+    return offsets;
+}
+
+// The official table. Towns of Kosovo take the minutes of its note; other
+// cities the difference of their noon from the table's meridian, the one at
+// which Prishtinë comes out a minute early. Their drift is measured with the
+// method that comes closest to the table.
+Made official(int year, const QList<Place> &cities, const SunTrack &track)
+{
+    Made made;
+    made.calendar = TakvimFile::builtIn();
+    const Place prishtina = CityList::find(cities, defaultPlace);
+    Place meridian = prishtina;
+    meridian.name = QStringLiteral("meridiani i takvimit");
+    meridian.longitude += 0.25; // a minute of the sun's hour angle
+    const PrayerMethod bik = PrayerMethod::named(QStringLiteral("bik"));
+    made.offsets = offsetsFrom(cities, CalendarTable(year, meridian, bik, track), track, bik, true);
+    made.selected = prishtina.name;
+    made.title = QStringLiteral("Kalendari i vitit %1: %2\nMinutat e qyteteve jashtë Kosovës "
+                                "nga %3.")
+                     .arg(year)
+                     .arg(made.calendar.source, placeText(meridian));
+    return made;
+}
+
+// A computed calendar counts every city's minutes from its own reference.
+Made computed(int year, const Arguments &args, const QList<Place> &cities, const SunTrack &track)
+{
+    Made made;
     const PrayerMethod method = methodFrom(args);
-    const QList<Place> cities = args.has(QStringLiteral("cities"))
-                                    ? CityList::load(args.value(QStringLiteral("cities")))
-                                    : CityList::builtIn();
     const QString placeName = args.value(QStringLiteral("place"), defaultPlace);
     const Place place = [&] {
         try {
@@ -107,22 +195,50 @@ int run(const QStringList &words, QTextStream &out, const Clock &clock)
             throw UsageError(e.message());
         }
     }();
+    const CalendarTable table(year, place, method, track);
+    made.offsets = offsetsFrom(cities, table, track, method, false);
+    made.selected = made.reference = place.name;
+    made.title = QStringLiteral("Kalendari i vitit %1 për %2\n%3")
+                     .arg(year)
+                     .arg(placeText(place), methodText(method));
+    made.calendar = perpetualOf(
+        table, QStringLiteral("Llogaritur për %1: %2").arg(place.name, methodText(method)));
+    return made;
+}
+
+} // namespace
+
+int run(const QStringList &words, QTextStream &out, const Clock &clock)
+{
+    QStringList optionNames = computingOptions;
+    optionNames << QStringLiteral("year") << QStringLiteral("cities");
+    const Arguments args(words, optionNames);
+    if (args.positional().size() != 1)
+        throw UsageError(QStringLiteral("Komanda \"generate\" kërkon emrin e skedarit që do "
+                                        "të shkruhet, dhe vetëm atë."));
+    const QString path = args.positional().first();
+    const int year = args.integer(QStringLiteral("year"), clock.now().date().year(), 1960, 2200);
+    const bool computing = std::any_of(computingOptions.begin(), computingOptions.end(),
+                                       [&](const QString &name) { return args.has(name); });
+    if (computing)
+        methodFrom(args); // a wrong method is a fault of the command line, found first
+    const QList<Place> cities = args.has(QStringLiteral("cities"))
+                                    ? CityList::load(args.value(QStringLiteral("cities")))
+                                    : CityList::builtIn();
 
     QElapsedTimer timer;
     timer.start();
     const SunTrack track(QDate(year, 1, 1), QDate(year, 12, 31));
-    const CalendarTable table(year, place, method, track);
-    QList<CityOffset> offsets;
-    for (const Place &city : cities)
-        offsets << CityOffset::compute(city, table, track, method);
-    CalendarWriter::write(path, table.rows(), offsets, place.name);
+    const Made made =
+        computing ? computed(year, args, cities, track) : official(year, cities, track);
+    CalendarWriter::write(path, made.calendar, year, made.offsets, made.selected);
     const qint64 elapsed = timer.elapsed();
 
-    report(out, place, method, year, offsets);
+    report(out, made.title, made.reference, made.offsets);
     out << QStringLiteral("\nU shkrua \"%1\": %2 ditë, %3 qytete. Koha: %4 ms.\n")
                .arg(path)
-               .arg(table.rows().size())
-               .arg(offsets.size())
+               .arg(made.calendar.rows.size())
+               .arg(made.offsets.size())
                .arg(elapsed);
     return 0;
 }

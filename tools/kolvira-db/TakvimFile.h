@@ -1,0 +1,21 @@
+#pragma once
+
+#include "data/PerpetualCalendar.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The official calendar kept in the sources (data/kosova-takvimi.tsv): its
+// first comment line names the source, then a header line and one line per
+// day and month ("day, month, seven times hh:mm" in standard time, tab
+// separated). Every fault throws ToolError naming the line.
+namespace TakvimFile {
+
+inline constexpr const char *timeZone = "Europe/Belgrade";
+inline constexpr int standardOffset = 3600; // UTC+1
+
+PerpetualCalendar parse(const QByteArray &utf8, const QString &source);
+// The table built into the tool.
+PerpetualCalendar builtIn();
+
+} // namespace TakvimFile
