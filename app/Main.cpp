@@ -5,6 +5,7 @@
 #include "data/CalendarConnection.h"
 #include "data/ConnectionText.h"
 #include "data/DataFiles.h"
+#include "prayer/CalendarYear.h"
 #include "ui/FrmMain.h"
 #include "ui/TrayIcon.h"
 
@@ -40,6 +41,8 @@ std::unique_ptr<FrmMain> Main()
     connection.open(ConnectionText::forFile(DataFiles::databasePath()));
     auto main = std::make_unique<FrmMain>(connection, Clock::system());
     AddTrayIcon(*main, main->mnuPopup());
+    // This year's rows before the window loads its first times.
+    main->calendarYear().dayInEffectChanged(Clock::system().now().date());
     ShowSplash(*main, Clock::system(), [] {
         // Waits for the next event (the main window's timer ticks every 100 ms).
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -4,6 +4,7 @@
 #include "data/CalendarConnection.h"
 #include "data/QueryHelpers.h"
 #include "prayer/AdhanScheduler.h"
+#include "prayer/CalendarYear.h"
 #include "prayer/DayTimes.h"
 #include "prayer/QtMediaPlayer.h"
 #include "prayer/Recordings.h"
@@ -24,6 +25,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
 #include <QSvgRenderer>
@@ -105,9 +107,11 @@ FrmMain::FrmMain(CalendarConnection &connection, const Clock &clock, MediaPlayer
         m_player = qtPlayer;
         m_playerStrip = qtPlayer;
     }
+    m_calendarYear = std::make_unique<CalendarYear>(m_connection);
+    m_calendarYear->setNotice([this](const QString &reason) { tellCalendarNotKept(reason); });
     m_scheduler = std::make_unique<AdhanScheduler>(
         *m_player, Recordings::dawn(), Recordings::daily(),
-        [this](const QDate &day) { return DayTimes::load(day, m_connection); });
+        [this](const QDate &day) { return m_calendarYear->timesOf(day); });
     buildControls();
     setDefaultWindowOpeners();
     Form_Load();
@@ -270,7 +274,7 @@ void FrmMain::Form_Activate()
 
 void FrmMain::MerriKoheratEFaljes(const QDate &day)
 {
-    const DayTimes::Texts times = DayTimes::load(day, m_connection);
+    const DayTimes::Texts times = m_calendarYear->timesOf(day);
     for (int i = 0; i < DayTimes::count; ++i)
         m_lblKohaENamazit[i]->setText(times[i]);
     m_scheduler->setTimes(day, times);
@@ -310,6 +314,22 @@ void FrmMain::announceAdhan(int timeIndex)
             QStringLiteral("Ezani: %1, %2").arg(caption, m_lblKohaENamazit[timeIndex]->text()),
             QSystemTrayIcon::Information, 60 * 1000);
     }
+}
+
+void FrmMain::tellCalendarNotKept(const QString &reason)
+{
+    // Start goes on: the times shown are right, only the file keeps the old ones.
+    if (QSystemTrayIcon *icon = trayIconData().icon) {
+        icon->showMessage(QStringLiteral("Kolvira"), reason, QSystemTrayIcon::Warning, 60 * 1000);
+        return;
+    }
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Kolvira"), reason,
+                                QMessageBox::NoButton, this);
+    box->addButton(QStringLiteral("Në rregull"), QMessageBox::AcceptRole);
+    box->setObjectName(QStringLiteral("MsgKalendari"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }
 
 void FrmMain::CmdDalje_Click()

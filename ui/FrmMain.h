@@ -7,6 +7,7 @@
 
 class AdhanScheduler;
 class AutoSizeLabel;
+class CalendarYear;
 class MediaPlayer;
 class CalendarConnection;
 class Clock;
@@ -40,6 +41,8 @@ public:
     // One tick of the clock: clock and date texts, the adhan.
     void Timer1_Timer();
     const AdhanScheduler &scheduler() const { return *m_scheduler; }
+    // The rows of the year in effect; start-up renews them before the first load.
+    CalendarYear &calendarYear() { return *m_calendarYear; }
     // The exit command: removes the icon and ends the program at once.
     void CmdDalje_Click();
 
@@ -62,6 +65,7 @@ private:
     void Form_Load();
     void setDefaultWindowOpeners();
     void announceAdhan(int timeIndex);
+    void tellCalendarNotKept(const QString &reason);
     void openModal(const std::function<void()> &opener);
 
     CalendarConnection &m_connection;
@@ -82,6 +86,7 @@ private:
     QTimer *m_timer1 = nullptr;
     MediaPlayer *m_player = nullptr;
     QtMediaPlayer *m_playerStrip = nullptr; // the real player, when the window has one
+    std::unique_ptr<CalendarYear> m_calendarYear;
     std::unique_ptr<AdhanScheduler> m_scheduler;
     QMenu *m_mnuPopup = nullptr;
     QAction *m_mnuDalje = nullptr;

@@ -1,0 +1,65 @@
+#include "prayer/CalendarYear.h"
+
+#include "data/CalendarConnection.h"
+#include "data/DatabaseError.h"
+#include "data/PerpetualStore.h"
+
+namespace {
+
+int key(int day, int month)
+{
+    return month * 100 + day;
+}
+
+} // namespace
+
+CalendarYear::CalendarYear(CalendarConnection &connection) : m_connection(connection) {}
+
+void CalendarYear::dayInEffectChanged(const QDate &day)
+{
+    if (day.isValid() && day.year() != m_year)
+        renew(day.year());
+}
+
+DayTimes::Texts CalendarYear::timesOf(const QDate &day)
+{
+    dayInEffectChanged(day);
+    if (!m_inMemory)
+        return DayTimes::load(day, m_connection);
+    const auto found = m_inMemory->constFind(key(day.day(), day.month()));
+    if (found != m_inMemory->constEnd())
+        return *found;
+    DayTimes::Texts missing;
+    missing.fill(DayTimes::missingTime());
+    return missing;
+}
+
+void CalendarYear::renew(int year)
+{
+    m_year = year;
+    m_inMemory.reset();
+    QSqlDatabase db = m_connection.database();
+    if (!PerpetualStore::present(db) || PerpetualStore::yearOfRows(db) == year)
+        return;
+    const QList<PerpetualCalendar::Row> rows = PerpetualStore::read(db).localRows(year);
+    try {
+        PerpetualStore::writeYear(db, rows, year);
+    } catch (const DatabaseError &e) {
+        m_inMemory.emplace();
+        for (const PerpetualCalendar::Row &row : rows) {
+            DayTimes::Texts texts;
+            for (int i = 0; i < DayTimes::count; ++i)
+                texts[i] = row.times[std::size_t(i)].isValid()
+                               ? row.times[std::size_t(i)].toString(QStringLiteral("HH:mm"))
+                               : DayTimes::missingTime();
+            m_inMemory->insert(key(row.day, row.month), texts);
+        }
+        if (m_notice)
+            m_notice(QStringLiteral("Kohët e namazit të vitit %1 nuk mund të ruhen në \"%2\" (%3). "
+                                    "Programi i tregon të llogaritura nga kalendari i përhershëm, "
+                                    "por skedari mbetet me kohët e vitit %4.")
+                         .arg(year)
+                         .arg(m_connection.filePath(), e.description())
+                         .arg(PerpetualStore::yearOfRows(db)));
+    }
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "prayer/DayTimes.h"
+
+#include <QDate>
+#include <QHash>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class CalendarConnection;
+
+// Keeps the times the program shows right for the year in effect. A database
+// with a perpetual calendar gets its kolvira rows rewritten for the year, with
+// that year's summer time, whenever the year in effect is not the one they
+// were written for; the rewrite is one transaction that touches no city. When
+// the file cannot take it (write-protected, locked), the year's times are
+// derived in memory and the user is told once why they could not be kept. A
+// database without a perpetual calendar is read as it is.
+class CalendarYear
+{
+public:
+    using Notice = std::function<void(const QString &)>;
+
+    explicit CalendarYear(CalendarConnection &connection);
+
+    // The day in effect changed to this day: renews the rows when its year is
+    // not the one in effect.
+    void dayInEffectChanged(const QDate &day);
+    // The day's seven times, from the rows of the day's year.
+    DayTimes::Texts timesOf(const QDate &day);
+
+    // How the user is told that the year's times could not be kept.
+    void setNotice(Notice notice) { m_notice = std::move(notice); }
+
+private:
+    void renew(int year);
+
+    CalendarConnection &m_connection;
+    Notice m_notice;
+    int m_year = 0;
+    // The year's times by month * 100 + day, when the file could not take them.
+    std::optional<QHash<int, DayTimes::Texts>> m_inMemory;
+};
