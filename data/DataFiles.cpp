@@ -2,6 +2,7 @@
 
 #include "data/ConnectionText.h"
 #include "data/DatabaseError.h"
+#include "data/UserCopyUpgrade.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -53,9 +54,12 @@ QString databasePath(const Locations &where)
     if (where.userFolder.isEmpty())
         return beside;
     const QString user = inFolder(where.userFolder, name);
-    if (QFileInfo::exists(user))
-        return user;
     const QString installed = firstExisting(where.installedFolders, name);
+    if (QFileInfo::exists(user)) {
+        if (!installed.isEmpty())
+            UserCopyUpgrade::run(user, installed);
+        return user;
+    }
     if (installed.isEmpty())
         return beside;
 

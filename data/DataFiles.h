@@ -21,8 +21,9 @@ struct Locations
 
 // The calendar database to open. When it is neither beside the program nor
 // in the user's folder, the installed default is copied to the user's folder
-// first. When there is none at all, the path beside the program (which then
-// fails to open, naming the file). Throws DatabaseError when the copy fails.
+// first. A user's copy made by an earlier release takes the installed
+// default's calendar (see UserCopyUpgrade). When there is none at all, the path beside the program
+// (which then fails to open, naming the file). Throws DatabaseError when the copy fails.
 QString databasePath(const Locations &where = Locations::current());
 
 // A recording: beside the program, else in the user's folder, else in the
