@@ -1,6 +1,8 @@
 #include "data/DataFiles.h"
 #include "data/DatabaseError.h"
 #include "support/FileBytes.h"
+#include "support/FixtureDatabase.h"
+#include "support/SqlFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,6 +48,37 @@ private Q_SLOTS:
         QVERIFY(writeFile(user, "the user's choice"));
         QCOMPARE(DataFiles::databasePath(where), user);
         QCOMPARE(readFile(user), QByteArray("the user's choice"));
+    }
+
+    void userCopyOfAnEarlierReleaseTakesTheNewCalendar_data()
+    {
+        QTest::addColumn<QString>("ownCity");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("copy of an earlier default") << QString() << true;
+        QTest::newRow("file made by hand") << QStringLiteral("Atlantis") << false;
+    }
+    void userCopyOfAnEarlierReleaseTakesTheNewCalendar()
+    {
+        QFETCH(QString, ownCity);
+        QFETCH(bool, replaced);
+        FixtureDatabase installed(FixtureDatabase::Cities), old(FixtureDatabase::Cities);
+        installed.addPerpetual(2026,
+                               {"04:00", "04:20", "06:00", "12:00", "15:00", "18:00", "19:30"});
+        old.selectCities(QStringLiteral("4"));
+        if (!ownCity.isEmpty())
+            old.addCity({9, ownCity, 0, false});
+        const QString user = where.userFolder + "/kolvira.db";
+        QDir().mkpath(where.userFolder);
+        QVERIFY(QFile::copy(old.filePath(), user));
+        QVERIFY(QFile::copy(installed.filePath(), where.installedFolders.at(1) + "/kolvira.db"));
+        const QByteArray oldBytes = readFile(user);
+
+        QCOMPARE(DataFiles::databasePath(where), user);
+        QCOMPARE(SqlFile::rows(user, "SELECT Qyteti FROM Qytetet WHERE ESelektuar"),
+                 QStringList{"Tiranë"});
+        QCOMPARE(SqlFile::rows(user, "SELECT count(*) FROM Kalendari"),
+                 QStringList{replaced ? "1" : "0"});
+        QCOMPARE(readFile(replaced ? user + ".bak" : user), oldBytes);
     }
 
     void noDatabaseAnywhereNamesTheOneBesideTheProgram()

@@ -1,6 +1,7 @@
 #include "support/FixtureDatabase.h"
 
 #include "data/ConnectionText.h"
+#include "data/PerpetualStore.h"
 #include "data/Schema.h"
 #include "support/SqlFile.h"
 
@@ -89,6 +90,23 @@ void FixtureDatabase::addWholeYear(
             rows.last() << time;
     }
     SqlFile::run(filePath(), insertDay, rows);
+}
+
+void FixtureDatabase::addPerpetual(int year, const std::array<QString, 7> &standardTimes)
+{
+    PerpetualCalendar calendar{
+        QStringLiteral("provë"), QStringLiteral("Europe/Belgrade"), 3600, {}};
+    for (QDate d(2024, 1, 1); d.year() == 2024; d = d.addDays(1)) {
+        calendar.rows.append({d.day(), d.month(), {}});
+        for (std::size_t i = 0; i < 7; ++i)
+            calendar.rows.last().times[i] =
+                QTime::fromString(standardTimes[i], QStringLiteral("HH:mm"));
+    }
+    SqlFile::withFile(filePath(), [&](QSqlDatabase &db) {
+        db.transaction();
+        PerpetualStore::write(db, calendar, year);
+        db.commit();
+    });
 }
 
 QList<FixtureDatabase::City> FixtureDatabase::standardCities()

@@ -37,6 +37,9 @@ public:
     void addWholeYear(const std::array<QString, 7> &times);
     // Every day of 2024 (a leap year) with the times the function gives for it.
     void addWholeYear(const std::function<std::array<QString, 7>(const QDate &)> &timesOf);
+    // A perpetual calendar with the same standard-time times on every day,
+    // and kolvira's rows written from it for the year.
+    void addPerpetual(int year, const std::array<QString, 7> &standardTimes);
     // Flags exactly the cities with these ids ("1, 4"; empty: none).
     void selectCities(const QString &ids);
     // Runs SQL directly on the file (setting up faults).

@@ -52,7 +52,7 @@ private Q_SLOTS:
                                     << "Dita 1.1: koha e Isha \"\" nuk lexohet.";
         QTest::newRow("columns swapped")
             << "UPDATE kolvira SET Asri=Magribi, Magribi=Asri WHERE Dita=1 AND Muaji=1"
-            << "Dita 1.1: Magribi (13:54) nuk vjen pas Asri (16:12).";
+            << "Dita 1.1: Magribi (14:05) nuk vjen pas Asri (16:21).";
         QTest::newRow("Imsaku after Fexhri")
             << "UPDATE kolvira SET Imsaku=Fexhri WHERE Dita=15 AND Muaji=7"
             << "Dita 15.7: Fexhri";
@@ -75,6 +75,13 @@ private Q_SLOTS:
             << "Minutat e qytetit \"Tiranë\" nuk janë numër i plotë: \"pesë\".";
         QTest::newRow("column missing") << "ALTER TABLE Qytetet DROP COLUMN Minuta"
                                         << "Tabelës Qytetet i mungojnë kolonat: Minuta.";
+        QTest::newRow("perpetual calendar not whole")
+            << "DELETE FROM KoheratStandarde WHERE Dita=1 AND Muaji=1"
+            << "Kalendari i përhershëm nuk është i plotë";
+        QTest::newRow("rows of another year's summer time")
+            << "UPDATE Kalendari SET Viti=2026"
+            << "Rreshtat e kolvira nuk janë ata të vitit 2026 sipas kalendarit të përhershëm: "
+               "28.3, 25.10, 26.10";
         QTest::newRow("no calendar tables") << "DROP TABLE kolvira"
                                             << "mungojnë tabelat e kalendarit";
     }

@@ -1,17 +1,67 @@
 #include "KolviraDbRun.h"
+#include "data/CalendarConnection.h"
+#include "data/ConnectionText.h"
+#include "prayer/CalendarYear.h"
 #include "support/FakeClock.h"
 #include "support/FileBytes.h"
 #include "support/SqlFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+using Minutes = std::array<int, 7>;
+
+int minuteOf(const QString &text)
+{
+    return text.left(2).toInt() * 60 + text.mid(3, 2).toInt();
+}
+
+// The printed 2026 edition of the official calendar, by month * 100 + day.
+QHash<int, Minutes> printed2026()
+{
+    QHash<int, Minutes> days;
+    for (const QString &line : QString::fromUtf8(readFile(KOLVIRA_PRINTED_TAKVIM)).split('\n')) {
+        const QStringList f = line.split('\t');
+        if (f.size() != 8 || !f[0].startsWith("2026-"))
+            continue;
+        Minutes times;
+        for (int i = 0; i < 7; ++i)
+            times[std::size_t(i)] = minuteOf(f[i + 1]);
+        days.insert(f[0].mid(5, 2).toInt() * 100 + f[0].mid(8, 2).toInt(), times);
+    }
+    return days;
+}
+
+QHash<int, Minutes> kolviraRows(const QString &file)
+{
+    QHash<int, Minutes> days;
+    for (const QString &row : SqlFile::rows(file, "SELECT Muaji * 100 + Dita, Imsaku, Fexhri, "
+                                                  "\"Lindja e diellit\", Dhuhri, Asri, Magribi, "
+                                                  "Isha FROM kolvira")) {
+        const QStringList f = row.split('|');
+        Minutes times;
+        for (int i = 0; i < 7; ++i)
+            times[std::size_t(i)] = minuteOf(f[i + 1]);
+        days.insert(f[0].toInt(), times);
+    }
+    return days;
+}
+
+} // namespace
+
 // The command line: usage faults, the report of generate, the choice of the
-// reference place, and a failed run that leaves the old file alone.
+// reference place, a failed run that leaves the old file alone, and the
+// calendars made: the official one in every year, the formula close to it.
 class TestKolviraDbCommands : public QObject
 {
     Q_OBJECT
@@ -70,15 +120,82 @@ private Q_SLOTS:
         const QString file = dir.filePath(QStringLiteral("report.db"));
         const KolviraDbRun outcome = KolviraDbRun({QStringLiteral("generate"), file}, clock);
         QCOMPARE(outcome.status, 0);
-        QVERIFY(outcome.out.startsWith(QStringLiteral("Kalendari i vitit 2028 për Prishtinë")));
-        QVERIFY2(
-            outcome.out.contains(QRegularExpression(QStringLiteral(
-                "\nTiranë +\\+5 +\\d+,\\d min \\((Fexhri|Asri|Magribi|Isha), \\d+\\.\\d+\\)\n"))),
-            qPrintable(outcome.out));
+        QVERIFY(outcome.out.startsWith(
+            QStringLiteral("Kalendari i vitit 2028: Takvimi i Bashkësisë Islame të Kosovës")));
+        for (const char *city : {"Tiranë +\\+6", "Prishtinë +-1", "Dragash +\\+2"})
+            QVERIFY2(outcome.out.contains(QRegularExpression(
+                         QString::fromUtf8(city) +
+                         " +\\d+,\\d min \\((Fexhri|Asri|Magribi|Isha), \\d+\\.\\d+\\)\n")),
+                     qPrintable(outcome.out));
         QVERIFY(outcome.out.contains(
-            QRegularExpression(QStringLiteral("\nPrishtinë +0  vendi i referencës\n"))));
-        QVERIFY(outcome.out.contains(
-            QRegularExpression(QStringLiteral("86 qytete\\. Koha: \\d+ ms\\.\n$"))));
+            QRegularExpression(QStringLiteral("366 ditë, 86 qytete\\. Koha: \\d+ ms\\.\n$"))));
+    }
+
+    void buildsDatabaseIsTheOfficialTableInEveryYear_data()
+    {
+        QTest::addColumn<int>("year");
+        QTest::addColumn<QDate>("summerFrom");
+        QTest::addColumn<QDate>("summerTo");
+        QTest::newRow("2026") << 2026 << QDate(2026, 3, 29) << QDate(2026, 10, 24);
+        QTest::newRow("2027") << 2027 << QDate(2027, 3, 28) << QDate(2027, 10, 30);
+        QTest::newRow("2028") << 2028 << QDate(2028, 3, 26) << QDate(2028, 10, 28);
+    }
+    void buildsDatabaseIsTheOfficialTableInEveryYear()
+    {
+        QFETCH(int, year);
+        QFETCH(QDate, summerFrom);
+        QFETCH(QDate, summerTo);
+        const QString file = dir.filePath(QStringLiteral("official-%1.db").arg(year));
+        QVERIFY(QFile::copy(KOLVIRA_DEFAULT_DATABASE, file));
+        {
+            CalendarConnection connection;
+            connection.open(ConnectionText::forFile(file));
+            CalendarYear(connection).dayInEffectChanged(QDate(year, 1, 1));
+        }
+        const QHash<int, Minutes> rows = kolviraRows(file);
+        const QHash<int, Minutes> printed = printed2026();
+        QCOMPARE(printed.size(), 365);
+        for (QDate d(2026, 1, 1); d.year() == 2026; d = d.addDays(1)) {
+            const QDate same(year, d.month(), d.day());
+            const int shift = (same >= summerFrom && same <= summerTo ? 60 : 0) -
+                              (d >= QDate(2026, 3, 29) && d <= QDate(2026, 10, 24) ? 60 : 0);
+            Minutes wanted = printed[d.month() * 100 + d.day()];
+            for (int &minute : wanted)
+                minute += shift;
+            QVERIFY2(rows.value(d.month() * 100 + d.day()) == wanted,
+                     qPrintable(same.toString(Qt::ISODate)));
+        }
+        QCOMPARE(SqlFile::rows(file, "SELECT Qyteti, Minuta FROM Qytetet WHERE Qyteti IN "
+                                     "('Prishtinë', 'Ferizaj', 'Gjilan', 'Podujevë', 'Vushtrri', "
+                                     "'Preshevë', 'Dragash', 'Prizren') ORDER BY IDQyteti"),
+                 QStringList({"Prishtinë|-1", "Prizren|0", "Ferizaj|-1", "Gjilan|-1", "Podujevë|-1",
+                              "Vushtrri|-1", "Dragash|2", "Preshevë|-2"}));
+        QCOMPARE(SqlFile::rows(file, "SELECT Qyteti FROM Qytetet WHERE ESelektuar"),
+                 QStringList{"Prishtinë"});
+    }
+
+    void bikComesCloseToTheOfficialTable()
+    {
+        const QString file = dir.filePath(QStringLiteral("bik.db"));
+        QCOMPARE(KolviraDbRun({"generate", file, "--year", "2026", "--method", "bik"}).status, 0);
+        const QHash<int, Minutes> rows = kolviraRows(file);
+        const QHash<int, Minutes> printed = printed2026();
+        std::array<int, 7> worst{};
+        std::array<double, 7> mean{};
+        for (auto day = printed.cbegin(); day != printed.cend(); ++day)
+            for (std::size_t i = 0; i < 7; ++i) {
+                const int difference = std::abs(rows.value(day.key())[i] - day.value()[i]);
+                worst[i] = std::max(worst[i], difference);
+                mean[i] += double(difference) / double(printed.size());
+            }
+        // Asri parts the most; sunrise comes out at 1.64 on average, the
+        // others within 1.6.
+        const std::array<double, 7> meanAtMost{1.6, 1.6, 1.65, 1.6, 2.7, 1.6, 1.6};
+        for (std::size_t i = 0; i < 7; ++i) {
+            qInfo("column %zu: largest %d min, mean %.2f min", i, worst[i], mean[i]);
+            QVERIFY(worst[i] <= 7);
+            QVERIFY(mean[i] <= meanAtMost[i]);
+        }
     }
 
     void placeOptionMovesTheReference()
