@@ -21,40 +21,35 @@ namespace {
 
 using Minutes = std::array<int, 7>;
 
-int minuteOf(const QString &text)
+// Lines of a day key and seven "hh:mm" times, by that key.
+QHash<int, Minutes> byDay(const QStringList &lines, QChar separator)
 {
-    return text.left(2).toInt() * 60 + text.mid(3, 2).toInt();
+    QHash<int, Minutes> days;
+    for (const QString &line : lines) {
+        const QStringList f = line.split(separator);
+        Minutes times;
+        for (std::size_t i = 0; i < 7; ++i)
+            times[i] = f[int(i) + 1].left(2).toInt() * 60 + f[int(i) + 1].mid(3, 2).toInt();
+        days.insert(f[0].toInt(), times);
+    }
+    return days;
 }
 
 // The printed 2026 edition of the official calendar, by month * 100 + day.
 QHash<int, Minutes> printed2026()
 {
-    QHash<int, Minutes> days;
-    for (const QString &line : QString::fromUtf8(readFile(KOLVIRA_PRINTED_TAKVIM)).split('\n')) {
-        const QStringList f = line.split('\t');
-        if (f.size() != 8 || !f[0].startsWith("2026-"))
-            continue;
-        Minutes times;
-        for (int i = 0; i < 7; ++i)
-            times[std::size_t(i)] = minuteOf(f[i + 1]);
-        days.insert(f[0].mid(5, 2).toInt() * 100 + f[0].mid(8, 2).toInt(), times);
-    }
-    return days;
+    QStringList lines;
+    for (const QString &line : QString::fromUtf8(readFile(KOLVIRA_PRINTED_TAKVIM)).split('\n'))
+        if (line.startsWith("2026-"))
+            lines << line.mid(5, 2) + line.mid(8);
+    return byDay(lines, '\t');
 }
 
 QHash<int, Minutes> kolviraRows(const QString &file)
 {
-    QHash<int, Minutes> days;
-    for (const QString &row : SqlFile::rows(file, "SELECT Muaji * 100 + Dita, Imsaku, Fexhri, "
-                                                  "\"Lindja e diellit\", Dhuhri, Asri, Magribi, "
-                                                  "Isha FROM kolvira")) {
-        const QStringList f = row.split('|');
-        Minutes times;
-        for (int i = 0; i < 7; ++i)
-            times[std::size_t(i)] = minuteOf(f[i + 1]);
-        days.insert(f[0].toInt(), times);
-    }
-    return days;
+    return byDay(SqlFile::rows(file, "SELECT Muaji * 100 + Dita, Imsaku, Fexhri, \"Lindja e "
+                                     "diellit\", Dhuhri, Asri, Magribi, Isha FROM kolvira"),
+                 '|');
 }
 
 } // namespace
