@@ -37,10 +37,11 @@ std::array<int, 7> adjustmentsFrom(const Arguments &args, const std::array<int, 
     for (int i = 0; ok && i < 7; ++i)
         minutes[std::size_t(i)] = parts[i].trimmed().toInt(&ok);
     if (!ok)
-        throw UsageError(QStringLiteral("Vlera e \"--adjust\" janë shtatë minuta të ndara me "
-                                        "presje (Imsaku,Fexhri,Lindja,Dhuhri,Asri,Magribi,"
-                                        "Isha), jo \"%1\".")
-                             .arg(args.value(QStringLiteral("adjust"))));
+        throw UsageError(
+            QStringLiteral("Vlera e \"--adjust\" duhet të jetë shtatë minuta të ndara me "
+                           "presje (Imsaku,Fexhri,Lindja,Dhuhri,Asri,Magribi,"
+                           "Isha), jo \"%1\".")
+                .arg(args.value(QStringLiteral("adjust"))));
     return minutes;
 }
 
