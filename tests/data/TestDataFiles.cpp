@@ -5,7 +5,6 @@
 #include "support/SqlFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,36 +17,63 @@ private Q_SLOTS:
     void init()
     {
         root = std::make_unique<QTemporaryDir>();
-        where.programFolder = root->filePath("program");
-        where.userFolder = root->filePath("home/.local/share/kolvira");
-        where.installedFolders = {root->filePath("usr/local/share/kolvira"),
-                                  root->filePath("usr/share/kolvira")};
-        QDir().mkpath(where.programFolder);
-        QDir().mkpath(where.installedFolders.at(1));
+        where.programFolder = folder("program");
+        where.userFolder = folder("user");
+        where.installedFolders = {folder("local"), folder("system")};
     }
 
-    void databaseBesideTheProgramComesFirst()
+    // Each place present holds a database and a recording that name it. An
+    // installed database is read-only and copied to the user's folder.
+    void lookupOrder_data()
     {
-        QVERIFY(writeFile(where.programFolder + "/kolvira.db", "beside"));
-        QVERIFY(writeFile(where.installedFolders.at(1) + "/kolvira.db", "installed"));
-        QCOMPARE(DataFiles::databasePath(where), where.programFolder + "/kolvira.db");
-        QVERIFY(!QFileInfo::exists(where.userFolder));
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QString>("database");
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<QString>("recording");
+        QTest::newRow("nowhere: beside the program") << QStringList{} << "program"
+                                                     << "<unreadable>"
+                                                     << "program";
+        QTest::newRow("installed only") << QStringList{"system"} << "user"
+                                        << "system"
+                                        << "system";
+        QTest::newRow("/usr/local before /usr") << QStringList{"local", "system"} << "user"
+                                                << "local"
+                                                << "local";
+        QTest::newRow("the user's copy kept") << QStringList{"user", "system"} << "user"
+                                              << "user"
+                                              << "user";
+        QTest::newRow("beside before installed, nothing copied")
+            << QStringList{"system", "program"} << "program"
+            << "program"
+            << "program";
+        QTest::newRow("beside the program first")
+            << QStringList{"user", "system", "program"} << "program"
+            << "program"
+            << "program";
     }
-
-    void firstStartCopiesTheInstalledDefault()
+    void lookupOrder()
     {
-        const QString installed = where.installedFolders.at(1) + "/kolvira.db";
-        QVERIFY(writeFile(installed, "installed"));
-        QFile::setPermissions(installed, QFileDevice::ReadOwner | QFileDevice::ReadOther);
-        const QString user = where.userFolder + "/kolvira.db";
-        QCOMPARE(DataFiles::databasePath(where), user);
-        QCOMPARE(readFile(user), QByteArray("installed"));
-        QVERIFY(QFileInfo(user).permissions() & QFileDevice::WriteOwner);
-        QVERIFY(!QFileInfo::exists(user + ".part"));
-        // Later starts keep the user's copy and its city choice.
-        QVERIFY(writeFile(user, "the user's choice"));
-        QCOMPARE(DataFiles::databasePath(where), user);
-        QCOMPARE(readFile(user), QByteArray("the user's choice"));
+        QFETCH(QStringList, present);
+        QFETCH(QString, database);
+        QFETCH(QString, content);
+        const QString recording = QStringLiteral("Ezani në Mekke - 1.mp3");
+        for (const QString &place : present) {
+            QVERIFY(QDir().mkpath(folder(place)));
+            QVERIFY(writeFile(folder(place) + "/kolvira.db", place.toUtf8()));
+            QVERIFY(writeFile(folder(place) + "/" + recording, place.toUtf8()));
+            if (where.installedFolders.contains(folder(place)))
+                QFile::setPermissions(folder(place) + "/kolvira.db", QFileDevice::ReadOwner);
+        }
+        QTEST(QFileInfo(DataFiles::recordingPath(recording, where)).dir().dirName(), "recording");
+        const QString path = DataFiles::databasePath(where);
+        QCOMPARE(path, folder(database) + "/kolvira.db");
+        QCOMPARE(readFile(path), content.toUtf8());
+        QCOMPARE(DataFiles::databasePath(where), path); // a later start keeps the copy
+        QVERIFY(!QFileInfo::exists(path + ".part"));
+        if (database == QLatin1String("user"))
+            QVERIFY(QFileInfo(path).permissions() & QFileDevice::WriteOwner);
+        else if (!present.contains(QLatin1String("user")))
+            QVERIFY(!QFileInfo::exists(where.userFolder)); // nothing copied
     }
 
     void userCopyOfAnEarlierReleaseTakesTheNewCalendar_data()
@@ -69,6 +95,7 @@ private Q_SLOTS:
             old.addCity({9, ownCity, 0, false});
         const QString user = where.userFolder + "/kolvira.db";
         QDir().mkpath(where.userFolder);
+        QDir().mkpath(where.installedFolders.at(1));
         QVERIFY(QFile::copy(old.filePath(), user));
         QVERIFY(QFile::copy(installed.filePath(), where.installedFolders.at(1) + "/kolvira.db"));
         const QByteArray oldBytes = readFile(user);
@@ -81,35 +108,19 @@ private Q_SLOTS:
         QCOMPARE(readFile(replaced ? user + ".bak" : user), oldBytes);
     }
 
-    void noDatabaseAnywhereNamesTheOneBesideTheProgram()
-    {
-        QCOMPARE(DataFiles::databasePath(where), where.programFolder + "/kolvira.db");
-    }
-
     void aFailedCopyLeavesNothingBehind()
     {
-        QVERIFY(writeFile(where.installedFolders.at(1) + "/kolvira.db", "installed"));
+        QVERIFY(QDir().mkpath(folder("system")));
+        QVERIFY(writeFile(folder("system") + "/kolvira.db", "installed"));
         // A file where the user's folder should be: the folder cannot be made.
-        QDir().mkpath(root->filePath("home/.local/share"));
         QVERIFY(writeFile(where.userFolder, "in the way"));
         QVERIFY_THROWS_EXCEPTION(DatabaseError, DataFiles::databasePath(where));
         QCOMPARE(readFile(where.userFolder), QByteArray("in the way"));
     }
 
-    void recordingsInOrderOfPlaces()
-    {
-        const QString name = QStringLiteral("Ezani në Mekke - 1.mp3");
-        QCOMPARE(DataFiles::recordingPath(name, where), where.programFolder + "/" + name);
-        QVERIFY(writeFile(where.installedFolders.at(1) + "/" + name, "installed"));
-        QCOMPARE(DataFiles::recordingPath(name, where), where.installedFolders.at(1) + "/" + name);
-        QDir().mkpath(where.userFolder);
-        QVERIFY(writeFile(where.userFolder + "/" + name, "user"));
-        QCOMPARE(DataFiles::recordingPath(name, where), where.userFolder + "/" + name);
-        QVERIFY(writeFile(where.programFolder + "/" + name, "beside"));
-        QCOMPARE(DataFiles::recordingPath(name, where), where.programFolder + "/" + name);
-    }
-
 private:
+    QString folder(const QString &place) const { return root->filePath(place); }
+
     std::unique_ptr<QTemporaryDir> root;
     DataFiles::Locations where;
 };
