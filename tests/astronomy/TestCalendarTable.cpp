@@ -92,15 +92,6 @@ private Q_SLOTS:
         QVERIFY(!year2027->ownDays().contains(QDate(2028, 2, 29)));
     }
 
-    void imsakFollowsItsMargin()
-    {
-        PrayerMethod method;
-        method.imsakMinutes = 25;
-        const CalendarTable table = tableFor(2027, method);
-        for (const auto &row : table.rows())
-            QCOMPARE(row.times[0].secsTo(row.times[1]), 25 * 60);
-    }
-
 private:
     std::unique_ptr<CalendarTable> year2027;
     std::unique_ptr<CalendarTable> year2028;

@@ -85,14 +85,6 @@ private Q_SLOTS:
             QVERIFY2(e.message().contains(QStringLiteral("2027-06-21")), qPrintable(e.message()));
         }
     }
-
-    void instantsOutsideTheTrackAreRefused()
-    {
-        const SunTrack track(QDate(2027, 1, 1), QDate(2027, 1, 31));
-        QVERIFY_THROWS_EXCEPTION(CalculationError,
-                                 track.position(Mjd::fromDate(QDate(2027, 3, 1))));
-        QVERIFY_THROWS_EXCEPTION(CalculationError, SunTrack(QDate(2027, 2, 1), QDate(2027, 1, 31)));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestSunEvents)

@@ -54,60 +54,14 @@ QHash<int, Minutes> kolviraRows(const QString &file)
 
 } // namespace
 
-// The command line: usage faults, the report of generate, the choice of the
-// reference place, a failed run that leaves the old file alone, and the
+// The command line: the report of generate, the choice of the reference
+// place, a failed run that leaves the old file alone, and the
 // calendars made: the official one in every year, the formula close to it.
 class TestKolviraDbCommands : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void usageFaults_data()
-    {
-        QTest::addColumn<QStringList>("words");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("message");
-        const auto row = [](const char *name, const char *words, int status, const char *message) {
-            QTest::newRow(name) << QString::fromUtf8(words).split(' ', Qt::SkipEmptyParts) << status
-                                << message;
-        };
-        row("no command", "", 2, "Mungon komanda.");
-        row("unknown command", "krijo", 2, "Komanda \"krijo\" nuk njihet.");
-        row("generate without file", "generate", 2, "kërkon emrin e skedarit");
-        row("unknown option", "generate out.db --viti 2027", 2, "Opsioni \"--viti\" nuk njihet.");
-        row("option without value", "generate out.db --year", 2,
-            "Opsioni \"--year\" kërkon një vlerë.");
-        row("year not a number", "generate out.db --year mot", 2,
-            "Vlera e \"--year\" duhet të jetë numër i plotë");
-        row("unknown place", "generate out.db --place Atlantis", 2,
-            "Vendi \"Atlantis\" nuk gjendet");
-        row("unknown method", "generate out.db --method tjetër", 2, "Metoda \"tjetër\" nuk njihet");
-        row("angle out of range", "generate out.db --fajr-angle 40", 2, "Këndi i Fexhrit");
-        row("unknown Asr", "generate out.db --asr maliki", 2, "--asr");
-        row("check without file", "check", 2, "kërkon emrin e një skedari");
-        row("folder missing", "generate /nuk/ekziston/kolvira.db --year 2027", 3,
-            "Dosja \"/nuk/ekziston\" nuk ekziston.");
-    }
-    void usageFaults()
-    {
-        QFETCH(QStringList, words);
-        QFETCH(int, status);
-        QFETCH(QString, message);
-        const KolviraDbRun outcome = KolviraDbRun(words);
-        QCOMPARE(outcome.status, status);
-        QVERIFY2(outcome.err.contains(message), qPrintable(outcome.err));
-        QVERIFY(!QFile::exists(QStringLiteral("out.db")));
-    }
-
-    void helpIsAlbanian()
-    {
-        const KolviraDbRun outcome =
-            KolviraDbRun({QStringLiteral("check"), QStringLiteral("--help")});
-        QCOMPARE(outcome.status, 0);
-        QVERIFY(outcome.out.startsWith(QStringLiteral("Përdorimi:")));
-        QVERIFY(outcome.out.contains(QStringLiteral("--imsak MINUTA")));
-    }
-
     void generateReportsOffsetsDriftAndTime()
     {
         // Without --year the clock's year is made: 2028, a leap year.
