@@ -1,14 +1,31 @@
-// The .deb that `cpack` builds: its name, its control fields, a dependency on
-// the package of every library the programs load, the run-time plugins the
-// linker cannot see, and exactly the files an installation puts in place.
-
-#include "packaging/InstalledFiles.h"
-#include "packaging/ProcessRun.h"
+// The .deb that `cpack` builds, unpacked as dpkg would put it in place: its
+// name and control fields, a dependency on the package of every library the
+// programs load and of the run-time plugins the linker cannot see, exactly
+// the files an installation needs, entries the desktop's validators accept,
+// and a database the installed tool accepts.
 
 #include <QDir>
+#include <QDirIterator>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+// Runs one of the system's tools to its end: whether it ended with status 0,
+// and everything it printed.
+std::pair<bool, QString> run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForFinished(240000) || process.exitStatus() != QProcess::NormalExit)
+        return {false, program + ": " + process.errorString()};
+    return {process.exitCode() == 0, QString::fromLocal8Bit(process.readAll())};
+}
+
+} // namespace
 
 class TestDebianPackage : public QObject
 {
@@ -16,152 +33,116 @@ class TestDebianPackage : public QObject
 
     QTemporaryDir m_output;
     QString m_package;
-    QString m_architecture;
+    QString m_root; // the unpacked files
 
     QString field(const QString &name) const
     {
-        return ProcessRun::of(QStringLiteral("dpkg-deb"),
-                              {QStringLiteral("--field"), m_package, name})
-            .output.trimmed();
-    }
-
-    // The names of the packages in Depends, alternatives included, without versions.
-    QStringList dependencies() const
-    {
-        QStringList names;
-        static const QRegularExpression separator(QStringLiteral("[,|]"));
-        for (const QString &item : field(QStringLiteral("Depends")).split(separator))
-            names << item.section(QLatin1Char('('), 0, 0).trimmed();
-        return names;
+        return run("dpkg-deb", {"--field", m_package, name}).second.trimmed();
     }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_output.isValid());
-        const ProcessRun cpack = ProcessRun::of(
-            QStringLiteral(KOLVIRA_CPACK),
-            {QStringLiteral("--config"), QStringLiteral(KOLVIRA_BUILD_DIR "/CPackConfig.cmake"),
-             QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("-B"), m_output.path()});
-        QVERIFY2(cpack.succeeded(), cpack.report());
-        const QStringList debs =
-            QDir(m_output.path()).entryList({QStringLiteral("*.deb")}, QDir::Files);
+        const auto [made, cpack] =
+            run(KOLVIRA_CPACK, {"--config", KOLVIRA_BUILD_DIR "/CPackConfig.cmake", "-G", "DEB",
+                                "-B", m_output.path()});
+        QVERIFY2(made, qPrintable(cpack));
+        const QStringList debs = QDir(m_output.path()).entryList({"*.deb"}, QDir::Files);
         QCOMPARE(debs.size(), 1);
         m_package = m_output.filePath(debs.first());
-        const ProcessRun arch =
-            ProcessRun::of(QStringLiteral("dpkg"), {QStringLiteral("--print-architecture")});
-        QVERIFY2(arch.succeeded(), arch.report());
-        m_architecture = arch.output.trimmed();
+        m_root = m_output.filePath("root");
+        for (const char *part : {"-x", "--control"}) {
+            const auto [extracted, out] =
+                run("dpkg-deb", {part, m_package, m_root + (part[1] == 'x' ? "" : "/DEBIAN")});
+            QVERIFY2(extracted, qPrintable(out));
+        }
     }
 
-    void fileNameCarriesVersionAndArchitecture()
+    void nameAndControlFields()
     {
+        const QString arch = run("dpkg", {"--print-architecture"}).second.trimmed();
         QCOMPARE(QFileInfo(m_package).fileName(),
-                 QStringLiteral("kolvira_%1_%2.deb").arg(KOLVIRA_VERSION, m_architecture));
-    }
-
-    void controlField_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("value");
-        QTest::newRow("Package") << "Package"
-                                 << "kolvira";
-        QTest::newRow("Version") << "Version" << KOLVIRA_VERSION;
-        QTest::newRow("Section") << "Section"
-                                 << "utils";
-        QTest::newRow("Maintainer") << "Maintainer"
-                                    << "The Kolvira team <kolvira@kolvira.org>";
-    }
-
-    void controlField()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, value);
-        QCOMPARE(field(name), value);
-    }
-
-    void architectureIsThisMachines()
-    {
-        QCOMPARE(field(QStringLiteral("Architecture")), m_architecture);
-    }
-
-    void dependsOnEveryLinkedLibrary_data()
-    {
-        QTest::addColumn<QString>("program");
-        QTest::newRow("kolvira") << "usr/bin/kolvira";
-        QTest::newRow("kolvira-db") << "usr/bin/kolvira-db";
+                 QStringLiteral("kolvira_%1_%2.deb").arg(KOLVIRA_VERSION, arch));
+        QCOMPARE(field("Package") + ' ' + field("Version") + ' ' + field("Architecture"),
+                 QStringLiteral("kolvira %1 %2").arg(KOLVIRA_VERSION, arch));
+        // dpkg keeps an administrator's changes to the autostart entry on upgrade.
+        QFile conffiles(m_root + "/DEBIAN/conffiles");
+        QVERIFY(conffiles.open(QIODevice::ReadOnly));
+        QCOMPARE(conffiles.readAll(), QByteArray("/etc/xdg/autostart/kolvira.desktop\n"));
     }
 
     // Each shared library a program names is owned, on this machine, by a
     // package the .deb depends on.
-    void dependsOnEveryLinkedLibrary()
+    void dependsOnEveryLibraryAndPlugin()
     {
-        QFETCH(QString, program);
-        QTemporaryDir unpacked;
-        const ProcessRun extract = ProcessRun::of(
-            QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), m_package, unpacked.path()});
-        QVERIFY2(extract.succeeded(), extract.report());
-        const ProcessRun dynamic = ProcessRun::of(
-            QStringLiteral("readelf"), {QStringLiteral("-d"), unpacked.filePath(program)});
-        QVERIFY2(dynamic.succeeded(), dynamic.report());
-
+        QStringList depends; // alternatives included, without versions
+        for (const QString &item : field("Depends").split(QRegularExpression("[,|]")))
+            depends << item.section('(', 0, 0).trimmed();
+        for (const char *plugin : {"libqt6sql6-sqlite", "libqt6svg6", "gstreamer1.0-plugins-base",
+                                   "gstreamer1.0-plugins-good"})
+            QVERIFY2(depends.contains(plugin), plugin);
+        const QString dynamic =
+            run("readelf", {"-d", m_root + "/usr/bin/kolvira", m_root + "/usr/bin/kolvira-db"})
+                .second;
         static const QRegularExpression needed(QStringLiteral(R"(\(NEEDED\).*\[(.+)\])"));
-        const QStringList depends = dependencies();
         int libraries = 0;
-        for (auto match = needed.globalMatch(dynamic.output); match.hasNext(); ++libraries) {
+        for (auto match = needed.globalMatch(dynamic); match.hasNext(); ++libraries) {
             const QString library = match.next().captured(1);
-            const ProcessRun owners = ProcessRun::of(
-                QStringLiteral("dpkg"), {QStringLiteral("-S"), QStringLiteral("*/") + library});
-            QVERIFY2(owners.succeeded(), owners.report());
+            const QString owners = run("dpkg", {"-S", "*/" + library}).second;
             bool declared = false;
-            for (const QString &line : owners.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-                declared = declared || depends.contains(line.section(QLatin1Char(':'), 0, 0));
-            QVERIFY2(declared, qPrintable(library + QStringLiteral(" from ") + owners.output));
+            for (const QString &line : owners.split('\n', Qt::SkipEmptyParts))
+                declared = declared || depends.contains(line.section(':', 0, 0));
+            QVERIFY2(declared, qPrintable(library + " from " + owners));
         }
         QVERIFY(libraries > 0);
     }
 
-    void dependsOnRunTimePlugin_data()
-    {
-        QTest::addColumn<QString>("package");
-        QTest::newRow("SQLite driver") << "libqt6sql6-sqlite";
-        QTest::newRow("SVG icon engine") << "libqt6svg6";
-        QTest::newRow("GStreamer playbin") << "gstreamer1.0-plugins-base";
-        QTest::newRow("mp3 decoder, PulseAudio sink") << "gstreamer1.0-plugins-good";
-    }
-
-    void dependsOnRunTimePlugin()
-    {
-        QFETCH(QString, package);
-        QVERIFY2(dependencies().contains(package), qPrintable(field(QStringLiteral("Depends"))));
-    }
-
+    // Programs marked (x); nothing else is executable.
     void holdsExactlyTheInstalledFiles()
     {
-        const ProcessRun contents =
-            ProcessRun::of(QStringLiteral("dpkg-deb"), {QStringLiteral("--contents"), m_package});
-        QVERIFY2(contents.succeeded(), contents.report());
-        QStringList files;
-        for (const QString &line : contents.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-            if (line.startsWith(QLatin1Char('-'))) // regular files
-                files << line.section(QStringLiteral("./"), 1);
+        QStringList expected =
+            QStringLiteral(
+                "etc/xdg/autostart/kolvira.desktop usr/bin/kolvira(x) usr/bin/kolvira-db(x) "
+                "usr/share/applications/kolvira.desktop usr/share/doc/kolvira/README.md "
+                "usr/share/doc/kolvira/copyright usr/share/icons/hicolor/scalable/apps/kolvira.svg "
+                "usr/share/kolvira/kolvira.db usr/share/metainfo/org.kolvira.Kolvira.metainfo.xml")
+                .split(' ');
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+            expected << QStringLiteral("usr/share/icons/hicolor/%1x%1/apps/kolvira.png").arg(size);
+        QStringList found;
+        for (QDirIterator it(m_root, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+            const QString file = QDir(m_root).relativeFilePath(it.next());
+            if (!file.startsWith("DEBIAN/"))
+                found << file + (it.fileInfo().isExecutable() ? "(x)" : "");
         }
-        files.sort();
-        QCOMPARE(files, InstalledFiles::all());
+        found.sort();
+        expected.sort();
+        QCOMPARE(found, expected);
     }
 
-    // dpkg keeps an administrator's changes to the autostart entry on upgrade.
-    void autostartEntryIsAConffile()
+    // The tree form also checks that the metainfo's launchable entry is
+    // installed. Hints are advice; warnings and errors are faults.
+    void entriesPassValidation_data()
     {
-        QTemporaryDir control;
-        const ProcessRun extract = ProcessRun::of(
-            QStringLiteral("dpkg-deb"), {QStringLiteral("--control"), m_package, control.path()});
-        QVERIFY2(extract.succeeded(), extract.report());
-        QFile conffiles(control.filePath(QStringLiteral("conffiles")));
-        QVERIFY(conffiles.open(QIODevice::ReadOnly));
-        QCOMPARE(
-            QString::fromUtf8(conffiles.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
-            QStringList{QLatin1Char('/') + InstalledFiles::autostartEntry});
+        QTest::addColumn<QString>("validator");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("menu entry")
+            << "desktop-file-validate" << QStringList{"usr/share/applications/kolvira.desktop"};
+        QTest::newRow("autostart entry")
+            << "desktop-file-validate" << QStringList{"etc/xdg/autostart/kolvira.desktop"};
+        QTest::newRow("metainfo") << "appstreamcli"
+                                  << QStringList{"validate-tree", "--no-net", "--strict", "."};
+        QTest::newRow("database") << "usr/bin/kolvira-db"
+                                  << QStringList{"check", "usr/share/kolvira/kolvira.db"};
+    }
+    void entriesPassValidation()
+    {
+        QFETCH(QString, validator);
+        QFETCH(QStringList, arguments);
+        QDir::setCurrent(m_root);
+        const auto [valid, out] =
+            run(validator.startsWith("usr/") ? m_root + '/' + validator : validator, arguments);
+        QVERIFY2(valid && !out.contains("warning:") && !out.contains("error:"), qPrintable(out));
     }
 };
 
