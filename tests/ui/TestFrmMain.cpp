@@ -7,14 +7,13 @@
 #include "ui/LoadedWindows.h"
 #include "ui/TrayIcon.h"
 
-#include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
 #include <optional>
 
-// The main window over its database: what it shows, how it reacts to the
-// clock and the close box, and what happens when the file is spoiled, taken
-// away or held by another copy.
+// The main window over its database: the splash before it, what it shows,
+// how it reacts to the clock and the close box, and what happens when the
+// file is spoiled or taken away.
 class TestFrmMain : public QObject
 {
     Q_OBJECT
@@ -230,22 +229,6 @@ private Q_SLOTS:
         QCOMPARE(readFile(file), before);
         form()->Form_Activate();
         QCOMPARE(f->label("LblQyteti"), QStringLiteral("Prishtinë"));
-    }
-
-    // Another copy in the middle of storing its choice: this one still reads
-    // the committed city without waiting for it.
-    void anotherCopyHoldsTheWriteLock()
-    {
-        CalendarConnection other;
-        other.open(f->db.connectionText());
-        QSqlQuery query(other.database());
-        QVERIFY(query.exec(QStringLiteral("BEGIN IMMEDIATE")));
-        QVERIFY(query.exec(QStringLiteral("UPDATE Qytetet SET ESelektuar = (IDQyteti = 4)")));
-        form()->Form_Activate();
-        QCOMPARE(f->label("LblQyteti"), QStringLiteral("Prishtinë"));
-        QVERIFY(query.exec(QStringLiteral("COMMIT")));
-        form()->Form_Activate();
-        QCOMPARE(f->label("LblQyteti"), QStringLiteral("Tiranë"));
     }
 
     // The offset stands just right of the city's name, however long it is.
