@@ -12,6 +12,7 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::F
 {
     setObjectName(QStringLiteral("FrmSplash"));
     setWindowTitle(QStringLiteral("Form1"));
+    setAccessibleName(QStringLiteral("Kolvira po niset")); // it has no title bar
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(Twips::toPixels(7485), Twips::toPixels(4560));
     LoadedWindows::mark(this);

@@ -2,6 +2,8 @@
 
 #include "ui/Twips.h"
 
+#include <QRegularExpression>
+
 AutoSizeLabel::AutoSizeLabel(const QString &text, QWidget *parent, Qt::Alignment alignment)
     : QLabel(text, parent)
 {
@@ -23,6 +25,12 @@ void AutoSizeLabel::placeTwips(int left, int top, int width, int height)
 {
     Twips::place(this, left, top, width, height);
     fitToText();
+}
+
+void AutoSizeLabel::describeBy(const QLabel &caption)
+{
+    static const QRegularExpression punctuation(QStringLiteral("^[>\\s]+|[:\\s]+$"));
+    setAccessibleDescription(caption.text().remove(punctuation));
 }
 
 void AutoSizeLabel::fitToText()

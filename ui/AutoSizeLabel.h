@@ -16,6 +16,9 @@ public:
     void setText(const QString &text);
     // Places the label by its design rectangle in twips, then sizes it to its text.
     void placeTwips(int left, int top, int width, int height);
+    // A label showing a value tells a screen reader what the value is: the
+    // caption beside it, without its punctuation. Its name stays the value.
+    void describeBy(const QLabel &caption);
 
 private:
     void fitToText();

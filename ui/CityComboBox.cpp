@@ -33,6 +33,8 @@ CityComboBox::CityComboBox(QWidget *parent)
     layout->addWidget(m_edit);
     layout->addWidget(m_list, 1);
 
+    m_edit->setAccessibleName(QStringLiteral("Qyteti"));
+    m_list->setAccessibleName(QStringLiteral("Qytetet"));
     m_list->setSortingEnabled(false);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     // Keys go to the edit field and move the list's selection from there,

@@ -85,32 +85,38 @@ void FrmDitelindja::buildControls()
     label1->placeTwips(360, 240, 3465, 345);
     Twips::place(makeFilledBox(this, QStringLiteral("Picture2"), Qt::black), 0, 840, 7575, 135);
 
-    makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Data Gregoriane"), 705, 1245, 1590,
-              240, false);
+    const AutoSizeLabel *caption =
+        makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Data Gregoriane"), 705, 1245,
+                  1590, 240, false);
     m_dtPicker1 = new QDateEdit(this);
     m_dtPicker1->setObjectName(QStringLiteral("DTPicker1"));
+    m_dtPicker1->setAccessibleName(caption->text());
     m_dtPicker1->setFont(designFont(QStringLiteral("Verdana"), 9.75, true));
     m_dtPicker1->setCalendarPopup(true);
     m_dtPicker1->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     m_dtPicker1->setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
     Twips::place(m_dtPicker1, 2400, 1200, 1695, 330);
-    makeLabel(this, QStringLiteral("Label5"), QStringLiteral("> Hixhri:"), 4125, 1245, 825, 240,
-              false);
+    caption = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("> Hixhri:"), 4125, 1245,
+                        825, 240, false);
     m_lblHixhriThjesht = makeLabel(this, QStringLiteral("LblHixhriThjesht"), QStringLiteral("XXX"),
                                    4950, 1260, 450, 240, true);
+    m_lblHixhriThjesht->describeBy(*caption);
 
-    makeLabel(this, QStringLiteral("Label7"), QStringLiteral("Ditëlindja sipas hixhrit:"), 360,
-              2280, 2235, 240, false);
+    caption = makeLabel(this, QStringLiteral("Label7"), QStringLiteral("Ditëlindja sipas hixhrit:"),
+                        360, 2280, 2235, 240, false);
     m_lblDatSipasH = makeLabel(this, QStringLiteral("LblDatSipasH"), QStringLiteral("XXX"), 2640,
                                2280, 450, 240, true);
-    makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Sot keni sipas hixhrit:"), 360, 2640,
-              2145, 240, false);
+    m_lblDatSipasH->describeBy(*caption);
+    caption = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Sot keni sipas hixhrit:"),
+                        360, 2640, 2145, 240, false);
     m_lblMoshaSipasH = makeLabel(this, QStringLiteral("LblMoshaSipasH"), QStringLiteral("XXX"),
                                  2640, 2640, 450, 240, true);
-    makeLabel(this, QStringLiteral("Label4"), QStringLiteral("Ditëlindja në këtë vit:"), 360, 3000,
-              2145, 240, false);
+    m_lblMoshaSipasH->describeBy(*caption);
+    caption = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("Ditëlindja në këtë vit:"),
+                        360, 3000, 2145, 240, false);
     m_lblDitelindjaSivjet = makeLabel(this, QStringLiteral("LblDitelindjaSivjet"),
                                       QStringLiteral("XXX"), 2640, 3000, 450, 240, true);
+    m_lblDitelindjaSivjet->describeBy(*caption);
 
     m_cmdKthehu = makePushButton(QStringLiteral("Kthehu"), this, 6120, 3600);
     m_cmdKthehu->setObjectName(QStringLiteral("CmdKthehu"));

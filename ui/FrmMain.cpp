@@ -126,17 +126,21 @@ FrmMain::~FrmMain() = default;
 
 void FrmMain::buildControls()
 {
-    makeLabel(this, QStringLiteral("Label1_0"), QStringLiteral("Data gregoriane:"), 285, 120, 1665,
-              240, false, Qt::AlignRight);
+    const AutoSizeLabel *caption =
+        makeLabel(this, QStringLiteral("Label1_0"), QStringLiteral("Data gregoriane:"), 285, 120,
+                  1665, 240, false, Qt::AlignRight);
     m_lblDataGregoriane = makeLabel(this, QStringLiteral("LblDataGregoriane"),
                                     QStringLiteral("XXX"), 2040, 120, 450, 240, true);
-    makeLabel(this, QStringLiteral("Label1_1"), QStringLiteral("Data sipas hixhrit:"), 150, 360,
-              1800, 240, false, Qt::AlignRight);
+    m_lblDataGregoriane->describeBy(*caption);
+    caption = makeLabel(this, QStringLiteral("Label1_1"), QStringLiteral("Data sipas hixhrit:"),
+                        150, 360, 1800, 240, false, Qt::AlignRight);
     m_lblDataHixhri = makeLabel(this, QStringLiteral("LblDataHixhri"), QStringLiteral("XXX"), 2040,
                                 360, 450, 240, true);
+    m_lblDataHixhri->describeBy(*caption);
 
     auto *image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
+    image->setAccessibleName(QStringLiteral("Logoja e Kolvirës"));
     const QRect imageRect = Twips::rect(2400, 480, 4710, 3630);
     image->setGeometry(imageRect);
     image->setPixmap(renderSvg(QStringLiteral(":/art/logo.svg"), imageRect.size()));
@@ -147,10 +151,11 @@ void FrmMain::buildControls()
     shape->setFrameShape(QFrame::Box);
     shape->setLineWidth(1);
     Twips::place(shape, 120, 1080, 1815, 255);
-    makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Koha:"), 165, 1080, 570, 240, false,
-              Qt::AlignRight);
+    caption = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Koha:"), 165, 1080, 570,
+                        240, false, Qt::AlignRight);
     m_lblKoha = makeLabel(this, QStringLiteral("LblKoha"), QStringLiteral("XX:XX:XX"), 840, 1080,
                           1050, 240, true);
+    m_lblKoha->describeBy(*caption);
 
     for (int row = 0; row < 7; ++row) {
         const int caption = captionOnRow[row];
@@ -166,14 +171,17 @@ void FrmMain::buildControls()
         m_lblKohaENamazit[row] =
             makeLabel(this, QStringLiteral("LblKohaENamazit_%1").arg(row), QStringLiteral("XX:XX"),
                       2100, rowTops[row], 675, 240, true, Qt::AlignRight);
+        m_lblKohaENamazit[row]->describeBy(*label);
     }
 
-    makeLabel(this, QStringLiteral("Label5"), QStringLiteral("Qyteti i zgjedhur:"), 4080, 3600,
-              1740, 240, false, Qt::AlignRight);
+    caption = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("Qyteti i zgjedhur:"), 4080,
+                        3600, 1740, 240, false, Qt::AlignRight);
     m_lblQyteti = makeLabel(this, QStringLiteral("LblQyteti"), QStringLiteral("XXX"), 4080, 3840,
                             450, 240, true);
+    m_lblQyteti->describeBy(*caption);
     m_lblMinuta = makeLabel(this, QStringLiteral("LblMinuta"), QStringLiteral("0"), 4680, 3840, 135,
                             240, true);
+    m_lblMinuta->setAccessibleDescription(QStringLiteral("Minutat e qytetit"));
 
     m_cmdRrethProgramit = makePushButton(QStringLiteral("Rreth programit"), this, 5760, 720);
     m_cmdRrethProgramit->setObjectName(QStringLiteral("CmdRrethProgramit"));

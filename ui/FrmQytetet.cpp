@@ -51,10 +51,12 @@ FrmQytetet::FrmQytetet(const QString &mainCityCaption, CalendarConnection &conne
     setPalette(pal);
     setAutoFillBackground(true);
 
-    makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Minuta:"), 240, 2880, 855, 285,
-              Qt::AlignLeft);
+    const AutoSizeLabel *caption =
+        makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Minuta:"), 240, 2880, 855, 285,
+                  Qt::AlignLeft);
     m_lblMinuta = makeLabel(this, QStringLiteral("LblMinuta"), QStringLiteral("XX"), 1200, 2880,
                             330, 285, Qt::AlignRight);
+    m_lblMinuta->describeBy(*caption);
     m_cmbQyteti = new CityComboBox(this);
     m_cmbQyteti->setObjectName(QStringLiteral("CmbQyteti"));
     m_cmbQyteti->setFont(arialBold());

@@ -49,6 +49,8 @@ FrmRrethProg::FrmRrethProg(UrlOpener openUrl, QWidget *parent)
 {
     setObjectName(QStringLiteral("FrmRrethProg"));
     setWindowTitle(QStringLiteral("Form1"));
+    // The window has no title bar; a screen reader says this name instead.
+    setAccessibleName(QStringLiteral("Rreth programit"));
     setFixedSize(Twips::toPixels(7500), Twips::toPixels(4545));
     setMouseTracking(true);
     LoadedWindows::mark(this);
@@ -57,6 +59,7 @@ FrmRrethProg::FrmRrethProg(UrlOpener openUrl, QWidget *parent)
         new AutoSizeLabel(QStringLiteral("   %1   ").arg(contactAddress), this, Qt::AlignRight);
     m_lblHyperlink = label;
     label->setObjectName(QStringLiteral("lblHyperlink"));
+    label->setAccessibleName(contactAddress); // without the padding
     label->setFont(designFont(QStringLiteral("Verdana"), 9.75, true));
     // Unlike the other labels this one paints its own background.
     label->setAttribute(Qt::WA_TranslucentBackground, false);

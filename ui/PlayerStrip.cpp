@@ -17,15 +17,19 @@ PlayerStrip::PlayerStrip(QtMediaPlayer &player, QWidget *parent)
     pal.setColor(QPalette::Window, QColor(40, 40, 40));
     setPalette(pal);
 
+    // The buttons show only icons: their names are what a screen reader says.
+    setAccessibleName(QStringLiteral("Luajtësi i ezanit"));
     m_playPause->setObjectName(QStringLiteral("playPause"));
-    m_playPause->setToolTip(QStringLiteral("Luaj / Pusho"));
     m_stop->setObjectName(QStringLiteral("stop"));
-    m_stop->setToolTip(QStringLiteral("Ndalo"));
+    m_stop->setAccessibleName(QStringLiteral("Ndalo"));
+    m_stop->setToolTip(m_stop->accessibleName());
     m_stop->setIcon(style()->standardIcon(QStyle::SP_MediaStop));
     m_position->setObjectName(QStringLiteral("position"));
-    m_position->setToolTip(QStringLiteral("Pozicioni"));
+    m_position->setAccessibleName(QStringLiteral("Pozicioni"));
+    m_position->setToolTip(m_position->accessibleName());
     m_volume->setObjectName(QStringLiteral("volume"));
-    m_volume->setToolTip(QStringLiteral("Volumi"));
+    m_volume->setAccessibleName(QStringLiteral("Volumi"));
+    m_volume->setToolTip(m_volume->accessibleName());
     m_volume->setRange(0, 100);
     m_volume->setValue(player.volume());
     m_volume->setFixedWidth(80);
@@ -63,4 +67,6 @@ void PlayerStrip::updateButtons()
     const bool playing = m_player.playState() == MediaPlayer::playing;
     m_playPause->setIcon(
         style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
+    m_playPause->setAccessibleName(playing ? QStringLiteral("Pusho") : QStringLiteral("Luaj"));
+    m_playPause->setToolTip(m_playPause->accessibleName());
 }
