@@ -10,12 +10,14 @@ build_packages=(
   libicu-dev liberfa-dev libsqlite3-dev tzdata ccache
   libgl-dev libvulkan-dev dpkg-dev
 )
-# A real desktop session for running the program and its end-to-end tests.
+# A real desktop session for running the program and its end-to-end tests,
+# which see it through the accessibility tree.
 run_packages=(
   xvfb xauth x11-utils xdotool openbox trayer
   pulseaudio pulseaudio-utils sox libsox-fmt-mp3 libfaketime
   gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
-  imagemagick desktop-file-utils appstream sqlite3
+  imagemagick desktop-file-utils appstream
+  dbus-daemon at-spi2-core python3-dogtail
 )
 
 want=("${build_packages[@]}")

@@ -1,0 +1,36 @@
+#!/usr/bin/python3
+""""Ditëlindja" opens the birthday window with its figures for the birth
+date it starts with, on the test day; "Rreth programit" opens the window
+about the program with the contact address. "Kthehu" closes each."""
+from session import QUIET, Session
+
+with Session() as s:
+    s.prepare_program()
+    s.start_program(QUIET)
+    main = s.window("Kolvira")
+
+    s.press(main, "Ditëlindja")
+    birthday = s.window("Ditëlindja sipas hixhrit")
+    s.check(s.find(birthday, role="spin button").name == "Data Gregoriane", "no birth date field")
+    read = {caption: s.value(birthday, caption) for caption in (
+        "Hixhri", "Ditëlindja sipas hixhrit", "Sot keni sipas hixhrit", "Ditëlindja në këtë vit")}
+    s.log(f"birthday window: {read}")
+    # Born on Saturday 14 June 1975, 5 Jumada al-Akhira 1395; the test day is
+    # 26 Jumada al-Akhira 1448, so this year's birthday was 21 days before it.
+    s.check(read == {"Hixhri": "05.06.1395",
+                     "Ditëlindja sipas hixhrit": "E shtunë, 05 Xhumadeth-Thani (06), 1395",
+                     "Sot keni sipas hixhrit": "53 vite, 0 muaj dhe 21 ditë",
+                     "Ditëlindja në këtë vit": "E diel, 15 Nëntor (11), 2026"},
+            "the birthday window's figures are wrong")
+    s.shot("birthday")
+    s.press(birthday, "Kthehu")
+    s.wait("birthday window closed", lambda: not birthday.showing, 5)
+
+    s.press(main, "Rreth programit")
+    about = s.window("Rreth programit")
+    s.find(about, name="kolvira@kolvira.org", role="label")
+    s.shot("about")
+    s.press(about, "Kthehu")
+    s.wait("about window closed", lambda: not about.showing, 5)
+    s.check(main.showing, "the main window went away")
+    s.running("after both windows")

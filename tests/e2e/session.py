@@ -1,0 +1,365 @@
+"""A desktop session of its own for one end-to-end test: a session bus with
+the accessibility bus behind it, Xvfb, openbox, trayer as the notification
+area, a PulseAudio server with a null sink, and the program with libfaketime
+for its clock. The test sees the program as a screen reader does, through the
+accessibility tree (dogtail), and hears it at the sink. Every wait has a time
+limit; leaving the session stops everything and keeps screenshots and logs.
+
+A test script:  with Session() as s: ...   (arguments NAME PROGRAM DATABASE ARTEFACTS)
+"""
+import array
+import glob
+import math
+import os
+import shutil
+import signal
+import sqlite3
+import subprocess
+import sys
+import tempfile
+import time
+from contextlib import closing
+
+from dogtail.config import config
+from gi.repository import GLib
+
+# The program switches its bridge on from its environment; no desktop setting
+# is looked at. Waits are the test's own.
+config.checkForA11y = config.logDebugToStdOut = False
+config.logDebugToFile = False
+config.actionDelay = config.defaultDelay = 0
+
+DAY = "2026-12-06"  # every test runs on this day, with these times
+TIMES = {"Imsaku": "05:00", "Fexhri": "05:10", "Lindja e diellit": "06:51", "Dhuhri": "12:15",
+         "Asri": "14:00", "Magribi": "16:02", "Isha": "17:37"}
+QUIET = DAY + " 09:30:00"  # far from every adhan
+# The two recordings differ in pitch, so the sink tells which one played.
+DAILY_HZ, DAWN_HZ = 440, 880
+RECORDINGS = {DAILY_HZ: "Ezani në Mekke - 1.mp3", DAWN_HZ: "Ezani i sabahut në Medine.mp3"}
+RATE = 44100  # of the recording of the sink
+TIME_LIMIT = 100  # s, within CTest's limit, so that the test still cleans up
+RUNS_KEPT = 5
+
+
+class Session:
+    def __init__(self):
+        if len(sys.argv) != 5:
+            sys.exit(f"usage: {sys.argv[0]} NAME PROGRAM DATABASE ARTEFACTS")
+        self.name, self.program, self.database, artefacts = sys.argv[1:]
+        self.helpers = []  # stopped in reverse order
+        self.app_process = None
+        self.t0 = time.monotonic()
+        self.shots = 0
+        os.makedirs(artefacts, exist_ok=True)
+        for old in sorted(glob.glob(artefacts + "/run-*"))[:-RUNS_KEPT + 1]:
+            shutil.rmtree(old)
+        self.art = f"{artefacts}/run-{time.strftime('%Y%m%d-%H%M%S')}-{os.getpid()}"
+        os.makedirs(self.art)
+        self.work = tempfile.mkdtemp(prefix="kolvira-e2e.")
+
+    def log(self, text):
+        line = f"[{time.monotonic() - self.t0:6.2f} s] {text}"
+        print(line, flush=True)
+        with open(f"{self.work}/steps.log", "a") as f:
+            print(line, file=f)
+
+    def __enter__(self):
+        signal.signal(signal.SIGALRM, lambda *_: self.fail(f"time limit of {TIME_LIMIT} s"))
+        signal.signal(signal.SIGTERM, lambda *_: self.fail("stopped"))
+        signal.alarm(TIME_LIMIT)
+        self.log(f"{self.name}: artefacts in {self.art}")
+        try:
+            self.start_session()
+        except BaseException:
+            self.__exit__(*sys.exc_info())
+            raise
+        global tree, predicate, pyatspi
+        from dogtail import predicate, tree
+        from gi.repository import Atspi
+        import pyatspi
+        # A question to the program waits while it is busy (building its media
+        # pipeline may hold it for seconds on a loaded machine) instead of
+        # giving up after a moment and answering with what was known before.
+        Atspi.set_timeout(60000, 60000)
+        # Menus are no children of the program's windows in the tree; they are
+        # told by an event. Listening from the start, the program knows of it.
+        self.shown_nodes = []
+        pyatspi.Registry.registerEventListener(
+            lambda event: event.detail1 and self.shown_nodes.append(event.source),
+            "object:state-changed:showing")
+        return self
+
+    def start_session(self):
+        # Nothing of the user's desktop leaks in: folders, buses, display, locale.
+        home = f"{self.work}/home"
+        for var in ("DISPLAY", "WAYLAND_DISPLAY", "SESSION_MANAGER", "LC_ALL", "DESKTOP_SESSION",
+                    "XDG_CURRENT_DESKTOP", "QT_QPA_PLATFORMTHEME", "AT_SPI_BUS_ADDRESS"):
+            os.environ.pop(var, None)
+        os.environ.update(HOME=home, XDG_CONFIG_HOME=f"{home}/.config",
+                          XDG_DATA_HOME=f"{home}/.local/share", XDG_CACHE_HOME=f"{home}/.cache",
+                          XDG_RUNTIME_DIR=f"{self.work}/run", LANG="C.UTF-8", TZ="UTC",
+                          QT_QPA_PLATFORM="xcb")
+        os.makedirs(os.environ["XDG_RUNTIME_DIR"], mode=0o700)
+        os.makedirs(home)
+        # The bus comes before the display, so the accessibility bus it starts
+        # is found over the bus and not over a property of the screen.
+        os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.helper_output(
+            "dbus", lambda fd: ["dbus-daemon", "--session", "--nofork", f"--print-address={fd}"])
+        # Without -noreset the server would start afresh whenever its last
+        # client left, turning away whoever connects in that moment.
+        os.environ["DISPLAY"] = ":" + self.helper_output(
+            "xvfb", lambda fd: ["Xvfb", "-displayfd", str(fd), "-noreset", "-nolisten", "tcp",
+                                "-screen", "0", "1024x768x24"])
+        self.start_helper("openbox", ["openbox"])
+        # trayer shows nothing when it comes before the work area is set.
+        self.wait("window manager", lambda: " = " in run(
+            ["xprop", "-root", "_NET_WORKAREA"], check=False))
+        self.start_helper("trayer", ["trayer", "--edge", "top", "--align", "right", "--widthtype",
+                                     "pixel", "--width", "160", "--height", "32", "--transparent",
+                                     "false", "--SetDockType", "true"])
+        self.wait("notification area", lambda: run(
+            ["xdotool", "search", "--onlyvisible", "--classname", "^panel$"], check=False))
+        pulse = f"{self.work}/pulse"
+        os.makedirs(pulse)
+        os.environ.update(PULSE_RUNTIME_PATH=pulse, PULSE_SERVER=f"unix:{pulse}/native")
+        self.start_helper("pulseaudio", [
+            "pulseaudio", "--daemonize=no", "--system=false", "--exit-idle-time=-1",
+            "--disallow-exit", "--use-pid-file=false", "-n",
+            "--load=module-null-sink sink_name=kolvira_null",
+            f"--load=module-native-protocol-unix socket={pulse}/native auth-anonymous=1"])
+        self.wait("sound server", lambda: "kolvira_null" in run(
+            ["pactl", "list", "short", "sinks"], check=False))
+
+    def __exit__(self, kind, error, trace):
+        signal.alarm(0)
+        if "DISPLAY" in os.environ:
+            self.shot("failure" if kind else "end")
+        if self.app_process:
+            stop(self.app_process)
+        for process in reversed(self.helpers):
+            stop(process)
+        if os.path.exists(f"{self.work}/sink.raw"):
+            subprocess.run(["sox", "-t", "raw", "-r", str(RATE), "-e", "signed", "-b", "16",
+                            "-c", "1", f"{self.work}/sink.raw", f"{self.art}/sink.flac"])
+        for log in glob.glob(f"{self.work}/*.log"):
+            shutil.copy(log, self.art)
+        shutil.rmtree(self.work, ignore_errors=True)
+        print(f"{self.name} {'FAILED' if kind else 'passed'}; screenshots and logs: {self.art}")
+
+    def fail(self, text):
+        self.log("FAIL: " + text)
+        raise AssertionError(text)
+
+    def check(self, condition, text):
+        if not condition:
+            self.fail(text)
+
+    def wait(self, what, probe, limit=20):
+        """Polls probe until it gives something true, and returns that."""
+        start = time.monotonic()
+        while True:
+            try:
+                found = probe()
+            except AssertionError:
+                raise
+            except Exception:  # the tree changes under the probe
+                found = None
+            if found:
+                self.log(f"{what} ({time.monotonic() - start:.2f} s)")
+                return found
+            if time.monotonic() - start > limit:
+                self.fail(f"no {what} within {limit} s")
+            time.sleep(0.05)
+
+    def start_helper(self, name, command, stdout=None, **options):
+        log = open(f"{self.work}/{name}.log", "w")
+        process = subprocess.Popen(command, stdout=stdout or log, stderr=log, **options)
+        self.helpers.append(process)
+        return process
+
+    def helper_output(self, name, command):
+        """Starts a helper that writes a line to the descriptor it is given
+        (command(fd) is its command line); returns that line."""
+        reader, writer = os.pipe()
+        self.start_helper(name, command(writer), pass_fds=(writer,))
+        os.close(writer)
+        with os.fdopen(reader) as lines:
+            line = lines.readline().strip()
+        self.check(line, f"{name} did not start")
+        return line
+
+    def shot(self, what):
+        self.shots += 1
+        subprocess.run(["import", "-window", "root", f"{self.art}/{self.shots:02}-{what}.png"],
+                       timeout=10, stderr=subprocess.DEVNULL, check=False)
+
+    # --- The program --------------------------------------------------------
+
+    def prepare_program(self, database=True):
+        """The program folder: the program, two recordings, the database with
+        the test day's times and a selected city without offset."""
+        self.app_dir = f"{self.work}/app"
+        os.makedirs(self.app_dir)
+        shutil.copy(self.program, self.app_dir)
+        for hz, file in RECORDINGS.items():
+            run(["sox", "-n", "-r", str(RATE), f"{self.app_dir}/{file}", "synth", "8", "sine",
+                 str(hz), "gain", "-6"])
+        if database:
+            shutil.copy(self.database, self.app_dir)
+            day = DAY.split("-")
+            self.sql('UPDATE kolvira SET ' +
+                     ", ".join(f'"{k}" = \'{v}:00\'' for k, v in TIMES.items()) +
+                     ' WHERE Dita = ? AND Muaji = ?', int(day[2]), int(day[1]))
+            self.sql("UPDATE Qytetet SET Minuta = 0 WHERE ESelektuar")
+
+    def sql(self, statement, *values):
+        with closing(sqlite3.connect(f"{self.app_dir}/kolvira.db")) as db, db:
+            return db.execute(statement, values).fetchall()
+
+    def selected_city(self):
+        return self.sql("SELECT Qyteti, Minuta FROM Qytetet WHERE ESelektuar")
+
+    def start_program(self, instant):
+        """Runs the program with its clock starting at instant (UTC); wall time
+        runs on from there, the monotonic clock is left alone."""
+        faketime = glob.glob("/usr/lib/*/faketime/libfaketime.so.1")
+        self.check(faketime, "libfaketime is missing (tools/install-deps.sh)")
+        env = dict(os.environ, LD_PRELOAD=faketime[0], FAKETIME="@" + instant,
+                   FAKETIME_DONT_FAKE_MONOTONIC="1", XDG_DATA_DIRS=f"{self.work}/no-shared-data",
+                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+        self.app_started = time.monotonic()
+        self.app_process = subprocess.Popen(
+            [f"{self.app_dir}/kolvira"], env=env, stdout=open(f"{self.work}/program.log", "w"),
+            stderr=open(f"{self.work}/program-errors.log", "w"))
+        self.log(f"program started, clock at {instant}")
+        self.app = self.wait("program in the accessibility tree", lambda: tree.root.findChild(
+            predicate.IsAnApplicationNamed("kolvira"), recursive=False, retry=False,
+            requireResult=False))
+
+    def ended(self, limit=10):
+        """Waits for the program's end and returns its exit status."""
+        self.wait("program ended", lambda: self.app_process.poll() is not None, limit)
+        status, self.app_process = self.app_process.returncode, None
+        self.log(f"exit status {status}")
+        return status
+
+    def running(self, when):
+        self.check(self.app_process.poll() is None, f"the program ended {when}")
+
+    # --- The accessibility tree ---------------------------------------------
+
+    def find(self, parent, name=None, role=None, description=None, limit=20, showing=True):
+        """The (shown) node below parent of that name, role and description."""
+        what = " ".join(f"{k}={v!r}" for k, v in
+                        (("name", name), ("role", role), ("description", description)) if v)
+        pred = predicate.GenericPredicate(name=name, roleName=role, description=description)
+        return self.wait(what, lambda: parent.findChild(pred, retry=False, requireResult=False,
+                                                        showingOnly=showing), limit)
+
+    def window(self, name, limit=20):
+        return self.wait(f"window {name!r}", lambda: next(
+            (w for w in self.app if w.name == name and w.showing), None), limit)
+
+    def shown(self, name):
+        """Whether a window of that name is shown now."""
+        return any(w.name == name and w.showing for w in self.app)
+
+    def menu(self):
+        """The menu the program shows now."""
+        def shown_menu():
+            while GLib.MainContext.default().iteration(False):  # takes the events in
+                pass
+            return next((node for node in self.shown_nodes
+                         if node.roleName == "popup menu" and node.showing), None)
+        return self.wait("menu shown", shown_menu, 5)
+
+    def label(self, window, description):
+        """The label showing a value, found by the caption beside it."""
+        return window.findChild(predicate.GenericPredicate(roleName="label",
+                                                           description=description),
+                                retry=False, showingOnly=False)
+
+    def value(self, window, description):
+        """The text the user reads beside that caption."""
+        return self.label(window, description).name
+
+    def press(self, window, button):
+        self.log(f'press "{button}"')
+        self.find(window, name=button, role="push button").doActionNamed("Press")
+
+    # --- The desktop around the program ---------------------------------------
+
+    def close_box(self, window):
+        """Closes the active window the way its close box does: the window
+        manager asks it to close."""
+        self.wait(f"{window.name} active", lambda: window.getState().contains(
+            pyatspi.STATE_ACTIVE))
+        run(["xdotool", "key", "alt+F4"])
+
+    def type_into(self, window, field, text):
+        """Types into the field as a user does, with the keyboard."""
+        node = self.find(window, name=field, role="text")
+        node.doActionNamed("SetFocus")
+        self.wait(f"{field} focused", lambda: node.focused, 5)
+        run(["xdotool", "type", text])
+
+    def click_icon(self, button=1):
+        """Clicks the program's icon in the notification area. The icon is no
+        part of the accessibility tree: its window is the program's one that
+        bears the program's name."""
+        def icon():
+            ids = run(["xdotool", "search", "--onlyvisible", "--classname", "^kolvira$"],
+                      check=False).split()
+            return [i for i in ids if run(["xdotool", "getwindowname", i]) == "kolvira"]
+        window = self.wait("icon in the notification area", icon)[0]
+        run(["xdotool", "mousemove", "--window", window, "8", "8", "click", str(button),
+             "mousemove", "0", "767"])
+
+    # --- Sound ----------------------------------------------------------------
+
+    def record_sink(self):
+        self.sink = f"{self.work}/sink.raw"
+        self.start_helper("parec", ["parec", "--device=kolvira_null.monitor", "--raw",
+                                    "--format=s16le", f"--rate={RATE}", "--channels=1"],
+                          stdout=open(self.sink, "wb"))
+
+    def heard(self, seconds=0):
+        """The last seconds heard at the sink (all of it for 0), from -1 to 1."""
+        samples = array.array("h")
+        with open(self.sink, "rb") as f:
+            data = f.read()
+        samples.frombytes(data[:len(data) // 2 * 2])
+        return [x / 32768 for x in samples[-seconds * RATE:]]
+
+    def loud(self, seconds):
+        """True when each of the last seconds was loud."""
+        heard = self.heard(seconds)
+        return len(heard) == seconds * RATE and all(
+            rms(heard[i * RATE:(i + 1) * RATE]) > 0.05 for i in range(seconds))
+
+
+def rms(samples):
+    return math.sqrt(sum(x * x for x in samples) / len(samples)) if samples else 0
+
+
+def tone_energy(samples, hz):
+    """Energy of the samples at one frequency (Goertzel's filter)."""
+    coefficient = 2 * math.cos(2 * math.pi * hz / RATE)
+    s1 = s2 = 0.0
+    for x in samples:
+        s1, s2 = x + coefficient * s1 - s2, s1
+    return s1 * s1 + s2 * s2 - coefficient * s1 * s2
+
+
+def run(command, check=True):
+    result = subprocess.run(command, capture_output=True, text=True, timeout=10, check=check)
+    return result.stdout.strip()
+
+
+def stop(process):
+    process.terminate()
+    try:
+        process.wait(3)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
