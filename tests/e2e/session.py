@@ -275,9 +275,8 @@ class Session:
 
     def label(self, window, description):
         """The label showing a value, found by the caption beside it."""
-        return window.findChild(predicate.GenericPredicate(roleName="label",
-                                                           description=description),
-                                retry=False, showingOnly=False)
+        return window.findChild(lambda n: n.roleName == "label" and n.description == description,
+                                retry=False)
 
     def value(self, window, description):
         """The text the user reads beside that caption."""
