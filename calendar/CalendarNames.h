@@ -20,10 +20,10 @@ QString DayOfWeekName(const QString &number);
 // The day as a Hijri short date text, "mm/dd/yyyy".
 QString HijriDateText(const QDate &date);
 
-// "E shtunë, 14 Qershor (06), 1975" for the Hijri text of that day ("6/5/1395").
+// "E shtunë, 14 Qershor (06), 1975" for the Hijri text of that day ("6/4/1395").
 // Throws CalendarError for a text that names no day.
 QString LongGregorianDate(const QString &hijriText);
-// "E shtunë, 05 Xhumadeth-Thani (06), 1395" for the Gregorian text "06/14/1975".
+// "E shtunë, 04 Xhumadeth-Thani (06), 1395" for the Gregorian text "06/14/1975".
 // Throws CalendarError for a text that names no day.
 QString LongHijriDate(const QString &gregorianText);
 

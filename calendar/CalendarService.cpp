@@ -89,7 +89,7 @@ QDate readHijri(const QString &text, const Fields &f)
 {
     if (f.year < 1 || f.year > 9999 || f.month < 1 || f.month > 12 || f.day < 1 || f.day > 30)
         throwNoSuchDay(text, QStringLiteral("hixhri"));
-    HijriCalendar &hijri = HijriCalendar::forThisThread();
+    const HijriCalendar &hijri = HijriCalendar::instance();
     // A month has 29 or 30 days, varying from year to year. The 30th of a
     // 29-day month (this year's birthday of someone born on a 30th) reads as
     // the month's last day: the day stays in the month it names rather than
@@ -108,7 +108,7 @@ Fields fieldsOf(const QDate &date)
 {
     requireValid(date);
     if (currentSelector == Hijri) {
-        const HijriDate h = HijriCalendar::forThisThread().fromDate(date);
+        const HijriDate h = HijriCalendar::instance().fromDate(date);
         return Fields{h.year, h.month, h.day};
     }
     return Fields{date.year(), date.month(), date.day()};
@@ -197,7 +197,7 @@ QDateTime now(const Clock &clock)
 
 int hijriMonthLength(int year, int month)
 {
-    return HijriCalendar::forThisThread().monthLength(year, month);
+    return HijriCalendar::instance().monthLength(year, month);
 }
 
 } // namespace CalendarService

@@ -1,26 +1,17 @@
 #include "calendar/HijriCalendar.h"
 
 #include "calendar/CalendarError.h"
+#include "calendar/HijriMonthTable.h"
+#include "calendar/TabularHijri.h"
 
-#include <unicode/calendar.h>
-#include <unicode/locid.h>
-#include <unicode/timezone.h>
+#include <QFile>
+#include <algorithm>
 
 namespace {
 
-// Julian day of 1 January 1970, ICU's zero, and of 1 Muharram 1.
-constexpr qint64 unixEpochJulianDay = 2440588;
-constexpr qint64 firstHijriJulianDay = 1948439;
-constexpr double msPerDay = 86400000.0;
 // Hijri years are written with four digits.
 constexpr int lastHijriYear = 9999;
-
-void check(UErrorCode status)
-{
-    if (U_FAILURE(status))
-        throw CalendarError(QStringLiteral("Kalendari hixhri dështoi: %1.")
-                                .arg(QString::fromLatin1(u_errorName(status))));
-}
+constexpr int monthCount = 12 * lastHijriYear;
 
 void checkMonth(int year, int month)
 {
@@ -29,84 +20,94 @@ void checkMonth(int year, int month)
             QStringLiteral("Muaji hixhri %1 i vitit %2 nuk ekziston.").arg(month).arg(year));
 }
 
+HijriMonthTable compiledTable()
+{
+    QFile file(QStringLiteral(":/kolvira/hijri-months.tsv"));
+    if (!file.open(QIODevice::ReadOnly))
+        throw CalendarError(QStringLiteral("Tabela e muajve hixhri mungon në program."));
+    return HijriMonthTable::read(file.readAll());
+}
+
 } // namespace
 
-HijriCalendar &HijriCalendar::forThisThread()
+const HijriCalendar &HijriCalendar::instance()
 {
-    thread_local HijriCalendar calendar;
+    static const HijriCalendar calendar;
     return calendar;
 }
 
 HijriCalendar::HijriCalendar()
 {
-    UErrorCode status = U_ZERO_ERROR;
-    m_calendar.reset(icu::Calendar::createInstance(icu::TimeZone::getGMT()->clone(),
-                                                   icu::Locale("@calendar=islamic-tbla"), status));
-    check(status);
-    // ICU falls back to another calendar for an unknown keyword instead of failing.
-    if (qstrcmp(m_calendar->getType(), "islamic-tbla") != 0)
-        throw CalendarError(QStringLiteral("Kalendari hixhri nuk gjendet në ICU."));
+    const HijriMonthTable table = compiledTable();
+    m_firstComputedMonth = 12 * (table.firstYear - 1);
+    m_computedStarts.reserve(table.starts.size());
+    for (const QDate &start : table.starts)
+        m_computedStarts.push_back(start.toJulianDay());
+    const int end = m_firstComputedMonth + int(m_computedStarts.size()) - 1;
+    m_shiftBefore = m_computedStarts.front() - TabularHijri::monthStart(m_firstComputedMonth);
+    m_shiftAfter = m_computedStarts.back() - TabularHijri::monthStart(end);
 }
 
-HijriCalendar::~HijriCalendar() = default;
+qint64 HijriCalendar::monthStart(int monthIndex) const
+{
+    const int offset = monthIndex - m_firstComputedMonth;
+    if (offset < 0)
+        return TabularHijri::monthStart(monthIndex) + m_shiftBefore;
+    if (offset < int(m_computedStarts.size()))
+        return m_computedStarts[std::size_t(offset)];
+    return TabularHijri::monthStart(monthIndex) + m_shiftAfter;
+}
 
-HijriDate HijriCalendar::fromDate(const QDate &date)
+int HijriCalendar::monthContaining(qint64 julianDay) const
+{
+    if (julianDay < m_computedStarts.front())
+        return TabularHijri::monthContaining(julianDay - m_shiftBefore);
+    if (julianDay >= m_computedStarts.back())
+        return TabularHijri::monthContaining(julianDay - m_shiftAfter);
+    const auto next = std::upper_bound(m_computedStarts.begin(), m_computedStarts.end(), julianDay);
+    return m_firstComputedMonth + int(next - m_computedStarts.begin()) - 1;
+}
+
+HijriDate HijriCalendar::fromDate(const QDate &date) const
 {
     if (!date.isValid())
         throw CalendarError(QStringLiteral("Data nuk është e vlefshme."));
     const qint64 julianDay = date.toJulianDay();
-    if (julianDay < firstHijriJulianDay)
+    if (julianDay < monthStart(0))
         throw CalendarError(QStringLiteral("Data %1 është para fillimit të kalendarit hixhri.")
                                 .arg(date.toString(Qt::ISODate)));
-    UErrorCode status = U_ZERO_ERROR;
-    m_calendar->setTime(double(julianDay - unixEpochJulianDay) * msPerDay, status);
-    HijriDate hijri;
-    hijri.year = m_calendar->get(UCAL_EXTENDED_YEAR, status);
-    hijri.month = m_calendar->get(UCAL_MONTH, status) + 1;
-    hijri.day = m_calendar->get(UCAL_DATE, status);
-    check(status);
-    if (hijri.year > lastHijriYear)
+    if (julianDay >= monthStart(monthCount))
         throw CalendarError(QStringLiteral("Data %1 është pas fundit të kalendarit hixhri.")
                                 .arg(date.toString(Qt::ISODate)));
-    return hijri;
+    const int index = monthContaining(julianDay);
+    return HijriDate{index / 12 + 1, index % 12 + 1, int(julianDay - monthStart(index)) + 1};
 }
 
-QDate HijriCalendar::toDate(const HijriDate &hijri)
+QDate HijriCalendar::toDate(const HijriDate &hijri) const
 {
     checkMonth(hijri.year, hijri.month);
-    // Every month has at least 29 days; only the 30th needs the month's length.
-    if (hijri.day < 1 || hijri.day > 30 ||
-        (hijri.day == 30 && monthLength(hijri.year, hijri.month) < 30))
+    if (hijri.day < 1 || hijri.day > monthLength(hijri.year, hijri.month))
         throw CalendarError(QStringLiteral("Dita %1 nuk ekziston në muajin hixhri %2 të vitit %3.")
                                 .arg(hijri.day)
                                 .arg(hijri.month)
                                 .arg(hijri.year));
-    setFirstOfMonth(hijri.year, hijri.month);
-    m_calendar->set(UCAL_DATE, hijri.day);
-    UErrorCode status = U_ZERO_ERROR;
-    const int julianDay = m_calendar->get(UCAL_JULIAN_DAY, status);
-    check(status);
-    return QDate::fromJulianDay(julianDay);
+    return QDate::fromJulianDay(monthStart(12 * (hijri.year - 1) + hijri.month - 1) + hijri.day -
+                                1);
 }
 
-int HijriCalendar::monthLength(int year, int month)
+int HijriCalendar::monthLength(int year, int month) const
 {
     checkMonth(year, month);
-    // The distance to the first of the next month; ICU carries month 13 into
-    // the next year.
-    UErrorCode status = U_ZERO_ERROR;
-    setFirstOfMonth(year, month);
-    const int first = m_calendar->get(UCAL_JULIAN_DAY, status);
-    setFirstOfMonth(year, month + 1);
-    const int next = m_calendar->get(UCAL_JULIAN_DAY, status);
-    check(status);
-    return next - first;
+    const int index = 12 * (year - 1) + month - 1;
+    return int(monthStart(index + 1) - monthStart(index));
 }
 
-void HijriCalendar::setFirstOfMonth(int year, int month)
+QDate HijriCalendar::computedFrom() const
 {
-    m_calendar->clear();
-    m_calendar->set(UCAL_EXTENDED_YEAR, year);
-    m_calendar->set(UCAL_MONTH, month - 1);
-    m_calendar->set(UCAL_DATE, 1);
+    return QDate::fromJulianDay(m_computedStarts.front());
+}
+
+QDate HijriCalendar::computedUntil() const
+{
+    return QDate::fromJulianDay(m_computedStarts.back() - 1);
 }

@@ -1,12 +1,8 @@
 #pragma once
 
 #include <QDate>
-#include <memory>
-#include <unicode/uversion.h>
-
-U_NAMESPACE_BEGIN
-class Calendar;
-U_NAMESPACE_END
+#include <QtGlobal>
+#include <vector>
 
 // A day named by its Hijri year, month (1 to 12) and day of month.
 struct HijriDate
@@ -16,30 +12,40 @@ struct HijriDate
     int day = 0;
 };
 
-// The tabular Hijri calendar with the astronomical (Thursday) epoch, ICU's
-// "islamic-tbla". Dates are whole days: the reckoning runs in UTC, so the
-// local time zone never moves a day. Valid from 1 Muharram 1 (15 July 622,
-// Julian) to the end of the Hijri year 9999, in the Gregorian year 10322.
+// The Hijri calendar the Islamic communities of Kosovo, Albania and North
+// Macedonia keep: the months of Turkey's Presidency of Religious Affairs
+// (Diyanet). Over the computed years (1899 to 2101) the first days of the
+// months are read from the table tools/hijri-months writes
+// (calendar/hijri-months.tsv); before and after them runs the arithmetic
+// calendar, shifted by the days it differs from the table at each end, so
+// that the months at the seams still have 29 or 30 days. Valid from its
+// 1 Muharram 1 (July 622) to the end of the Hijri year 9999.
 class HijriCalendar
 {
 public:
-    // The calendar of the calling thread. Its ICU object is made once and
-    // reused, since the clock converts ten times a second.
-    static HijriCalendar &forThisThread();
-
-    ~HijriCalendar();
-    HijriCalendar(const HijriCalendar &) = delete;
-    HijriCalendar &operator=(const HijriCalendar &) = delete;
+    // The calendar of the whole program. Throws CalendarError if the month
+    // table compiled into the program is damaged.
+    static const HijriCalendar &instance();
 
     // Throws CalendarError for an invalid date or one outside the span above.
-    HijriDate fromDate(const QDate &date);
+    HijriDate fromDate(const QDate &date) const;
     // Throws CalendarError unless the month has that day.
-    QDate toDate(const HijriDate &hijri);
+    QDate toDate(const HijriDate &hijri) const;
     // 29 or 30. Throws CalendarError for a month outside 1 to 12 or a year outside 1 to 9999.
-    int monthLength(int year, int month);
+    int monthLength(int year, int month) const;
+
+    // The first and the last day of the computed months.
+    QDate computedFrom() const;
+    QDate computedUntil() const;
 
 private:
     HijriCalendar();
-    void setFirstOfMonth(int year, int month);
-    std::unique_ptr<icu::Calendar> m_calendar;
+    // Julian day numbers.
+    qint64 monthStart(int monthIndex) const;
+    int monthContaining(qint64 julianDay) const;
+
+    int m_firstComputedMonth = 0;
+    std::vector<qint64> m_computedStarts; // and the day after the last month
+    qint64 m_shiftBefore = 0;             // arithmetic day + shift = Julian day
+    qint64 m_shiftAfter = 0;
 };

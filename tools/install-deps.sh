@@ -7,7 +7,7 @@ build_packages=(
   cmake g++ make pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-tools-dev-tools
   libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins libqt6multimedia6
-  libicu-dev liberfa-dev libsqlite3-dev tzdata ccache
+  liberfa-dev libsqlite3-dev tzdata ccache
   libgl-dev libvulkan-dev dpkg-dev
 )
 # A real desktop session for running the program and its end-to-end tests,

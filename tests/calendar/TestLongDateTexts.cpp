@@ -1,5 +1,6 @@
 #include "calendar/CalendarNames.h"
 #include "calendar/CalendarService.h"
+#include "calendar/OfficialHijriDates.h"
 #include "calendar/SelectorGuard.h"
 
 #include <QTest>
@@ -27,12 +28,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("hijriText");
         QTest::addColumn<QString>("longGregorian");
         QTest::addColumn<QString>("longHijri");
-        QTest::newRow("saturday 14 june 1975") << QDate(1975, 6, 14) << "06/05/1395"
+        QTest::newRow("saturday 14 june 1975") << QDate(1975, 6, 14) << "06/04/1395"
                                                << "E shtun\u00EB, 14 Qershor (06), 1975"
-                                               << "E shtun\u00EB, 05 Xhumadeth-Thani (06), 1395";
-        QTest::newRow("first of both years") << QDate(1976, 1, 2) << "01/01/1396"
-                                             << "E xhuma, 02 Janar (01), 1976"
-                                             << "E xhuma, 01 Muharrem (01), 1396";
+                                               << "E shtun\u00EB, 04 Xhumadeth-Thani (06), 1395";
+        QTest::newRow("first of the hijri year") << QDate(1976, 1, 3) << "01/01/1396"
+                                                 << "E shtun\u00EB, 03 Janar (01), 1976"
+                                                 << "E shtun\u00EB, 01 Muharrem (01), 1396";
         QTest::newRow("picker first day") << QDate(1601, 1, 1) << "06/26/1009"
                                           << "E h\u00EBn\u00EB, 01 Janar (01), 1601"
                                           << "E h\u00EBn\u00EB, 26 Xhumadeth-Thani (06), 1009";
@@ -48,7 +49,35 @@ private Q_SLOTS:
         QTEST(LongHijriDate(date.toString(QStringLiteral("M/d/yyyy"))), "longHijri");
     }
 
-    // Every day of a Hijri leap year and around it: the long Gregorian and the
+    // Every published day of the official calendar.
+    void publishedDates_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("hijriText");
+        QTest::addColumn<QString>("longHijri");
+        const auto published =
+            readOfficialHijriDates(QStringLiteral(KOLVIRA_PUBLISHED_HIJRI_DATES));
+        QVERIFY(published.size() >= 100);
+        for (const OfficialHijriDate &p : published) {
+            const auto two = [](int n) { return QStringLiteral("%1").arg(n, 2, 10, QChar('0')); };
+            QTest::addRow("%s %s", qPrintable(p.gregorian.toString(Qt::ISODate)),
+                          qPrintable(p.event))
+                << p.gregorian
+                << QStringLiteral("%1/%2/%3").arg(two(p.month), two(p.day)).arg(p.year)
+                << QStringLiteral("%1, %2 %3 (%4), %5")
+                       .arg(DayOfWeekName(p.gregorian.dayOfWeek() % 7 + 1), two(p.day),
+                            HijriMonthName(p.month), two(p.month))
+                       .arg(p.year);
+        }
+    }
+    void publishedDates()
+    {
+        QFETCH(QDate, date);
+        QTEST(HijriDateText(date), "hijriText");
+        QTEST(LongHijriDate(date.toString(QStringLiteral("MM/dd/yyyy"))), "longHijri");
+    }
+
+    // Every day of a Hijri year and around it: the long Gregorian and the
     // long Hijri text of one day begin with the same weekday.
     void weekdaysAgreeEveryDay()
     {
@@ -67,7 +96,7 @@ private Q_SLOTS:
         QTest::newRow("HijriDateText")
             << Routine([] { HijriDateText(QDate(1975, 6, 14)); }) << false;
         QTest::newRow("LongGregorianDate")
-            << Routine([] { LongGregorianDate(QStringLiteral("6/5/1395")); }) << false;
+            << Routine([] { LongGregorianDate(QStringLiteral("6/4/1395")); }) << false;
         QTest::newRow("LongHijriDate")
             << Routine([] { LongHijriDate(QStringLiteral("06/14/1975")); }) << false;
         QTest::newRow("HijriDateText throwing") << Routine([] { HijriDateText(QDate()); }) << true;
