@@ -2,6 +2,7 @@
 
 #include "astronomy/AmericasCoast.h"
 #include "astronomy/LocalSky.h"
+#include "astronomy/Mjd.h"
 #include "astronomy/MoonSun.h"
 
 #include <cmath>
@@ -16,31 +17,29 @@ constexpr double knownNewMoon = 51549.76;
 constexpr int knownNewMoonMonth = 17037;
 constexpr double synodicMonth = 29.530588861;
 
-// The congress's rule applies from the months of 2017 on (MJD of 1 January).
-constexpr double congressRuleFrom = 57754;
-// Julian day number of the day with MJD 0.
-constexpr qint64 mjdDayZero = 2400001;
+// The congress's rule applies from the months of 2017 on.
+const QDate congressRuleFrom(2017, 1, 1);
 
 constexpr double visibleElongation = 8.0;
 constexpr double visibleAltitude = 5.0;
 constexpr double astronomicalDawn = -18.0;
 constexpr GroundPoint wellington{-41.29, 174.78};
 
-// The day an instant (MJD, UT) falls on, in UT.
-qint64 utDay(double mjd)
+// The UT date of an instant.
+QDate utDate(double mjd)
 {
-    return qint64(std::floor(mjd));
+    return QDate(1858, 11, 17).addDays(qint64(std::floor(mjd)));
 }
 
-// An instant at a local mean time of a day given in UT (MJD of its 0h).
-double localMeanTime(qint64 day, double hours, GroundPoint where)
+// An instant at a local mean time of a date.
+double localMeanTime(QDate date, double hours, GroundPoint where)
 {
-    return double(day) + hours / 24.0 - where.longitude / 360.0;
+    return Mjd::fromDate(date) + hours / 24.0 - where.longitude / 360.0;
 }
 
 // The crescent stands 5° high with the elongation 8° at sunset somewhere on
 // the west coast of the Americas on its local date `day`.
-bool seenInAmericas(const Lunation &lunation, qint64 day, const LocalSky &sky)
+bool seenInAmericas(const Lunation &lunation, QDate day, const LocalSky &sky)
 {
     for (const GroundPoint &point : americasWestCoast()) {
         const auto sunset =
@@ -53,7 +52,7 @@ bool seenInAmericas(const Lunation &lunation, qint64 day, const LocalSky &sky)
 }
 
 // The conjunction came before dawn in Wellington on New Zealand's date `day`.
-bool conjunctionBeforeNewZealandDawn(const Lunation &lunation, qint64 day, const LocalSky &sky)
+bool conjunctionBeforeNewZealandDawn(const Lunation &lunation, QDate day, const LocalSky &sky)
 {
     const auto dawn =
         sky.sunCrossing(wellington, astronomicalDawn, false, localMeanTime(day, 5, wellington));
@@ -74,15 +73,14 @@ Lunation lunationBefore(int monthIndex)
 QDate firstDay(int monthIndex)
 {
     const Lunation lunation = lunationBefore(monthIndex);
-    const qint64 day = utDay(lunation.visibility);
-    qint64 first = day + 1;
-    if (lunation.visibility >= congressRuleFrom) {
+    const QDate day = utDate(lunation.visibility);
+    if (day >= congressRuleFrom) {
         const LocalSky sky(lunation.visibility);
         if (conjunctionBeforeNewZealandDawn(lunation, day, sky) &&
-            seenInAmericas(lunation, day - 1, sky))
-            first = day;
+            seenInAmericas(lunation, day.addDays(-1), sky))
+            return day;
     }
-    return QDate::fromJulianDay(first + mjdDayZero);
+    return day.addDays(1);
 }
 
 } // namespace CrescentRule

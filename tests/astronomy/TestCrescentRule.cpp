@@ -1,17 +1,12 @@
 #include "astronomy/CrescentRule.h"
 #include "astronomy/DeltaT.h"
+#include "astronomy/Mjd.h"
 #include "astronomy/MoonSun.h"
 #include "calendar/OfficialHijriDates.h"
 
 #include <QDateTime>
 #include <QTest>
 #include <QTimeZone>
-
-// Modified Julian date of an instant given in UTC.
-static double mjd(const QDateTime &utc)
-{
-    return 40587.0 + double(utc.toMSecsSinceEpoch()) / 86400000.0;
-}
 
 class TestCrescentRule : public QObject
 {
@@ -36,11 +31,13 @@ private Q_SLOTS:
     {
         QFETCH(QDateTime, instant);
         QFETCH(bool, terrestrialTime);
-        const double expected = mjd(instant);
+        const double expected =
+            Mjd::fromDate(instant.date()) + instant.time().msecsSinceStartOfDay() / 86400000.0;
         double found = MoonSun::conjunctionNear(expected + 3);
         if (terrestrialTime)
             found = DeltaT::toTt(found);
-        QVERIFY2(std::abs(found - expected) * 1440 < 1, qPrintable(QString::number(found, 'f', 5)));
+        QVERIFY2(std::abs(found - expected) * 1440 < 1,
+                 qPrintable(Mjd::toSecond(found).toString(Qt::ISODate)));
     }
 
     // The rule alone, without the published dates that correct it, against
