@@ -27,7 +27,7 @@ with Session() as s:
     s.check(after >= 2, "the main window came too soon")
     s.shot("main")
     expected = {"Data gregoriane": "E diel, 6 Dhjetor (12), 2026",
-                "Data sipas hixhrit": "E diel, 26 Xhumadeth-Thani (06), 1448",
+                "Data sipas hixhrit": "E diel, 27 Xhumadeth-Thani (06), 1448",
                 "Sehuri (imsaku)": "05:00", "Fexhri (sabahu)": "05:10",
                 "Lindja e diellit": "06:51", "Dhuhri (dreka)": "12:15", "Asri (ikindia)": "--:--",
                 "Magribi (akshami)": "16:02", "Isha (jacia)": "17:37",
