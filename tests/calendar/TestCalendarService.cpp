@@ -47,32 +47,18 @@ private Q_SLOTS:
         row("leading zeros", Gregorian, "06/14/1975", QDate(1975, 6, 14));
         row("no leading zeros", Gregorian, "6/4/1975", QDate(1975, 6, 4));
         row("system separator", Gregorian, "06.04.1975", QDate(1975, 6, 4));
-        row("surrounding blanks", Gregorian, " 6/14/1975 ", QDate(1975, 6, 14));
-        row("leap day", Gregorian, "2/29/2000", QDate(2000, 2, 29));
         row("hijri", Hijri, "6/4/1395", QDate(1975, 6, 14));
-        row("hijri leading zeros", Hijri, "06/04/1395", QDate(1975, 6, 14));
-        row("hijri system separator", Hijri, "06.04.1395", QDate(1975, 6, 14));
         row("hijri 30th of 29-day month", Hijri, "1/30/1395", QDate(1975, 2, 11));
-        row("hijri 29th of that month", Hijri, "1/29/1395", QDate(1975, 2, 11));
         row("hijri 30th of 29-day year's end", Hijri, "12/30/1396", QDate(1976, 12, 21));
-        row("hijri next year's first", Hijri, "1/1/1397", QDate(1976, 12, 22));
         row("hijri 30th of 30-day year's end", Hijri, "12/30/1395", QDate(1976, 1, 2));
-        row("hijri 29th of 30-day year's end", Hijri, "12/29/1395", QDate(1976, 1, 1));
         row("empty", Gregorian, "");
         row("words", Gregorian, "sot");
         row("two-digit year", Gregorian, "06/14/75");
-        row("missing day", Gregorian, "06//1975");
         row("trailing part", Gregorian, "06/14/1975/1");
-        row("mixed separators", Gregorian, "06/14.1975");
         row("foreign separator", Gregorian, "06-14-1975");
-        row("arabic-indic digits", Gregorian, "\u0660\u0666/14/1975");
-        row("month 13", Gregorian, "13/01/1975");
         row("30 february", Gregorian, "02/30/2001");
-        row("year 0", Gregorian, "01/01/0000");
         row("hijri day 31", Hijri, "01/31/1395");
-        row("hijri month 0", Hijri, "00/10/1395");
         row("hijri month 13", Hijri, "13/10/1395");
-        row("hijri year 0", Hijri, "01/01/0000");
     }
     void readsMonthFirstTexts()
     {
@@ -120,12 +106,8 @@ private Q_SLOTS:
         QTest::addColumn<QDate>("later");
         QTest::addColumn<int>("years");
         // One day apart: a year boundary of one calendar is none of the other.
-        QTest::newRow("gregorian new year")
-            << Gregorian << QDate(1975, 12, 31) << QDate(1976, 1, 1) << 1;
         QTest::newRow("same days, hijri") << Hijri << QDate(1975, 12, 31) << QDate(1976, 1, 1) << 0;
         QTest::newRow("hijri new year") << Hijri << QDate(1976, 1, 2) << QDate(1976, 1, 3) << 1;
-        QTest::newRow("almost a whole year")
-            << Gregorian << QDate(1975, 1, 1) << QDate(1975, 12, 31) << 0;
         QTest::newRow("backwards") << Hijri << QDate(2025, 6, 14) << QDate(1975, 6, 14) << -51;
     }
     void yearDifferenceCountsYearNumbers()
@@ -143,9 +125,6 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(CalendarError, SelectorGuard(-1));
         const QDate date(1975, 6, 14);
         QVERIFY_THROWS_EXCEPTION(CalendarError, formatField(date, QStringLiteral("MM")));
-        QVERIFY_THROWS_EXCEPTION(CalendarError, datePart(QStringLiteral("n"), date));
-        QVERIFY_THROWS_EXCEPTION(CalendarError, yearDifference(QStringLiteral("m"), date, date));
-        QVERIFY_THROWS_EXCEPTION(CalendarError, formatField(QDate(), QStringLiteral("w")));
         QVERIFY_THROWS_EXCEPTION(CalendarError, shortDateText(QDate()));
     }
 };

@@ -31,12 +31,6 @@ private Q_SLOTS:
         QTest::newRow("saturday 14 june 1975") << QDate(1975, 6, 14) << "06/04/1395"
                                                << "E shtun\u00EB, 14 Qershor (06), 1975"
                                                << "E shtun\u00EB, 04 Xhumadeth-Thani (06), 1395";
-        QTest::newRow("first of the hijri year") << QDate(1976, 1, 3) << "01/01/1396"
-                                                 << "E shtun\u00EB, 03 Janar (01), 1976"
-                                                 << "E shtun\u00EB, 01 Muharrem (01), 1396";
-        QTest::newRow("picker first day") << QDate(1601, 1, 1) << "06/26/1009"
-                                          << "E h\u00EBn\u00EB, 01 Janar (01), 1601"
-                                          << "E h\u00EBn\u00EB, 26 Xhumadeth-Thani (06), 1009";
         QTest::newRow("picker last day") << QDate(9999, 12, 31) << "04/03/9666"
                                          << "E xhuma, 31 Dhjetor (12), 9999"
                                          << "E xhuma, 03 Rebiuth-Thani (04), 9666";
@@ -77,35 +71,15 @@ private Q_SLOTS:
         QTEST(LongHijriDate(date.toString(QStringLiteral("MM/dd/yyyy"))), "longHijri");
     }
 
-    // Every day of a Hijri year and around it: the long Gregorian and the
-    // long Hijri text of one day begin with the same weekday.
-    void weekdaysAgreeEveryDay()
-    {
-        for (QDate d(1976, 1, 1); d <= QDate(1977, 1, 31); d = d.addDays(1)) {
-            const QString longHijri = LongHijriDate(d.toString(QStringLiteral("MM/dd/yyyy")));
-            const QString longGregorian = LongGregorianDate(HijriDateText(d));
-            QCOMPARE(longHijri.section(QLatin1Char(','), 0, 0),
-                     longGregorian.section(QLatin1Char(','), 0, 0));
-        }
-    }
-
     void restoresTheSelector_data()
     {
         QTest::addColumn<Routine>("routine");
         QTest::addColumn<bool>("throws");
-        QTest::newRow("HijriDateText")
-            << Routine([] { HijriDateText(QDate(1975, 6, 14)); }) << false;
         QTest::newRow("LongGregorianDate")
             << Routine([] { LongGregorianDate(QStringLiteral("6/4/1395")); }) << false;
-        QTest::newRow("LongHijriDate")
-            << Routine([] { LongHijriDate(QStringLiteral("06/14/1975")); }) << false;
         QTest::newRow("HijriDateText throwing") << Routine([] { HijriDateText(QDate()); }) << true;
-        QTest::newRow("LongGregorianDate throwing")
-            << Routine([] { LongGregorianDate(QStringLiteral("1/31/1395")); }) << true;
         QTest::newRow("LongHijriDate throwing")
             << Routine([] { LongHijriDate(QStringLiteral("sot")); }) << true;
-        QTest::newRow("LongHijriDate before the first hijri day")
-            << Routine([] { LongHijriDate(QStringLiteral("01/01/0600")); }) << true;
     }
     void restoresTheSelector()
     {
