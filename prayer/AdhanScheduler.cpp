@@ -8,6 +8,21 @@
 namespace {
 
 constexpr int minutesPerDay = 24 * 60;
+constexpr int dawnIndex = 1;
+
+// The minute of the clock counted from the epoch: the same minute of the
+// wall clock twice only when the clock was set back.
+qint64 minuteCount(const QDateTime &now)
+{
+    const qint64 ms = now.toMSecsSinceEpoch();
+    return ms >= 0 ? ms / 60000 : -((59'999 - ms) / 60000);
+}
+
+int floorMod(int value, int divisor)
+{
+    const int r = value % divisor;
+    return r < 0 ? r + divisor : r;
+}
 
 // "hh:mm" to the minute of the day; -1 for anything else ("XX:XX", "--:--").
 int minuteOfDay(const QString &text)
@@ -50,7 +65,10 @@ AdhanScheduler::AdhanScheduler(MediaPlayer &player, QString dawnRecording, QStri
 
 void AdhanScheduler::setOffsetText(const QString &text)
 {
-    m_offset = offsetMinutes(text);
+    const std::optional<int> offset = offsetMinutes(text);
+    if (offset != m_offset)
+        m_startedToday = 0; // another city's minutes: its adhans are still to come
+    m_offset = offset;
 }
 
 void AdhanScheduler::setTimes(const QDate &day, const DayTimes::Texts &times)
@@ -101,6 +119,19 @@ void AdhanScheduler::startRecording(const QString &path)
     m_ezaniFilloi = true;
 }
 
+int AdhanScheduler::adhanAt(int shiftedMinute) const
+{
+    for (int i = 3; i <= 6; ++i)
+        if (m_minutes[i] == shiftedMinute)
+            return i;
+    return m_minutes[dawnIndex] == shiftedMinute ? dawnIndex : -1;
+}
+
+const QString &AdhanScheduler::recordingOf(int index) const
+{
+    return index == dawnIndex ? m_dawnRecording : m_dailyRecording;
+}
+
 AdhanScheduler::Tick AdhanScheduler::tick(const QDateTime &now)
 {
     const QDate today = now.date();
@@ -131,28 +162,78 @@ AdhanScheduler::Tick AdhanScheduler::tick(const QDateTime &now)
         m_ezaniFilloi = false;
         return result;
     }
-    const int shifted = shiftedMinuteOfDay(time, *m_offset);
-    int daily = -1;
-    for (int i = 3; i <= 6; ++i) {
-        if (m_minutes[i] == shifted) {
-            daily = i;
-            break;
-        }
-    }
-    if (daily >= 0) {
-        if (m_player.playState() != MediaPlayer::playing && !m_ezaniFilloi) {
-            startRecording(m_dailyRecording);
-            result.start = Start::Daily;
-            result.prayerIndex = daily;
-        }
-    } else if (m_minutes[1] == shifted) {
-        if (!m_player.status().contains(QLatin1String("Playing")) && !m_ezaniFilloi) {
-            startRecording(m_dawnRecording);
-            result.start = Start::Dawn;
-            result.prayerIndex = 1;
-        }
-    } else {
-        m_ezaniFilloi = false;
-    }
+    decideAdhan(now, result);
     return result;
+}
+
+void AdhanScheduler::decideAdhan(const QDateTime &now, Tick &result)
+{
+    const qint64 minute = minuteCount(now);
+    // The mark holds only through adhan minutes that follow one another.
+    if (minute != m_runMinute && minute != m_runMinute + 1)
+        m_ezaniFilloi = false;
+    const QDate day = dayInEffect(now);
+    if (day != m_startedDay) {
+        m_startedDay = day;
+        m_startedToday = 0;
+    }
+    const int shifted = shiftedMinuteOfDay(now.time(), *m_offset);
+    const int index = adhanAt(shifted);
+    if (index < 0) {
+        m_ezaniFilloi = false;
+        const int next = shifted + 1 < minutesPerDay ? adhanAt(shifted + 1) : -1;
+        if (next >= 0 && m_preparedMinute != minute + 1 && !(m_startedToday & (1u << next)) &&
+            m_player.playState() != MediaPlayer::playing) {
+            m_player.prepare(recordingOf(next));
+            m_preparedMinute = minute + 1;
+        }
+        return;
+    }
+    if (m_ezaniFilloi) {
+        m_runMinute = minute;
+        return;
+    }
+    if (m_startedToday & (1u << index))
+        return;
+    // The dawn adhan looks at the status text, the daily ones at the state.
+    const bool busy = index == dawnIndex ? m_player.status().contains(QLatin1String("Playing"))
+                                         : m_player.playState() == MediaPlayer::playing;
+    if (busy) {
+        m_heldBackMinute = minute;
+        return;
+    }
+    startRecording(recordingOf(index));
+    m_startedToday |= 1u << index;
+    m_runMinute = minute;
+    result.start = index == dawnIndex ? Start::Dawn : Start::Daily;
+    result.prayerIndex = index;
+}
+
+QDateTime AdhanScheduler::nextEvent(const QDateTime &now) const
+{
+    const QTime time = now.time();
+    const int nowMinute = time.hour() * 60 + time.minute();
+    // Counted on from now, so a wall time that a change of daylight saving
+    // skips or repeats still has an instant; such an instant may be an hour
+    // off, which the caller's longest wait makes good.
+    const auto atMinute = [&](int minuteFromMidnight) {
+        return now.addMSecs(qint64(minuteFromMidnight - nowMinute) * 60000 - time.second() * 1000 -
+                            time.msec());
+    };
+    if (!m_offset || !m_timesDay.isValid())
+        return atMinute(minutesPerDay);
+    if (m_heldBackMinute == minuteCount(now))
+        return now.addSecs(1);
+    const int shiftedNow = nowMinute - *m_offset;
+    const int dayStart = shiftedNow - floorMod(shiftedNow, minutesPerDay);
+    int next = dayStart + minutesPerDay; // the next day in effect
+    for (int i : {dawnIndex, 3, 4, 5, 6}) {
+        if (m_minutes[i] < 0)
+            continue;
+        const int adhan = dayStart + m_minutes[i];
+        for (int event : {adhan - 1, adhan}) // its preparation, its start
+            if (event > shiftedNow && event < next)
+                next = event;
+    }
+    return atMinute(next + *m_offset);
 }

@@ -13,7 +13,10 @@ class MediaPlayer;
 
 // The rules of the clock and the adhan. Every tick the current minute is
 // moved back by the city's offset; when it equals the dawn time or one of the
-// four daily times, the matching recording starts, once per adhan minute.
+// four daily times, the matching recording starts: once per adhan minute, at
+// most once a day for each time (a clock set back does not repeat it), and
+// not again through a run of adhan minutes that follow one another. In the
+// minute before an adhan minute the player gets its recording ready.
 //
 // The times in effect are those of the day of the shifted clock, so an Isha
 // at 23:58 with an offset of 5 still sounds at 00:03 against the previous
@@ -48,6 +51,11 @@ public:
 
     Tick tick(const QDateTime &now);
     bool ezaniFilloi() const { return m_ezaniFilloi; }
+    // The first instant after now at which a tick can do more than write the
+    // clock: prepare or start an adhan, or bring in the next day's times (and
+    // a second later while an adhan of this minute waits for the player).
+    // Before the first activation, the next midnight.
+    QDateTime nextEvent(const QDateTime &now) const;
 
     // The offset as a whole number of minutes; nothing when the text is no number.
     static std::optional<int> offsetMinutes(const QString &text);
@@ -61,6 +69,10 @@ public:
 
 private:
     void startRecording(const QString &path);
+    // Index of the adhan time at this shifted minute, -1 for none; daily before dawn.
+    int adhanAt(int shiftedMinute) const;
+    const QString &recordingOf(int index) const;
+    void decideAdhan(const QDateTime &now, Tick &result);
 
     MediaPlayer &m_player;
     QString m_dawnRecording;
@@ -72,6 +84,11 @@ private:
     std::array<int, DayTimes::count> m_minutes; // minute of the day, -1 for no time
     QDate m_timesDay;
     bool m_ezaniFilloi = false;
+    qint64 m_runMinute = 0;      // last minute of the clock that kept the mark
+    QDate m_startedDay;          // day in effect of the starts below
+    unsigned m_startedToday = 0; // bit per time index
+    qint64 m_preparedMinute = 0; // minute of the clock whose adhan is prepared
+    qint64 m_heldBackMinute = 0; // an adhan of this minute waits for the player
 
     // Texts of the last tick, so a tick in the same second or day reuses them.
     int m_lastSecond = -1;

@@ -8,7 +8,9 @@
 
 namespace {
 constexpr int startDelayMs = 200;
-}
+// A prepared recording waits this long for its adhan minute to come.
+constexpr int keepPreparedMs = 150'000;
+} // namespace
 
 QtMediaPlayer::QtMediaPlayer(QObject *parent) : QObject(parent) {}
 
@@ -22,31 +24,69 @@ QMediaPlayer &QtMediaPlayer::media()
         m_audio->setVolume(float(m_volume) / 100.0f);
         m_player->setAudioOutput(m_audio);
         connect(m_player, &QMediaPlayer::playbackStateChanged, this,
-                [this] { Q_EMIT playStateChanged(playState()); });
+                [this](QMediaPlayer::PlaybackState state) {
+                    Q_EMIT playStateChanged(playState());
+                    // Ended or stopped, and nothing about to start: let go of the device.
+                    if (state == QMediaPlayer::StoppedState && !m_startPending)
+                        release();
+                });
         connect(m_player, &QMediaPlayer::durationChanged, this, &QtMediaPlayer::durationChanged);
         connect(m_player, &QMediaPlayer::positionChanged, this, &QtMediaPlayer::positionChanged);
         // A file that cannot be played must not look as if it still plays:
         // that would hold back every later adhan.
-        connect(m_player, &QMediaPlayer::errorOccurred, this, [this] { m_player->stop(); });
+        connect(m_player, &QMediaPlayer::errorOccurred, this, &QtMediaPlayer::release);
         connect(m_player, &QMediaPlayer::mediaStatusChanged, this,
                 [this](QMediaPlayer::MediaStatus s) {
                     if (s == QMediaPlayer::InvalidMedia)
-                        m_player->stop();
+                        release();
                 });
     }
     return *m_player;
 }
 
+void QtMediaPlayer::release()
+{
+    if (!m_player)
+        return;
+    // Called from the pipeline's own signals, so it goes when they return.
+    m_player->disconnect(this);
+    m_player->stop();
+    m_player->deleteLater();
+    m_audio->deleteLater();
+    m_player = nullptr;
+    m_audio = nullptr;
+    m_loadedUrl.clear();
+    Q_EMIT playStateChanged(playState());
+}
+
+void QtMediaPlayer::load(const QString &path)
+{
+    QMediaPlayer &player = media();
+    if (m_loadedUrl == path)
+        return;
+    player.setSource(QUrl::fromLocalFile(path));
+    m_loadedUrl = path;
+}
+
+void QtMediaPlayer::prepare(const QString &path)
+{
+    if (path.isEmpty() || playState() != 1)
+        return; // a recording that plays or is paused stays as it is
+    load(path);
+    QTimer::singleShot(keepPreparedMs, this, [this, n = ++m_preparations] {
+        if (n == m_preparations && playState() == 1)
+            release();
+    });
+}
+
 void QtMediaPlayer::setURL(const QString &path)
 {
     m_url = path;
-    m_sourceLoaded = false;
-    if (m_player)
-        m_player->stop();
-    // Playback starts by itself a moment later, unless it is stopped before:
-    // building the media pipeline the first time holds the event loop for a
-    // while, and the window that the adhan brings forward paints first.
+    // Playback starts by itself a moment later, unless it is stopped before,
+    // so the window that the adhan brings forward paints first.
     m_startPending = true;
+    if (m_player && m_player->playbackState() != QMediaPlayer::StoppedState)
+        m_player->stop(); // the same recording starts again from its beginning
     QTimer::singleShot(startDelayMs, this, &QtMediaPlayer::startPending);
     Q_EMIT playStateChanged(playState());
 }
@@ -62,13 +102,8 @@ void QtMediaPlayer::play()
     m_startPending = false;
     if (m_url.isEmpty())
         return;
-    QMediaPlayer &player = media();
-    if (!m_sourceLoaded) {
-        player.setSource(QUrl()); // the same file again must load afresh
-        player.setSource(QUrl::fromLocalFile(m_url));
-        m_sourceLoaded = true;
-    }
-    player.play();
+    load(m_url);
+    m_player->play();
 }
 
 void QtMediaPlayer::pause()
@@ -83,7 +118,7 @@ void QtMediaPlayer::stop()
     const bool wasPending = m_startPending;
     m_startPending = false;
     if (m_player)
-        m_player->stop();
+        release();
     else if (wasPending)
         Q_EMIT playStateChanged(playState());
 }

@@ -10,9 +10,11 @@ class QMediaPlayer;
 // The adhan player over Qt Multimedia: volume 50 of 100, plays a file once,
 // never shows an error dialog (a file it cannot play just leaves it stopped).
 //
-// The media pipeline is built only when something is really played: setting
-// a source and stopping it at once, as the main window does at start, costs
-// nothing, so the program starts fast and stays small while it waits.
+// The media pipeline exists only around a recording: built when one is
+// prepared or played, torn down when it stops, ends or fails, or when a
+// prepared one is not played soon. Setting a source and stopping it at once,
+// as the main window does at start, builds nothing, so the program starts
+// fast, stays small and holds no sound device while it waits.
 class QtMediaPlayer : public QObject, public MediaPlayer
 {
     Q_OBJECT
@@ -24,6 +26,7 @@ public:
     void setURL(const QString &path) override;
     QString URL() const override { return m_url; }
     void stop() override;
+    void prepare(const QString &path) override;
     // 1 stopped, 2 paused, 3 playing (a start about to begin counts as playing).
     int playState() const override;
     QString status() const override;
@@ -42,12 +45,15 @@ Q_SIGNALS:
 
 private:
     QMediaPlayer &media();
+    void load(const QString &path);
+    void release();
     void startPending();
 
     QMediaPlayer *m_player = nullptr;
     QAudioOutput *m_audio = nullptr;
     QString m_url;
-    bool m_sourceLoaded = false; // the pipeline holds m_url
+    QString m_loadedUrl; // what the pipeline holds
+    int m_preparations = 0;
     bool m_startPending = false;
     int m_volume = 50;
 };

@@ -74,6 +74,9 @@ private Q_SLOTS:
         QCOMPARE(scheduler->tick(QDateTime(day, clockMinute.addSecs(60))).start, Start::None);
         QVERIFY(!scheduler->ezaniFilloi());
         QCOMPARE(player.started.size(), 1);
+        QCOMPARE(player.prepared, QStringList{dailyPath}); // in the minute before
+        // A clock set back into the minute does not start it again.
+        QCOMPARE(scheduler->tick(QDateTime(day, clockMinute.addSecs(10))).start, Start::None);
     }
 
     // Imsaku and sunrise start nothing.
@@ -97,6 +100,7 @@ private Q_SLOTS:
         for (int s = 0; s < 120; ++s)
             scheduler->tick(at(6, 8, 59).addSecs(s));
         QTEST(player.started, "recordings");
+        QTEST(player.prepared, "recordings");
     }
 
     void ishaAfterMidnightUsesThePreviousDay()
@@ -140,6 +144,28 @@ private Q_SLOTS:
         QVERIFY(!scheduler->tick(firstNew.addSecs(1)).timesReloaded);
     }
 
+    // The first instant after which a tick can prepare or start an adhan or
+    // load another day's times.
+    void nextEvent_data()
+    {
+        QTest::addColumn<QString>("offset");
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QDateTime>("event");
+        QTest::newRow("Dhuhri prepared") << "0" << at(6, 9, 30, 12) << at(6, 12, 14);
+        QTest::newRow("Dhuhri starts") << "0" << at(6, 12, 14, 59) << at(6, 12, 15);
+        QTest::newRow("offset 5") << "5" << at(6, 12, 19) << at(6, 12, 20);
+        QTest::newRow("next day, offset 5") << "5" << at(6, 17, 44) << at(7, 0, 5);
+        QTest::newRow("next day, offset -5") << "-5" << at(6, 23, 50) << at(6, 23, 55);
+        QTest::newRow("no city: midnight") << "False" << at(6, 12, 14) << at(7, 0, 0);
+    }
+    void nextEvent()
+    {
+        QFETCH(QString, offset);
+        QFETCH(QDateTime, now);
+        activate(offset);
+        QTEST(scheduler->nextEvent(now), "event");
+    }
+
     void noReloadBeforeTheFirstActivation()
     {
         const auto tick = scheduler->tick(at(7, 0, 0));
@@ -157,6 +183,10 @@ private Q_SLOTS:
         QCOMPARE(scheduler->tick(at(6, 15, 1, 30)).start, Start::None);
         QCOMPARE(scheduler->tick(at(6, 15, 2)).start, Start::None);
         QCOMPARE(player.started.size(), 1);
+        // The mark holds only through minutes that follow one another.
+        QCOMPARE(scheduler->tick(at(7, 15, 0)).start, Start::Daily);
+        player.playing = false;
+        QCOMPARE(scheduler->tick(at(7, 17, 39)).start, Start::Daily);
     }
 
     void waitsForAPlayerStillPlaying()
@@ -166,6 +196,7 @@ private Q_SLOTS:
         QCOMPARE(scheduler->tick(at(6, 12, 15)).start, Start::None);
         QCOMPARE(scheduler->tick(at(6, 12, 15, 10)).start, Start::None);
         QVERIFY(!scheduler->ezaniFilloi());
+        QCOMPARE(scheduler->nextEvent(at(6, 12, 15, 10)), at(6, 12, 15, 11)); // tries again
         player.playing = false;
         QCOMPARE(scheduler->tick(at(6, 12, 15, 20)).start, Start::Daily);
     }

@@ -21,6 +21,7 @@ public:
         ++stops;
         playing = false;
     }
+    void prepare(const QString &path) override { prepared << path; }
     int playState() const override { return playing ? MediaPlayer::playing : 1; }
     QString status() const override
     {
@@ -31,6 +32,7 @@ public:
 
     QString url;
     QStringList started;
+    QStringList prepared;
     int stops = 0;
     bool playing = false;
     QString statusOverride; // when set, the status text regardless of playing
