@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QPointer>
+#include <QTimer>
 #include <QWindow>
 
 void ShowSplash(FrmMain &main, const Clock &clock, const std::function<void()> &processEvents)
@@ -43,9 +44,11 @@ std::unique_ptr<FrmMain> Main()
     AddTrayIcon(*main, main->mnuPopup());
     // This year's rows before the window loads its first times.
     main->calendarYear().dayInEffectChanged(Clock::system().now().date());
-    ShowSplash(*main, Clock::system(), [] {
-        // Waits for the next event (the main window's timer ticks every 100 ms).
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    });
+    // The hidden main window's timer may sleep for seconds: the splash's own
+    // wake-ups end its pause on time.
+    QTimer splashTick;
+    splashTick.start(50);
+    ShowSplash(*main, Clock::system(),
+               [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); });
     return main;
 }

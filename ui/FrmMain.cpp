@@ -1,6 +1,7 @@
 #include "ui/FrmMain.h"
 
 #include "calendar/Clock.h"
+#include "calendar/ClockTimer.h"
 #include "data/CalendarConnection.h"
 #include "data/QueryHelpers.h"
 #include "prayer/AdhanScheduler.h"
@@ -30,7 +31,6 @@
 #include <QScreen>
 #include <QSvgRenderer>
 #include <QSystemTrayIcon>
-#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
@@ -211,11 +211,9 @@ void FrmMain::buildControls()
     m_mnuDalje->setObjectName(QStringLiteral("mnuDalje"));
     connect(m_mnuDalje, &QAction::triggered, this, [this] { CmdDalje_Click(); });
 
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(100);
-    connect(m_timer1, &QTimer::timeout, this,
-            [this] { ErrorGuard::run([this] { Timer1_Timer(); }); });
+    m_timer1 = new ClockTimer(
+        m_clock, [this](const QDateTime &now) { return m_scheduler->nextEvent(now); },
+        [this] { ErrorGuard::run([this] { Timer1_Timer(); }); }, this);
     m_timer1->start();
 }
 
@@ -349,7 +347,30 @@ void FrmMain::CmdDalje_Click()
 void FrmMain::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    ErrorGuard::run([this] { Form_Activate(); });
+    ErrorGuard::run([this] {
+        Form_Activate();
+        Timer1_Timer(); // the clock and dates are current the moment they show
+    });
+    followVisibility();
+}
+
+void FrmMain::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    followVisibility();
+}
+
+void FrmMain::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        followVisibility();
+}
+
+void FrmMain::followVisibility()
+{
+    // The seconds are worth waking for only while someone can see them.
+    m_timer1->setEverySecond(isVisible() && !isMinimized());
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)

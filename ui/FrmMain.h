@@ -11,12 +11,12 @@ class CalendarYear;
 class MediaPlayer;
 class CalendarConnection;
 class Clock;
+class ClockTimer;
 class QAction;
 class QFrame;
 class QLabel;
 class QMenu;
 class QPushButton;
-class QTimer;
 class QtMediaPlayer;
 
 // The main window: dates, clock, the selected city with its offset, the
@@ -38,7 +38,8 @@ public:
     void Form_Activate();
     // Loads the seven times of the given day into the time labels.
     void MerriKoheratEFaljes(const QDate &day);
-    // One tick of the clock: clock and date texts, the adhan.
+    // One tick of the clock: clock and date texts, the adhan. The timer runs
+    // it at each second while the window shows, else only when it has work.
     void Timer1_Timer();
     const AdhanScheduler &scheduler() const { return *m_scheduler; }
     // The rows of the year in effect; start-up renews them before the first load.
@@ -47,7 +48,7 @@ public:
     void CmdDalje_Click();
 
     QMenu *mnuPopup() const { return m_mnuPopup; }
-    QTimer *timer() const { return m_timer1; }
+    ClockTimer *timer() const { return m_timer1; }
     QAction *mnuDalje() const { return m_mnuDalje; }
 
     // How the program ends on the exit command; tests record it instead.
@@ -58,6 +59,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -66,6 +69,7 @@ private:
     void setDefaultWindowOpeners();
     void announceAdhan(int timeIndex);
     void tellCalendarNotKept(const QString &reason);
+    void followVisibility();
     void openModal(const std::function<void()> &opener);
 
     CalendarConnection &m_connection;
@@ -83,7 +87,7 @@ private:
     QPushButton *m_cmdQyteti = nullptr;
     QPushButton *m_cmdDalje = nullptr;
     QWidget *m_playerArea = nullptr;
-    QTimer *m_timer1 = nullptr;
+    ClockTimer *m_timer1 = nullptr;
     MediaPlayer *m_player = nullptr;
     QtMediaPlayer *m_playerStrip = nullptr; // the real player, when the window has one
     std::unique_ptr<CalendarYear> m_calendarYear;

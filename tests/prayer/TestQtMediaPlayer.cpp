@@ -42,10 +42,13 @@ private Q_SLOTS:
         const QString path = dir.filePath(QStringLiteral("Ezani i sabahut në Medine.mp3"));
         QVERIFY(!create || writeFile(path, content));
         QtMediaPlayer player;
+        player.prepare(path); // silent
+        QCOMPARE(player.playState(), 1);
         player.setURL(path);
         QTRY_VERIFY_WITH_TIMEOUT(player.playState() != MediaPlayer::playing, 15000);
         QVERIFY(!player.status().contains(QLatin1String("Playing")));
-        player.setURL(path); // tried again at the next adhan
+        QTRY_VERIFY(player.findChildren<QObject *>().isEmpty()); // no pipeline kept
+        player.setURL(path);                                     // tried again at the next adhan
         QTRY_VERIFY_WITH_TIMEOUT(player.playState() != MediaPlayer::playing, 15000);
     }
 };

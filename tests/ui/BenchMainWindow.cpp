@@ -1,11 +1,42 @@
+#include "calendar/ClockTimer.h"
 #include "prayer/CityStore.h"
+#include "prayer/QtMediaPlayer.h"
+#include "prayer/Recordings.h"
+#include "support/FileBytes.h"
 #include "support/MainWindowFixture.h"
 
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTest>
 #include <QTimer>
+#include <QtEndian>
+#include <cmath>
 
-// What the main window's work costs: one tick of the clock (ten a second,
-// for weeks), one activation (a reload from the database), one city store.
+namespace {
+
+// Three seconds of a 440 Hz tone as 16-bit mono WAV.
+QByteArray toneWav()
+{
+    constexpr int rate = 44100, samples = 3 * rate;
+    QByteArray wav("RIFF....WAVEfmt ");
+    const auto put = [&](auto value) {
+        const auto le = qToLittleEndian(value);
+        wav.append(reinterpret_cast<const char *>(&le), sizeof le);
+    };
+    put(quint32(16)), put(quint16(1)), put(quint16(1)), put(quint32(rate));
+    put(quint32(rate * 2)), put(quint16(2)), put(quint16(16));
+    wav.append("data"), put(quint32(samples * 2));
+    for (int i = 0; i < samples; ++i)
+        put(qint16(8000 * std::sin(2 * M_PI * 440 * i / rate)));
+    qToLittleEndian(quint32(wav.size() - 8), wav.data() + 4);
+    return wav;
+}
+
+} // namespace
+
+// What the main window's work costs: one tick of the clock (each second
+// while it shows), one activation (a reload from the database), one city
+// store, and how long the window holds still when an adhan comes.
 class BenchMainWindow : public QObject
 {
     Q_OBJECT
@@ -29,7 +60,7 @@ private Q_SLOTS:
     {
         QBENCHMARK
         {
-            f->clock.advanceMs(100);
+            f->clock.advanceMs(1000);
             f->form->Timer1_Timer();
         }
         QVERIFY(!f->label("LblKoha").startsWith(QLatin1Char('X')));
@@ -54,6 +85,60 @@ private Q_SLOTS:
             store.store(key);
         }
         QCOMPARE(f->db.selectedCityIds().size(), 1);
+    }
+
+    // The longest the event loop holds still from the window coming forward
+    // for an adhan to its recording playing: a pipeline built at the adhan,
+    // or one got ready in the minute before.
+    void adhanStall_data()
+    {
+        QTest::addColumn<bool>("prepared");
+        QTest::newRow("built at the adhan") << false;
+        QTest::newRow("prepared the minute before") << true;
+    }
+    void adhanStall()
+    {
+        QFETCH(bool, prepared);
+        if (qEnvironmentVariableIsEmpty("PULSE_SERVER"))
+            QSKIP("needs a sound server of its own: run as BenchAdhanStall");
+        const QString recording = Recordings::daily();
+        QVERIFY(writeFile(recording, toneWav()));
+        FrmMain form(f->connection, f->clock); // with the real player
+        form.Form_Activate();
+        auto *player = form.findChild<QtMediaPlayer *>();
+        QVERIFY(player);
+        QEventLoop loop;
+        if (prepared) {
+            f->clock.set(QDateTime(QDate(2026, 12, 6), QTime(11, 39)));
+            form.timer()->fire();
+            QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+        f->clock.set(QDateTime(QDate(2026, 12, 6), QTime(11, 40)));
+        qint64 longest = 0;
+        QElapsedTimer sinceBeat, sinceAdhan;
+        QTimer beat;
+        beat.setTimerType(Qt::PreciseTimer);
+        connect(&beat, &QTimer::timeout, this,
+                [&] { longest = std::max(longest, sinceBeat.restart()); });
+        connect(player, &QtMediaPlayer::positionChanged, &loop, [&](qint64 ms) {
+            if (ms > 0)
+                loop.quit();
+        });
+        QTimer::singleShot(0, &form, [&] {
+            sinceAdhan.start();
+            form.timer()->fire();
+        });
+        QTimer::singleShot(10'000, &loop, &QEventLoop::quit);
+        beat.start(1);
+        sinceBeat.start();
+        loop.exec();
+        const qint64 heardAfter = sinceAdhan.elapsed();
+        QFile::remove(recording);
+        QVERIFY(form.isVisible());
+        QCOMPARE(player->playState(), MediaPlayer::playing);
+        qInfo("longest stall of the event loop: %lld ms; playing after %lld ms", longest,
+              heardAfter);
     }
 
 private:

@@ -1,5 +1,6 @@
 #include "app/FrmSplash.h"
 #include "app/Main.h"
+#include "calendar/ClockTimer.h"
 #include "prayer/CityStore.h"
 #include "support/FileBytes.h"
 #include "support/MainWindowFixture.h"
@@ -42,9 +43,10 @@ private Q_SLOTS:
         const qint64 begin = f->clock.monotonicMs();
         int ticks = 0;
         bool onlySplashShown = true;
-        // Each tick of the main window's timer moves the fake clock 100 ms.
-        form()->timer()->setInterval(1);
-        const auto tick = connect(form()->timer(), &QTimer::timeout, this, [&] {
+        // Each tick moves the fake clock 100 ms.
+        QTimer timer;
+        timer.start(1);
+        const auto tick = connect(&timer, &QTimer::timeout, this, [&] {
             ++ticks;
             f->clock.advanceMs(100);
             onlySplashShown &= splashCount() == 1 && !form()->isVisible();
@@ -163,11 +165,14 @@ private Q_SLOTS:
         int endCalls = 0;
         form()->setEndProgram([&] { ++endCalls; });
         form()->show();
+        QCOMPARE(form()->timer()->plannedWaitMs(), 1000); // the next whole second
         QVERIFY(!form()->close());
         QCOMPARE(form()->isVisible(), !trayHost);
         QCOMPARE(form()->isMinimized(), !trayHost);
         QCOMPARE(endCalls, 0);
         QVERIFY(form()->timer()->isActive());
+        // Out of sight it sleeps until there is work (here: far off).
+        QCOMPARE(form()->timer()->plannedWaitMs(), ClockTimer::longestWaitMs);
     }
 
     // Overwritten in place: the error is shown once and the program ends, as
