@@ -28,8 +28,8 @@ private Q_SLOTS:
         overrideTrayHostAvailable(std::nullopt);
     }
 
-    // The splash stays for two seconds of the monotonic clock while the main
-    // window's timer keeps ticking, also when the wall clock passes midnight.
+    // The splash stays for two seconds of the monotonic clock while events
+    // keep coming, also when the wall clock passes midnight.
     void splashLastsTwoSecondsWhileTheTimerTicks_data()
     {
         QTest::addColumn<QDateTime>("start");
