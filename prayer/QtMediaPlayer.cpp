@@ -72,7 +72,9 @@ void QtMediaPlayer::prepare(const QString &path)
 {
     if (path.isEmpty() || playState() != 1)
         return; // a recording that plays or is paused stays as it is
-    load(path);
+    // The pipeline only: building it is what holds the window still; a
+    // source loaded a minute early was not heard when it came to play.
+    media();
     QTimer::singleShot(keepPreparedMs, this, [this, n = ++m_preparations] {
         if (n == m_preparations && playState() == 1)
             release();
