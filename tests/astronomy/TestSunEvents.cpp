@@ -1,4 +1,4 @@
-#include "astronomy/CalculationError.h"
+#include "astronomy/CalendarTable.h"
 #include "astronomy/Mjd.h"
 #include "astronomy/PrayerCalculator.h"
 
@@ -15,7 +15,8 @@ const std::pair<const char *, double SolarDay::*> events[] = {
 
 } // namespace
 
-// The sun's events against instants from a high-precision ephemeris.
+// The sun's events against instants from a high-precision ephemeris, and the
+// year's rows in the local clock time: summer time per day, the leap day.
 class TestSunEvents : public QObject
 {
     Q_OBJECT
@@ -67,23 +68,36 @@ private Q_SLOTS:
         QVERIFY(later - standard > 30.0 / 1440 && later - standard < 60.0 / 1440);
     }
 
-    void aDayWithoutDarknessIsRefused()
+    void localTimesOfTheDay_data()
     {
-        // At 62 degrees north the midsummer sun stays above -18 degrees all night.
-        const Place north{QStringLiteral("Veri"), 62, 21, QStringLiteral("Europe/Helsinki")};
-        const QDate midsummer(2027, 6, 21);
-        const SunTrack track(midsummer, midsummer);
-        const SunEvents events(track, north);
-        const double transit = events.transit(Mjd::fromDate(midsummer) + 0.45);
-        QVERIFY(!events.crossing(-18, transit, SunEvents::Side::Morning));
-        QVERIFY(events.crossing(-0.833, transit, SunEvents::Side::Morning));
-        const PrayerCalculator calculator(track, north, PrayerMethod{});
-        try {
-            calculator.day(midsummer);
-            QFAIL("no error for a day without dawn");
-        } catch (const CalculationError &e) {
-            QVERIFY2(e.message().contains(QStringLiteral("2027-06-21")), qPrintable(e.message()));
-        }
+        // Imsaku, Fexhri, sunrise, Dhuhri, Asri, Magribi, Isha; checked against
+        // an independent low-precision solar computation.
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<int>("month");
+        QTest::addColumn<QString>("times");
+        QTest::newRow("summer time begins")
+            << 2027 << 28 << 3 << "04:39 04:49 06:25 12:40 16:12 18:56 20:27";
+        QTest::newRow("winter time begins")
+            << 2027 << 31 << 10 << "04:22 04:32 06:07 11:19 14:05 16:30 18:00";
+        QTest::newRow("leap day") << 2028 << 29 << 2 << "04:28 04:38 06:12 11:48 14:53 17:24 18:52";
+        QTest::newRow("a common year borrows the next leap day")
+            << 2027 << 29 << 2 << "04:28 04:38 06:12 11:48 14:53 17:24 18:52";
+    }
+    void localTimesOfTheDay()
+    {
+        QFETCH(int, year);
+        QFETCH(int, day);
+        QFETCH(int, month);
+        const SunTrack track(QDate(year, 1, 1), QDate(year, 12, 31));
+        const CalendarTable table(year, prishtina, PrayerMethod{}, track);
+        QCOMPARE(table.rows().size(), 366);
+        QStringList texts;
+        for (const auto &row : table.rows())
+            if (row.day == day && row.month == month)
+                for (const QTime &t : row.times) // seconds would show
+                    texts << t.toString(t.second() ? "HH:mm:ss" : "HH:mm");
+        QTEST(texts.join(QLatin1Char(' ')), "times");
     }
 };
 
