@@ -26,7 +26,6 @@ with Session() as s:
     s.wait("main window hidden", lambda: not main.showing, 5)
     s.check(clock.name < adhan, f"the window was hidden only at {clock.name}")
     s.check(rms(s.heard()) < 0.001, "sound at the sink before the adhan")
-    s.shot("hidden")
 
     def back():
         # The clock is read before the window: a window still hidden was
@@ -37,7 +36,6 @@ with Session() as s:
     s.wait("main window back", back, LEAD + 10)
     s.check(clock.name >= adhan, f"the window came back at {clock.name}, before {adhan}")
     s.log(f"window back at {clock.name}")
-    s.shot("window-back")
 
     s.wait("adhan heard for two seconds", lambda: s.loud(2), 15)
     heard = s.heard(2)
@@ -45,5 +43,4 @@ with Session() as s:
     s.log(f"energy at {pitch} Hz: {energy[pitch]:.0f}, at {other} Hz: {energy[other]:.0f}")
     s.check(energy[pitch] > 100 * energy[other], f"not the {kind} recording ({pitch} Hz)")
     s.find(main, name="Pusho", role="push button")
-    s.shot("adhan")
     s.running("after the adhan")

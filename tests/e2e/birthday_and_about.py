@@ -21,14 +21,12 @@ with Session() as s:
     read = {caption: s.value(birthday, caption) for caption in expected}
     s.log(f"birthday window: {read}")
     s.check(read == expected, "the birthday window's figures are wrong")
-    s.shot("birthday")
     s.press(birthday, "Kthehu")
     s.wait("birthday window closed", lambda: not birthday.showing, 5)
 
     s.press(main, "Rreth programit")
     about = s.window("Rreth programit")
     s.find(about, name="kolvira@kolvira.org", role="label")
-    s.shot("about")
     s.press(about, "Kthehu")
     s.wait("about window closed", lambda: not about.showing, 5)
     s.check(main.showing, "the main window went away")

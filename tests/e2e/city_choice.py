@@ -21,13 +21,11 @@ with Session() as s:
     cities = s.window(title)
     s.find(cities, name="Gjilan", role="list item", showing=False).doActionNamed("Toggle")
     s.wait("the minutes of Gjilan", lambda: s.value(cities, "Minuta") == "-1", 5)
-    s.shot("city-picked")
     s.press(cities, "Aktivoje")
     s.wait("Gjilan in the main window", lambda: not s.shown(title) and main.showing and
            s.value(main, "Qyteti i zgjedhur") == "Gjilan", 5)
     s.check(s.value(main, "Minutat e qytetit") == "-1", "the main window lacks Gjilan's minutes")
     s.check(s.selected_city() == [("Gjilan", -1)], f"{s.selected_city()} stored, not Gjilan")
-    s.shot("city-shown")
 
     s.press(main, "Qyteti...")
     cities = s.window(title)
@@ -35,7 +33,6 @@ with Session() as s:
     s.wait("no minutes shown", lambda: s.value(cities, "Minuta") == "", 5)
     s.press(cities, "Aktivoje")
     message = s.find(s.app, name="Zgjidhni një qytet nga lista.", role="label").parent
-    s.shot("message")
     s.press(message, "Në rregull")
     s.wait("message closed", lambda: not message.showing, 5)
     s.check(cities.showing, "the city window closed after the message")

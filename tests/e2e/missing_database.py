@@ -14,7 +14,6 @@ with Session() as s:
         (w for w in s.app if w.roleName == "alert" and w.showing), None))
     text = " ".join(n.name for n in box.findChildren(lambda n: n.roleName == "label"))
     s.log(f"message {box.name!r}: {text!r}")
-    s.shot("message")
     missing = f"{s.app_dir}/kolvira.db"
     s.check(text.startswith("Gabim") and missing in text, "the message does not name the file")
     with open(f"{s.work}/program-errors.log") as errors:

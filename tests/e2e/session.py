@@ -1,11 +1,8 @@
-"""A desktop session of its own for one end-to-end test: a session bus with
-the accessibility bus behind it, Xvfb, openbox, trayer as the notification
-area, a PulseAudio server with a null sink, and the program with libfaketime
-for its clock. The test sees the program as a screen reader does, through the
-accessibility tree (dogtail), and hears it at the sink. Every wait has a time
-limit; leaving the session stops everything and keeps screenshots and logs.
-
-A test script:  with Session() as s: ...   (arguments NAME PROGRAM DATABASE ARTEFACTS)
+"""A desktop session of its own for one end-to-end test: session and
+accessibility buses, Xvfb, openbox, trayer as the notification area, a
+PulseAudio null sink, and the program under libfaketime. The test sees the
+program through the accessibility tree (dogtail) and hears it at the sink.
+Usage of a script:  with Session() as s: ...  (arguments NAME PROGRAM DATABASE ARTEFACTS)
 """
 import array
 import glob
@@ -23,10 +20,8 @@ from contextlib import closing
 from dogtail.config import config
 from gi.repository import GLib
 
-# The program switches its bridge on from its environment; no desktop setting
-# is looked at. Waits are the test's own.
-config.checkForA11y = config.logDebugToStdOut = False
-config.logDebugToFile = False
+# The program switches its bridge on from its environment; waits are the test's own.
+config.checkForA11y = config.logDebugToStdOut = config.logDebugToFile = False
 config.actionDelay = config.defaultDelay = 0
 
 DAY = "2026-12-06"  # every test runs on this day, with these times
@@ -38,7 +33,6 @@ DAILY_HZ, DAWN_HZ = 440, 880
 RECORDINGS = {DAILY_HZ: "Ezani në Mekke - 1.mp3", DAWN_HZ: "Ezani i sabahut në Medine.mp3"}
 RATE = 44100  # of the recording of the sink
 TIME_LIMIT = 100  # s, within CTest's limit, so that the test still cleans up
-RUNS_KEPT = 5
 
 
 class Session:
@@ -46,22 +40,16 @@ class Session:
         if len(sys.argv) != 5:
             sys.exit(f"usage: {sys.argv[0]} NAME PROGRAM DATABASE ARTEFACTS")
         self.name, self.program, self.database, artefacts = sys.argv[1:]
-        self.helpers = []  # stopped in reverse order
-        self.app_process = None
+        self.helpers, self.app_process, self.shots = [], None, 0
         self.t0 = time.monotonic()
-        self.shots = 0
-        os.makedirs(artefacts, exist_ok=True)
-        for old in sorted(glob.glob(artefacts + "/run-*"))[:-RUNS_KEPT + 1]:
+        for old in sorted(glob.glob(artefacts + "/run-*"))[:-4]:  # the latest runs stay
             shutil.rmtree(old)
         self.art = f"{artefacts}/run-{time.strftime('%Y%m%d-%H%M%S')}-{os.getpid()}"
         os.makedirs(self.art)
         self.work = tempfile.mkdtemp(prefix="kolvira-e2e.")
 
     def log(self, text):
-        line = f"[{time.monotonic() - self.t0:6.2f} s] {text}"
-        print(line, flush=True)
-        with open(f"{self.work}/steps.log", "a") as f:
-            print(line, file=f)
+        print(f"[{time.monotonic() - self.t0:6.2f} s] {text}", flush=True)
 
     def __enter__(self):
         signal.signal(signal.SIGALRM, lambda *_: self.fail(f"time limit of {TIME_LIMIT} s"))
@@ -73,16 +61,16 @@ class Session:
         except BaseException:
             self.__exit__(*sys.exc_info())
             raise
+        # dogtail finds the accessibility bus when it is imported.
         global tree, predicate, pyatspi
         from dogtail import predicate, tree
         from gi.repository import Atspi
         import pyatspi
-        # A question to the program waits while it is busy (building its media
-        # pipeline may hold it for seconds on a loaded machine) instead of
-        # giving up after a moment and answering with what was known before.
+        # A question to a busy program (building its media pipeline may take
+        # seconds on a loaded machine) waits for the answer.
         Atspi.set_timeout(60000, 60000)
         # Menus are no children of the program's windows in the tree; they are
-        # told by an event. Listening from the start, the program knows of it.
+        # told by an event, listened to from the start.
         self.shown_nodes = []
         pyatspi.Registry.registerEventListener(
             lambda event: event.detail1 and self.shown_nodes.append(event.source),
@@ -112,32 +100,32 @@ class Session:
                                 "-screen", "0", "1024x768x24"])
         self.start_helper("openbox", ["openbox"])
         # trayer shows nothing when it comes before the work area is set.
-        self.wait("window manager", lambda: " = " in run(
-            ["xprop", "-root", "_NET_WORKAREA"], check=False))
+        self.wait("window manager", lambda: " = " in run(["xprop", "-root", "_NET_WORKAREA"]))
         self.start_helper("trayer", ["trayer", "--edge", "top", "--align", "right", "--widthtype",
                                      "pixel", "--width", "160", "--height", "32", "--transparent",
                                      "false", "--SetDockType", "true"])
         self.wait("notification area", lambda: run(
-            ["xdotool", "search", "--onlyvisible", "--classname", "^panel$"], check=False))
+            ["xdotool", "search", "--onlyvisible", "--classname", "^panel$"]))
         pulse = f"{self.work}/pulse"
         os.makedirs(pulse)
         os.environ.update(PULSE_RUNTIME_PATH=pulse, PULSE_SERVER=f"unix:{pulse}/native")
         self.start_helper("pulseaudio", [
-            "pulseaudio", "--daemonize=no", "--system=false", "--exit-idle-time=-1",
-            "--disallow-exit", "--use-pid-file=false", "-n",
+            "pulseaudio", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=false", "-n",
             "--load=module-null-sink sink_name=kolvira_null",
             f"--load=module-native-protocol-unix socket={pulse}/native auth-anonymous=1"])
-        self.wait("sound server", lambda: "kolvira_null" in run(
-            ["pactl", "list", "short", "sinks"], check=False))
+        self.wait("sound server", lambda: "kolvira_null" in run(["pactl", "list", "short", "sinks"]))
 
     def __exit__(self, kind, error, trace):
         signal.alarm(0)
         if "DISPLAY" in os.environ:
             self.shot("failure" if kind else "end")
-        if self.app_process:
-            stop(self.app_process)
-        for process in reversed(self.helpers):
-            stop(process)
+        for process in [p for p in [self.app_process, *reversed(self.helpers)] if p]:
+            process.terminate()
+            try:
+                process.wait(3)
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
         if os.path.exists(f"{self.work}/sink.raw"):
             subprocess.run(["sox", "-t", "raw", "-r", str(RATE), "-e", "signed", "-b", "16",
                             "-c", "1", f"{self.work}/sink.raw", f"{self.art}/sink.flac"])
@@ -173,13 +161,11 @@ class Session:
 
     def start_helper(self, name, command, stdout=None, **options):
         log = open(f"{self.work}/{name}.log", "w")
-        process = subprocess.Popen(command, stdout=stdout or log, stderr=log, **options)
-        self.helpers.append(process)
-        return process
+        self.helpers.append(subprocess.Popen(command, stdout=stdout or log, stderr=log, **options))
 
     def helper_output(self, name, command):
-        """Starts a helper that writes a line to the descriptor it is given
-        (command(fd) is its command line); returns that line."""
+        """Starts a helper that writes a line to the descriptor command(fd)
+        names; returns that line."""
         reader, writer = os.pipe()
         self.start_helper(name, command(writer), pass_fds=(writer,))
         os.close(writer)
@@ -202,14 +188,14 @@ class Session:
         os.makedirs(self.app_dir)
         shutil.copy(self.program, self.app_dir)
         for hz, file in RECORDINGS.items():
-            run(["sox", "-n", "-r", str(RATE), f"{self.app_dir}/{file}", "synth", "8", "sine",
-                 str(hz), "gain", "-6"])
+            subprocess.run(["sox", "-n", "-r", str(RATE), f"{self.app_dir}/{file}", "synth", "8",
+                            "sine", str(hz), "gain", "-6"], check=True)
         if database:
             shutil.copy(self.database, self.app_dir)
-            day = DAY.split("-")
-            self.sql('UPDATE kolvira SET ' +
-                     ", ".join(f'"{k}" = \'{v}:00\'' for k, v in TIMES.items()) +
-                     ' WHERE Dita = ? AND Muaji = ?', int(day[2]), int(day[1]))
+            _, month, day = map(int, DAY.split("-"))
+            self.sql("UPDATE kolvira SET " + ", ".join(f'"{k}" = \'{v}:00\'' for k, v in
+                                                       TIMES.items()) +
+                     " WHERE Dita = ? AND Muaji = ?", day, month)
             self.sql("UPDATE Qytetet SET Minuta = 0 WHERE ESelektuar")
 
     def sql(self, statement, *values):
@@ -220,8 +206,7 @@ class Session:
         return self.sql("SELECT Qyteti, Minuta FROM Qytetet WHERE ESelektuar")
 
     def start_program(self, instant):
-        """Runs the program with its clock starting at instant (UTC); wall time
-        runs on from there, the monotonic clock is left alone."""
+        """Runs the program with its wall clock starting at instant (UTC)."""
         faketime = glob.glob("/usr/lib/*/faketime/libfaketime.so.1")
         self.check(faketime, "libfaketime is missing (tools/install-deps.sh)")
         env = dict(os.environ, LD_PRELOAD=faketime[0], FAKETIME="@" + instant,
@@ -248,21 +233,18 @@ class Session:
 
     # --- The accessibility tree ---------------------------------------------
 
-    def find(self, parent, name=None, role=None, description=None, limit=20, showing=True):
-        """The (shown) node below parent of that name, role and description."""
-        what = " ".join(f"{k}={v!r}" for k, v in
-                        (("name", name), ("role", role), ("description", description)) if v)
-        pred = predicate.GenericPredicate(name=name, roleName=role, description=description)
-        return self.wait(what, lambda: parent.findChild(pred, retry=False, requireResult=False,
-                                                        showingOnly=showing), limit)
+    def find(self, parent, name=None, role=None, limit=20, showing=True):
+        """The (shown) node below parent of that name and role."""
+        pred = predicate.GenericPredicate(name=name, roleName=role)
+        return self.wait(f"{role} {name!r}", lambda: parent.findChild(
+            pred, retry=False, requireResult=False, showingOnly=showing), limit)
 
     def window(self, name, limit=20):
-        return self.wait(f"window {name!r}", lambda: next(
-            (w for w in self.app if w.name == name and w.showing), None), limit)
+        return self.wait(f"window {name!r}", lambda: self.shown(name), limit)
 
     def shown(self, name):
-        """Whether a window of that name is shown now."""
-        return any(w.name == name and w.showing for w in self.app)
+        """The window of that name shown now, if any."""
+        return next((w for w in self.app if w.name == name and w.showing), None)
 
     def menu(self):
         """The menu the program shows now."""
@@ -279,7 +261,6 @@ class Session:
                                 retry=False)
 
     def value(self, window, description):
-        """The text the user reads beside that caption."""
         return self.label(window, description).name
 
     def press(self, window, button):
@@ -289,8 +270,7 @@ class Session:
     # --- The desktop around the program ---------------------------------------
 
     def close_box(self, window):
-        """Closes the active window the way its close box does: the window
-        manager asks it to close."""
+        """Closes the active window as its close box does: through the window manager."""
         self.wait(f"{window.name} active", lambda: window.getState().contains(
             pyatspi.STATE_ACTIVE))
         run(["xdotool", "key", "alt+F4"])
@@ -304,11 +284,10 @@ class Session:
 
     def click_icon(self, button=1):
         """Clicks the program's icon in the notification area. The icon is no
-        part of the accessibility tree: its window is the program's one that
-        bears the program's name."""
+        part of the accessibility tree: its window is the program's one named
+        after the program."""
         def icon():
-            ids = run(["xdotool", "search", "--onlyvisible", "--classname", "^kolvira$"],
-                      check=False).split()
+            ids = run(["xdotool", "search", "--onlyvisible", "--classname", "^kolvira$"]).split()
             return [i for i in ids if run(["xdotool", "getwindowname", i]) == "kolvira"]
         window = self.wait("icon in the notification area", icon)[0]
         run(["xdotool", "mousemove", "--window", window, "8", "8", "click", str(button),
@@ -350,15 +329,7 @@ def tone_energy(samples, hz):
     return s1 * s1 + s2 * s2 - coefficient * s1 * s2
 
 
-def run(command, check=True):
-    result = subprocess.run(command, capture_output=True, text=True, timeout=10, check=check)
-    return result.stdout.strip()
-
-
-def stop(process):
-    process.terminate()
-    try:
-        process.wait(3)
-    except subprocess.TimeoutExpired:
-        process.kill()
-        process.wait()
+def run(command):
+    """A command's output; nothing when it fails."""
+    result = subprocess.run(command, capture_output=True, text=True, timeout=10)
+    return result.stdout.strip() if result.returncode == 0 else ""
