@@ -17,17 +17,6 @@ class TestCalendarDatabase : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
-        db = std::make_unique<FixtureDatabase>(FixtureDatabase::CitiesAndDays);
-        connection.open(db->connectionText());
-    }
-    void cleanup()
-    {
-        connection.close();
-        db.reset();
-    }
-
     // Never creates the file; the message names it, and the engine's reason.
     void badFiles_data()
     {
@@ -67,19 +56,15 @@ private Q_SLOTS:
 
     void pathWithBlanksAndAlbanianLetters()
     {
-        QTemporaryDir dir;
-        const QString folder = dir.filePath(QStringLiteral("Kalendari i namazit ëç"));
+        const FixtureDatabase db(FixtureDatabase::Cities);
+        const QString folder = db.folder() + QStringLiteral("/Kalendari i namazit ëç");
         QVERIFY(QDir().mkpath(folder));
-        QVERIFY(QFile::copy(db->filePath(), folder + QStringLiteral("/kolvira.db")));
+        QVERIFY(QFile::copy(db.filePath(), folder + QStringLiteral("/kolvira.db")));
         CalendarConnection other;
         other.open(QStringLiteral("Data Source=") + folder + QStringLiteral("/kolvira.db"));
         QCOMPARE(QueryFirstValue("Select Qyteti from Qytetet where ESelektuar=true", other),
                  Variant::text(QStringLiteral("Prishtinë")));
     }
-
-private:
-    std::unique_ptr<FixtureDatabase> db;
-    CalendarConnection connection;
 };
 
 QTEST_GUILESS_MAIN(TestCalendarDatabase)

@@ -30,26 +30,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("database");
         QTest::addColumn<QString>("content");
         QTest::addColumn<QString>("recording");
-        QTest::newRow("nowhere: beside the program") << QStringList{} << "program"
-                                                     << "<unreadable>"
-                                                     << "program";
-        QTest::newRow("installed only") << QStringList{"system"} << "user"
-                                        << "system"
-                                        << "system";
-        QTest::newRow("/usr/local before /usr") << QStringList{"local", "system"} << "user"
-                                                << "local"
-                                                << "local";
-        QTest::newRow("the user's copy kept") << QStringList{"user", "system"} << "user"
-                                              << "user"
-                                              << "user";
-        QTest::newRow("beside before installed, nothing copied")
-            << QStringList{"system", "program"} << "program"
-            << "program"
-            << "program";
-        QTest::newRow("beside the program first")
-            << QStringList{"user", "system", "program"} << "program"
-            << "program"
-            << "program";
+        const auto row = [](const char *name, const QStringList &present, const char *database,
+                            const char *content, const char *recording) {
+            QTest::newRow(name) << present << database << content << recording;
+        };
+        row("nowhere: beside the program", {}, "program", "<unreadable>", "program");
+        row("installed only", {"system"}, "user", "system", "system");
+        row("/usr/local before /usr", {"local", "system"}, "user", "local", "local");
+        row("the user's copy kept", {"user", "system"}, "user", "user", "user");
+        row("beside before installed, nothing copied", {"system", "program"}, "program", "program",
+            "program");
+        row("beside the program first", {"user", "system", "program"}, "program", "program",
+            "program");
     }
     void lookupOrder()
     {

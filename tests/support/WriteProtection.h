@@ -29,16 +29,15 @@ public:
     WriteProtection(const WriteProtection &) = delete;
     WriteProtection &operator=(const WriteProtection &) = delete;
 
+    // Whether a write is refused now (a folder: a new file in it).
     bool holds() const
     {
-        if (QFileInfo(m_file).isDir()) {
-            QFile probe(m_file + QStringLiteral("/.write-probe"));
-            const bool written = probe.open(QIODevice::WriteOnly);
+        const bool folder = QFileInfo(m_file).isDir();
+        QFile probe(folder ? m_file + QStringLiteral("/.write-probe") : m_file);
+        const bool written = probe.open(folder ? QIODevice::WriteOnly : QIODevice::ReadWrite);
+        if (written && folder)
             probe.remove();
-            return !written;
-        }
-        QFile file(m_file);
-        return !file.open(QIODevice::ReadWrite);
+        return !written;
     }
 
 private:
