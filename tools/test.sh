@@ -15,3 +15,6 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd build-asan && ctest --output-on-failure -j"$jobs" -L unit -LE 'benchmark|packaging|e2e')
+
+echo "== size of the tests"
+bash tools/test-ratio.sh || echo "the tests are above the limit: group and trim them"
