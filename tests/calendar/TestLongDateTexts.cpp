@@ -4,14 +4,10 @@
 #include "calendar/SelectorGuard.h"
 
 #include <QTest>
-#include <functional>
 
 using namespace Module1;
 using CalendarService::Gregorian;
 using CalendarService::Hijri;
-
-using Routine = std::function<void()>;
-Q_DECLARE_METATYPE(Routine)
 
 class TestLongDateTexts : public QObject
 {
@@ -69,30 +65,6 @@ private Q_SLOTS:
         QFETCH(QDate, date);
         QTEST(HijriDateText(date), "hijriText");
         QTEST(LongHijriDate(date.toString(QStringLiteral("MM/dd/yyyy"))), "longHijri");
-    }
-
-    void restoresTheSelector_data()
-    {
-        QTest::addColumn<Routine>("routine");
-        QTest::addColumn<bool>("throws");
-        QTest::newRow("LongGregorianDate")
-            << Routine([] { LongGregorianDate(QStringLiteral("6/4/1395")); }) << false;
-        QTest::newRow("HijriDateText throwing") << Routine([] { HijriDateText(QDate()); }) << true;
-        QTest::newRow("LongHijriDate throwing")
-            << Routine([] { LongHijriDate(QStringLiteral("sot")); }) << true;
-    }
-    void restoresTheSelector()
-    {
-        QFETCH(Routine, routine);
-        QFETCH(bool, throws);
-        for (int callerSelected : {Gregorian, Hijri}) {
-            const SelectorGuard caller(callerSelected);
-            if (throws)
-                QVERIFY_THROWS_EXCEPTION(CalendarError, routine());
-            else
-                routine();
-            QCOMPARE(CalendarService::selector(), callerSelected);
-        }
     }
 };
 
