@@ -16,11 +16,7 @@ public:
         playing = true;
     }
     QString URL() const override { return url; }
-    void stop() override
-    {
-        ++stops;
-        playing = false;
-    }
+    void stop() override { playing = false; }
     void prepare(const QString &path) override { prepared << path; }
     int playState() const override { return playing ? MediaPlayer::playing : 1; }
     QString status() const override
@@ -33,7 +29,6 @@ public:
     QString url;
     QStringList started;
     QStringList prepared;
-    int stops = 0;
     bool playing = false;
     QString statusOverride; // when set, the status text regardless of playing
 };

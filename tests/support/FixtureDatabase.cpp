@@ -18,7 +18,11 @@ FixtureDatabase::FixtureDatabase(Content content)
     SqlFile::withFile(filePath(), [](QSqlDatabase &db) { Schema::create(db); });
     if (content == Empty)
         return;
-    for (const City &city : standardCities())
+    for (const City &city : QList<City>{{1, QStringLiteral("Prishtinë"), 0, true},
+                                        {2, QStringLiteral("Prizren"), -1, false},
+                                        {3, QStringLiteral("Prizreni i Ri"), 2, false},
+                                        {4, QStringLiteral("Tiranë"), 5, false},
+                                        {5, QStringLiteral("Shkodër"), 4, false}})
         addCity(city);
     if (content == CitiesAndDays) {
         addDay(6, 12, "05:07:00 05:17:00 06:55:00 11:37:00 13:57:00 16:10:00 17:07:00");
@@ -107,13 +111,4 @@ void FixtureDatabase::addPerpetual(int year, const std::array<QString, 7> &stand
         PerpetualStore::write(db, calendar, year);
         db.commit();
     });
-}
-
-QList<FixtureDatabase::City> FixtureDatabase::standardCities()
-{
-    return {
-        {1, QStringLiteral("Prishtinë"), 0, true},      {2, QStringLiteral("Prizren"), -1, false},
-        {3, QStringLiteral("Prizreni i Ri"), 2, false}, {4, QStringLiteral("Tiranë"), 5, false},
-        {5, QStringLiteral("Shkodër"), 4, false},
-    };
 }

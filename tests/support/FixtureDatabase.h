@@ -20,8 +20,9 @@ public:
         int minutes;
         bool selected;
     };
-    // What a new database holds: nothing; the standard cities; the standard
-    // cities and the days 6 December and 29 February.
+    // What a new database holds: nothing; the standard cities Prishtinë (1,
+    // selected, 0), Prizren (2, -1), Prizreni i Ri (3, 2), Tiranë (4, 5),
+    // Shkodër (5, 4); those and the days 6 December and 29 February.
     enum Content { Empty, Cities, CitiesAndDays };
 
     explicit FixtureDatabase(Content content = Empty);
@@ -48,10 +49,6 @@ public:
     QList<QString> column(const QString &sql);
     // The ids of the flagged cities.
     QList<int> selectedCityIds();
-
-    // Prishtinë (1, selected, 0), Prizren (2, -1), Prizreni i Ri (3, 2),
-    // Tiranë (4, 5), Shkodër (5, 4).
-    static QList<City> standardCities();
 
 private:
     QTemporaryDir m_dir;
