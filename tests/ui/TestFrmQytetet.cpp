@@ -7,6 +7,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -56,7 +57,6 @@ private Q_SLOTS:
         row("no city begins with it", "Tetovë", "", "", "");
         row("typed: first entry first", "Prizren", "gj", "Gjakovë", "0");
         row("typed: longer beginning", "Prizren", "GJAKOVË ", "Gjakovë e Vogël", "3");
-        row("typed: whole name", "Prizren", "Pejë", "Pejë", "-2");
     }
     void preselectedAndTypedCity()
     {
@@ -128,7 +128,7 @@ private Q_SLOTS:
         db->exec(remove.arg(removedBeforeLoad));
         open(QStringLiteral("Gjakovë"));
         db->exec(remove.arg(removedAfterLoad));
-        QTest::mouseClick(pushButton(*window, "CmdAktivoje"), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QPushButton *>("CmdAktivoje"), Qt::LeftButton);
         QCOMPARE(warnings.size(), 1);
         QVERIFY2(warnings.first().startsWith(warning), qPrintable(warnings.first()));
         QVERIFY(window->isVisible());
