@@ -126,9 +126,6 @@ class Session:
             except subprocess.TimeoutExpired:
                 process.kill()
                 process.wait()
-        if os.path.exists(f"{self.work}/sink.raw"):
-            subprocess.run(["sox", "-t", "raw", "-r", str(RATE), "-e", "signed", "-b", "16",
-                            "-c", "1", f"{self.work}/sink.raw", f"{self.art}/sink.flac"])
         for log in glob.glob(f"{self.work}/*.log"):
             shutil.copy(log, self.art)
         shutil.rmtree(self.work, ignore_errors=True)
@@ -164,8 +161,7 @@ class Session:
         self.helpers.append(subprocess.Popen(command, stdout=stdout or log, stderr=log, **options))
 
     def helper_output(self, name, command):
-        """Starts a helper that writes a line to the descriptor command(fd)
-        names; returns that line."""
+        """Starts a helper that writes a line to descriptor fd; returns the line."""
         reader, writer = os.pipe()
         self.start_helper(name, command(writer), pass_fds=(writer,))
         os.close(writer)
@@ -177,7 +173,7 @@ class Session:
     def shot(self, what):
         self.shots += 1
         subprocess.run(["import", "-window", "root", f"{self.art}/{self.shots:02}-{what}.png"],
-                       timeout=10, stderr=subprocess.DEVNULL, check=False)
+                       timeout=10, stderr=subprocess.DEVNULL)
 
     # --- The program --------------------------------------------------------
 
@@ -303,10 +299,9 @@ class Session:
 
     def heard(self, seconds=0):
         """The last seconds heard at the sink (all of it for 0), from -1 to 1."""
-        samples = array.array("h")
         with open(self.sink, "rb") as f:
             data = f.read()
-        samples.frombytes(data[:len(data) // 2 * 2])
+        samples = array.array("h", data[:len(data) // 2 * 2])
         return [x / 32768 for x in samples[-seconds * RATE:]]
 
     def loud(self, seconds):
