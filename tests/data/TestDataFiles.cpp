@@ -1,19 +1,29 @@
+#include "data/CalendarConnection.h"
 #include "data/DataFiles.h"
 #include "data/DatabaseError.h"
+#include "data/QueryHelpers.h"
 #include "support/FileBytes.h"
 #include "support/FixtureDatabase.h"
-#include "support/SqlFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Module1;
+
+// Finding the database file, the user's copy of it, opening it, and the
+// query helpers on it.
 class TestDataFiles : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        cities.addCity({9, QStringLiteral("Dragash' OR '1'='1"), 7, false});
+        connection.open(cities.connectionText());
+    }
     void init()
     {
         root = std::make_unique<QTemporaryDir>();
@@ -27,39 +37,35 @@ private Q_SLOTS:
     void lookupOrder_data()
     {
         QTest::addColumn<QStringList>("present");
-        QTest::addColumn<QString>("database");
-        QTest::addColumn<QString>("content");
-        QTest::addColumn<QString>("recording");
-        const auto row = [](const char *name, const QStringList &present, const char *database,
-                            const char *content, const char *recording) {
-            QTest::newRow(name) << present << database << content << recording;
-        };
-        row("nowhere: beside the program", {}, "program", "<unreadable>", "program");
-        row("installed only", {"system"}, "user", "system", "system");
-        row("/usr/local before /usr", {"local", "system"}, "user", "local", "local");
-        row("the user's copy kept", {"user", "system"}, "user", "user", "user");
-        row("beside before installed, nothing copied", {"system", "program"}, "program", "program",
-            "program");
-        row("beside the program first", {"user", "system", "program"}, "program", "program",
-            "program");
+        // The database's folder, what it holds, the recording's folder.
+        QTest::addColumn<QStringList>("found");
+        QTest::newRow("nowhere: beside the program")
+            << QStringList{} << QStringList{"program", "<unreadable>", "program"};
+        QTest::newRow("installed only")
+            << QStringList{"system"} << QStringList{"user", "system", "system"};
+        QTest::newRow("/usr/local before /usr")
+            << QStringList{"local", "system"} << QStringList{"user", "local", "local"};
+        QTest::newRow("the user's copy kept")
+            << QStringList{"user", "system"} << QStringList{"user", "user", "user"};
+        QTest::newRow("beside the program first") << QStringList{"user", "system", "program"}
+                                                  << QStringList{"program", "program", "program"};
     }
     void lookupOrder()
     {
         QFETCH(QStringList, present);
-        QFETCH(QString, database);
-        QFETCH(QString, content);
+        QFETCH(QStringList, found);
+        const QString database = found[0];
         const QString recording = QStringLiteral("Ezani në Mekke - 1.mp3");
         for (const QString &place : present) {
-            QVERIFY(QDir().mkpath(folder(place)));
             QVERIFY(writeFile(folder(place) + "/kolvira.db", place.toUtf8()));
             QVERIFY(writeFile(folder(place) + "/" + recording, place.toUtf8()));
             if (where.installedFolders.contains(folder(place)))
                 QFile::setPermissions(folder(place) + "/kolvira.db", QFileDevice::ReadOwner);
         }
-        QTEST(QFileInfo(DataFiles::recordingPath(recording, where)).dir().dirName(), "recording");
+        QCOMPARE(QFileInfo(DataFiles::recordingPath(recording, where)).dir().dirName(), found[2]);
         const QString path = DataFiles::databasePath(where);
         QCOMPARE(path, folder(database) + "/kolvira.db");
-        QCOMPARE(readFile(path), content.toUtf8());
+        QCOMPARE(readFile(path), found[1].toUtf8());
         QCOMPARE(DataFiles::databasePath(where), path); // a later start keeps the copy
         QVERIFY(!QFileInfo::exists(path + ".part"));
         if (database == QLatin1String("user"))
@@ -86,11 +92,10 @@ private Q_SLOTS:
         if (!ownCity.isEmpty())
             old.addCity({9, ownCity, 0, false});
         const QString user = where.userFolder + "/kolvira.db";
-        QDir().mkpath(where.userFolder);
-        QDir().mkpath(where.installedFolders.at(1));
-        QVERIFY(QFile::copy(old.filePath(), user));
-        QVERIFY(QFile::copy(installed.filePath(), where.installedFolders.at(1) + "/kolvira.db"));
-        const QByteArray oldBytes = readFile(user);
+        const QByteArray oldBytes = readFile(old.filePath());
+        QVERIFY(writeFile(user, oldBytes));
+        QVERIFY(writeFile(where.installedFolders.at(1) + "/kolvira.db",
+                          readFile(installed.filePath())));
 
         QCOMPARE(DataFiles::databasePath(where), user);
         QCOMPARE(SqlFile::rows(user, "SELECT Qyteti FROM Qytetet WHERE ESelektuar"),
@@ -102,7 +107,6 @@ private Q_SLOTS:
 
     void aFailedCopyLeavesNothingBehind()
     {
-        QVERIFY(QDir().mkpath(folder("system")));
         QVERIFY(writeFile(folder("system") + "/kolvira.db", "installed"));
         // A file where the user's folder should be: the folder cannot be made.
         QVERIFY(writeFile(where.userFolder, "in the way"));
@@ -110,9 +114,106 @@ private Q_SLOTS:
         QCOMPARE(readFile(where.userFolder), QByteArray("in the way"));
     }
 
+    // Opening never creates the file; the message names it, and the
+    // engine's reason.
+    void badFiles_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // empty: no file at all
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("garbage") << QByteArray(4096, '\x5a');
+        QTest::newRow("no calendar tables") << QByteArray("kolvira");
+    }
+    void badFiles()
+    {
+        QFETCH(QByteArray, content);
+        FixtureDatabase other;
+        const QString file = other.filePath();
+        if (content == "kolvira")
+            other.exec(QStringLiteral("DROP TABLE kolvira"));
+        else
+            QVERIFY(QFile::remove(file) && (content.isEmpty() || writeFile(file, content)));
+        CalendarConnection bad;
+        try {
+            bad.open(other.connectionText());
+            QFAIL("opening a bad file succeeded");
+        } catch (const DatabaseError &e) {
+            QVERIFY2(e.message().contains(file), qPrintable(e.message()));
+            QVERIFY(!e.description().isEmpty());
+            if (content == "kolvira")
+                QVERIFY(e.message().contains(QStringLiteral("kolvira")));
+        }
+        QCOMPARE(bad.state(), CalendarConnection::Closed);
+        QCOMPARE(QFile::exists(file), !content.isEmpty());
+    }
+
+    void pathWithBlanksAndAlbanianLetters()
+    {
+        const QString file = folder(QStringLiteral("Kalendari i namazit ëç")) + "/kolvira.db";
+        QVERIFY(writeFile(file, readFile(cities.filePath())));
+        CalendarConnection other;
+        other.open(QStringLiteral("Data Source=") + file);
+        QCOMPARE(
+            QueryFirstValue("Select Qyteti from Qytetet where ESelektuar=true", other).toText(),
+            QStringLiteral("Prishtinë"));
+    }
+
+    void queryFirstValue()
+    {
+        const QString sql = QStringLiteral("SELECT Qyteti, Minuta FROM Qytetet WHERE IDQyteti %1");
+        QCOMPARE(describe(QueryFirstValue(sql.arg("> 3 ORDER BY IDQyteti"), connection)),
+                 QStringLiteral("Text(Tiranë)"));
+        const Variant none = QueryFirstValue(sql.arg("= 99"), connection);
+        QCOMPARE(describe(none), QStringLiteral("Boolean(False)"));
+        QCOMPARE(none.toText(), QStringLiteral("False"));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, QueryFirstValue("SELECT nope FROM x", connection));
+    }
+
+    // What the lookup finds with each key type, in Qytetet (and-joined: of
+    // those with 5 minutes). Quotes in a key are doubled; an unknown key type
+    // runs no query at all.
+    void lookupFieldValue_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("keyType"); // Integer: a key of IDQyteti, else of Qyteti
+        QTest::addColumn<bool>("useAnd");
+        QTest::addColumn<QString>("resultColumn");
+        QTest::addColumn<QString>("result");
+        const auto row = [](const char *name, const char *key, const char *type, bool useAnd,
+                            const char *column, const char *result) {
+            QTest::newRow(name) << key << type << useAnd << column << result;
+        };
+        row("integer", "4", "Integer", false, "Minuta", "Integer(5)");
+        row("string", "Tiranë", "String", false, "IDQyteti", "Integer(4)");
+        row("and-joined", "4", "Integer", true, "Qyteti", "Text(Tiranë)");
+        row("no row", "99", "Integer", false, "Minuta", "Boolean(False)");
+        row("quotes doubled", "Dragash' OR '1'='1", "String", false, "Minuta", "Integer(7)");
+        row("lower-case type", "x", "string", false, "Minuta", "Empty()");
+        row("unknown column", "1", "Integer", false, "NoSuchColumn", "DatabaseError");
+    }
+    void lookupFieldValue()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, keyType);
+        QFETCH(bool, useAnd);
+        QFETCH(QString, resultColumn);
+        const bool integer = keyType == QLatin1String("Integer");
+        const Variant keyValue = integer ? Variant::integer(key.toLongLong()) : Variant::text(key);
+        const QString table = useAnd ? "Qytetet Where Minuta = 5" : "Qytetet";
+        QString result;
+        try {
+            result = describe(LookupFieldValue(table, integer ? "IDQyteti" : "Qyteti", keyValue,
+                                               keyType, resultColumn, useAnd, connection));
+        } catch (const DatabaseError &) {
+            result = QStringLiteral("DatabaseError");
+        }
+        QTEST(result, "result");
+    }
+
 private:
     QString folder(const QString &place) const { return root->filePath(place); }
 
+    FixtureDatabase cities{FixtureDatabase::Cities};
+    CalendarConnection connection;
     std::unique_ptr<QTemporaryDir> root;
     DataFiles::Locations where;
 };

@@ -1,17 +1,67 @@
 #include "support/FixtureDatabase.h"
 
-#include "data/ConnectionText.h"
 #include "data/PerpetualStore.h"
 #include "data/Schema.h"
-#include "support/SqlFile.h"
 
-#include <QDate>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUuid>
 
 namespace {
 
 const QString insertDay = QStringLiteral("INSERT INTO kolvira VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
 
+QSqlQuery exec(QSqlDatabase &db, const QString &sql, const QVariantList &values = {})
+{
+    QSqlQuery query(db);
+    query.prepare(sql);
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    if (!query.exec())
+        qFatal("test SQL failed: %s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
+    return query;
+}
+
 } // namespace
+
+void SqlFile::withFile(const QString &file, const std::function<void(QSqlDatabase &)> &work)
+{
+    const QString name = QUuid::createUuid().toString();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(file);
+        if (!db.open())
+            qFatal("cannot open %s: %s", qPrintable(file), qPrintable(db.lastError().text()));
+        work(db);
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+void SqlFile::run(const QString &file, const QString &sql, const QList<QVariantList> &rows)
+{
+    withFile(file, [&](QSqlDatabase &db) {
+        db.transaction();
+        for (const QVariantList &values : rows)
+            exec(db, sql, values);
+        db.commit();
+    });
+}
+
+QList<QString> SqlFile::rows(const QString &file, const QString &sql)
+{
+    QList<QString> found;
+    withFile(file, [&](QSqlDatabase &db) {
+        QSqlQuery query = exec(db, sql);
+        while (query.next()) {
+            QStringList columns;
+            for (int i = 0; i < query.record().count(); ++i)
+                columns << query.value(i).toString();
+            found << columns.join(QLatin1Char('|'));
+        }
+    });
+    return found;
+}
 
 FixtureDatabase::FixtureDatabase(Content content)
 {
@@ -30,29 +80,9 @@ FixtureDatabase::FixtureDatabase(Content content)
     }
 }
 
-QString FixtureDatabase::filePath() const
-{
-    return m_dir.filePath(QLatin1String(ConnectionText::databaseFileName));
-}
-
-QString FixtureDatabase::connectionText() const
-{
-    return ConnectionText::forFile(filePath());
-}
-
-void FixtureDatabase::exec(const QString &sql, const QVariantList &values)
-{
-    SqlFile::run(filePath(), sql, {values});
-}
-
 void FixtureDatabase::selectCities(const QString &ids)
 {
     exec(QStringLiteral("UPDATE Qytetet SET ESelektuar = IDQyteti IN (%1)").arg(ids));
-}
-
-QList<QString> FixtureDatabase::column(const QString &sql)
-{
-    return SqlFile::rows(filePath(), sql);
 }
 
 QList<int> FixtureDatabase::selectedCityIds()
@@ -77,11 +107,6 @@ void FixtureDatabase::addDay(int day, int month, const QString &times)
     for (const QString &time : times.split(QLatin1Char(' ')))
         values << time;
     exec(insertDay, values);
-}
-
-void FixtureDatabase::addWholeYear(const std::array<QString, 7> &times)
-{
-    addWholeYear([&times](const QDate &) { return times; });
 }
 
 void FixtureDatabase::addWholeYear(

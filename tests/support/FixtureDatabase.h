@@ -1,13 +1,27 @@
 #pragma once
 
+#include "data/ConnectionText.h"
+
 #include <QDate>
 #include <QList>
+#include <QSqlDatabase>
 #include <QString>
 #include <QTemporaryDir>
 #include <QVariantList>
 
 #include <array>
 #include <functional>
+
+// Direct access to any SQLite file, for setting tests up and looking at what
+// they left: each call opens the file and closes it again, so no lock stays.
+// A statement that fails ends the test program with its message.
+namespace SqlFile {
+void withFile(const QString &file, const std::function<void(QSqlDatabase &)> &work);
+// Runs the statement once for each list of bound values, in one transaction.
+void run(const QString &file, const QString &sql, const QList<QVariantList> &rows = {{}});
+// The rows a query returns, the columns of each joined by '|'.
+QList<QString> rows(const QString &file, const QString &sql);
+} // namespace SqlFile
 
 // A calendar database in a temporary folder, made with the real schema.
 class FixtureDatabase
@@ -28,14 +42,17 @@ public:
     explicit FixtureDatabase(Content content = Empty);
 
     QString folder() const { return m_dir.path(); }
-    QString filePath() const;
-    QString connectionText() const;
+    QString filePath() const { return m_dir.filePath(ConnectionText::databaseFileName); }
+    QString connectionText() const { return ConnectionText::forFile(filePath()); }
 
     void addCity(const City &city);
     // The seven times Imsaku ... Isha as stored, separated by blanks.
     void addDay(int day, int month, const QString &times);
     // Every day of a leap year with the same times.
-    void addWholeYear(const std::array<QString, 7> &times);
+    void addWholeYear(const std::array<QString, 7> &times)
+    {
+        addWholeYear([times](const QDate &) { return times; });
+    }
     // Every day of 2024 (a leap year) with the times the function gives for it.
     void addWholeYear(const std::function<std::array<QString, 7>(const QDate &)> &timesOf);
     // A perpetual calendar with the same standard-time times on every day,
@@ -44,9 +61,12 @@ public:
     // Flags exactly the cities with these ids ("1, 4"; empty: none).
     void selectCities(const QString &ids);
     // Runs SQL directly on the file (setting up faults).
-    void exec(const QString &sql, const QVariantList &values = {});
+    void exec(const QString &sql, const QVariantList &values = {})
+    {
+        SqlFile::run(filePath(), sql, {values});
+    }
     // The rows of a query, the columns of each joined by '|'.
-    QList<QString> column(const QString &sql);
+    QList<QString> column(const QString &sql) { return SqlFile::rows(filePath(), sql); }
     // The ids of the flagged cities.
     QList<int> selectedCityIds();
 

@@ -13,12 +13,11 @@ class WriteProtection
 {
 public:
     explicit WriteProtection(const QString &file)
-        : m_file(file), m_permissions(QFile::permissions(file))
+        : m_file(file), m_folder(QFileInfo(file).isDir()), m_permissions(QFile::permissions(file))
     {
-        QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
-        if (QFileInfo(file).isDir()) // a folder stays readable and can be entered
-            readOnly |= QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
-        QFile::setPermissions(file, readOnly);
+        // Only the write bits go: a folder stays readable and can be entered.
+        QFile::setPermissions(file, m_permissions & ~(QFile::WriteOwner | QFile::WriteUser |
+                                                      QFile::WriteGroup | QFile::WriteOther));
         setOverride(false);
     }
     ~WriteProtection()
@@ -32,10 +31,9 @@ public:
     // Whether a write is refused now (a folder: a new file in it).
     bool holds() const
     {
-        const bool folder = QFileInfo(m_file).isDir();
-        QFile probe(folder ? m_file + QStringLiteral("/.write-probe") : m_file);
-        const bool written = probe.open(folder ? QIODevice::WriteOnly : QIODevice::ReadWrite);
-        if (written && folder)
+        QFile probe(m_folder ? m_file + QStringLiteral("/.write-probe") : m_file);
+        const bool written = probe.open(m_folder ? QIODevice::WriteOnly : QIODevice::ReadWrite);
+        if (written && m_folder)
             probe.remove();
         return !written;
     }
@@ -54,5 +52,6 @@ private:
     }
 
     QString m_file;
+    bool m_folder;
     QFile::Permissions m_permissions;
 };

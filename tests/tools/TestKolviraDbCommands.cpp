@@ -2,7 +2,7 @@
 #include "data/ConnectionText.h"
 #include "prayer/CalendarYear.h"
 #include "support/FileBytes.h"
-#include "support/SqlFile.h"
+#include "support/FixtureDatabase.h"
 #include "tools/kolvira-db/KolviraDb.h"
 
 #include <QFile>
@@ -140,21 +140,19 @@ private Q_SLOTS:
                      {"Kumanovë|-2|0", "Shkup|-1|0", "Prishtinë|0|1", "Tiranë|5|0", "Ulqin|8|0"}));
         const QHash<int, Minutes> rows = kolviraRows(file);
         const QHash<int, Minutes> printed = printed2026();
-        std::array<int, 7> worst{};
-        std::array<double, 7> mean{};
-        for (auto day = printed.cbegin(); day != printed.cend(); ++day)
-            for (std::size_t i = 0; i < 7; ++i) {
-                const int difference = std::abs(rows.value(day.key())[i] - day.value()[i]);
-                worst[i] = std::max(worst[i], difference);
-                mean[i] += double(difference) / double(printed.size());
-            }
         // Asri parts the most; sunrise comes out at 1.64 on average, the
         // others within 1.6.
         const std::array<double, 7> meanAtMost{1.6, 1.6, 1.65, 1.6, 2.7, 1.6, 1.6};
         for (std::size_t i = 0; i < 7; ++i) {
-            qInfo("column %zu: largest %d min, mean %.2f min", i, worst[i], mean[i]);
-            QVERIFY(worst[i] <= 7);
-            QVERIFY(mean[i] <= meanAtMost[i]);
+            int worst = 0;
+            double mean = 0;
+            for (auto day = printed.cbegin(); day != printed.cend(); ++day) {
+                const int difference = std::abs(rows.value(day.key())[i] - day.value()[i]);
+                worst = std::max(worst, difference);
+                mean += double(difference) / double(printed.size());
+            }
+            qInfo("column %zu: largest %d min, mean %.2f min", i, worst, mean);
+            QVERIFY(worst <= 7 && mean <= meanAtMost[i]);
         }
     }
 
@@ -175,12 +173,9 @@ private Q_SLOTS:
         QTest::newRow("time that does not parse")
             << "UPDATE kolvira SET Asri='25:61:00' WHERE Dita=6 AND Muaji=12"
             << "Dita 6.12: koha e Asri \"25:61:00\" nuk lexohet.";
-        QTest::newRow("columns swapped")
-            << "UPDATE kolvira SET Asri=Magribi, Magribi=Asri WHERE Dita=1 AND Muaji=1"
-            << "Dita 1.1: Magribi (14:05) nuk vjen pas Asri (16:21).";
         QTest::newRow("two times alike")
             << "UPDATE kolvira SET Imsaku=Fexhri WHERE Dita=15 AND Muaji=7"
-            << "Dita 15.7: Fexhri";
+            << "Dita 15.7: Fexhri (03:13) nuk vjen pas Imsaku (03:13).";
         QTest::newRow("no city selected") << "UPDATE Qytetet SET ESelektuar=0"
                                           << "Asnjë qytet nuk është i zgjedhur (ESelektuar).";
         QTest::newRow("two cities selected")
@@ -190,11 +185,8 @@ private Q_SLOTS:
             << "UPDATE Qytetet SET Qyteti='Prizren' WHERE Qyteti='Pejë'"
             << "Qyteti \"Prizren\" përsëritet.";
         QTest::newRow("offset beyond two hours")
-            << "UPDATE Qytetet SET Minuta=121 WHERE Qyteti='Tiranë'"
-            << "Qyteti \"Tiranë\" ka 121 minuta, më shumë se dy orë.";
-        QTest::newRow("negative offset beyond two hours")
-            << "UPDATE Qytetet SET Minuta=-125 WHERE Qyteti='Shkup'"
-            << "Qyteti \"Shkup\" ka -125 minuta";
+            << "UPDATE Qytetet SET Minuta=-121 WHERE Qyteti='Shkup'"
+            << "Qyteti \"Shkup\" ka -121 minuta, më shumë se dy orë.";
         QTest::newRow("offset not a number")
             << "UPDATE Qytetet SET Minuta='pesë' WHERE Qyteti='Tiranë'"
             << "Minutat e qytetit \"Tiranë\" nuk janë numër i plotë: \"pesë\".";
@@ -207,8 +199,6 @@ private Q_SLOTS:
             << "UPDATE Kalendari SET Viti=2026"
             << "Rreshtat e kolvira nuk janë ata të vitit 2026 sipas kalendarit të përhershëm: "
                "28.3, 25.10, 26.10";
-        QTest::newRow("no calendar tables") << "DROP TABLE kolvira"
-                                            << "mungojnë tabelat e kalendarit";
     }
     void rejectsASpoiledFile()
     {
@@ -217,7 +207,8 @@ private Q_SLOTS:
         const QString file = dir.filePath(QStringLiteral("spoiled.db"));
         QFile::remove(file);
         QVERIFY(QFile::copy(generated, file));
-        SqlFile::script(file, sql);
+        for (const QString &statement : sql.split(';'))
+            SqlFile::run(file, statement);
         const KolviraDbRun checked = KolviraDbRun({QStringLiteral("check"), file});
         QCOMPARE(checked.status, int(KolviraDb::Faults));
         QVERIFY2(checked.out.contains(message), qPrintable(checked.out));
