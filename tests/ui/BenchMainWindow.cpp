@@ -1,5 +1,4 @@
 #include "calendar/ClockTimer.h"
-#include "prayer/CityStore.h"
 #include "prayer/QtMediaPlayer.h"
 #include "prayer/Recordings.h"
 #include "support/MainWindowFixture.h"
@@ -10,8 +9,8 @@
 #include <QTimer>
 
 // What the main window's work costs: one tick of the clock (each second
-// while it shows), one activation (a reload from the database), one city
-// store, and how long the window holds still when an adhan comes.
+// while it shows), one activation (a reload from the database), and how long
+// the window holds still when an adhan comes.
 class BenchMainWindow : public QObject
 {
     Q_OBJECT
@@ -48,18 +47,6 @@ private Q_SLOTS:
             f->form->Form_Activate();
         }
         QCOMPARE(f->label("LblKohaENamazit_3"), QStringLiteral("11:40"));
-    }
-
-    void cityStore()
-    {
-        CityStore store(f->connection);
-        int key = 1;
-        QBENCHMARK
-        {
-            key = key % 5 + 1;
-            store.store(key);
-        }
-        QCOMPARE(f->db.selectedCityIds().size(), 1);
     }
 
     // The longest the event loop holds still from the window coming forward

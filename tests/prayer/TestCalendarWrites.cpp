@@ -1,0 +1,180 @@
+#include "data/CalendarConnection.h"
+#include "data/QueryHelpers.h"
+#include "prayer/CalendarYear.h"
+#include "prayer/CityStore.h"
+#include "support/FixtureDatabase.h"
+#include "support/WriteProtection.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTest>
+#include <memory>
+#include <optional>
+
+namespace {
+
+QString selectedIds(CalendarConnection &connection)
+{
+    return Module1::QueryFirstValue(
+               QStringLiteral("SELECT group_concat(IDQyteti) FROM Qytetet WHERE ESelektuar"),
+               connection)
+        .toText();
+}
+
+} // namespace
+
+// What the program writes into the calendar file: the selected city, and
+// the rows of a new year.
+class TestCalendarWrites : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        connection.close(); // the last test's
+        db = std::make_unique<FixtureDatabase>(FixtureDatabase::Cities);
+        db->addCity({-7, QStringLiteral("Ulqin"), 3, false});
+        connection.open(db->connectionText());
+    }
+
+    void movesTheFlagToExactlyTheChosenCity_data()
+    {
+        QTest::addColumn<QString>("flaggedBefore");
+        QTest::addColumn<int>("key");
+        QTest::newRow("another city") << "1" << 4;
+        QTest::newRow("the city already selected") << "1" << 1;
+        QTest::newRow("negative key") << "1" << -7;
+        QTest::newRow("table with no flagged row") << "" << 3;
+        QTest::newRow("table with two flagged rows") << "1, 5" << 2;
+        QTest::newRow("unknown key: nothing written") << "1" << 99;
+    }
+    void movesTheFlagToExactlyTheChosenCity()
+    {
+        QFETCH(QString, flaggedBefore);
+        QFETCH(int, key);
+        db->selectCities(flaggedBefore);
+        // The same rows with only the flag moved, or none at all.
+        const QString rows = QStringLiteral("SELECT IDQyteti, Qyteti, Minuta, %1 FROM Qytetet");
+        const bool known = key != 99;
+        const QStringList expected =
+            db->column(rows.arg(known ? QStringLiteral("IDQyteti = %1").arg(key) : "ESelektuar"));
+        try {
+            CityStore(connection).store(key);
+            QVERIFY(known);
+        } catch (const CityStore::NotStored &) {
+            QVERIFY(!known);
+        }
+        QCOMPARE(db->column(rows.arg("ESelektuar")), expected);
+    }
+
+    // Another running copy's write is waited out for the busy timeout (3 s),
+    // then the store is refused.
+    void anotherCopyWriting()
+    {
+        QProcess other;
+        other.start("python3", {"-c",
+                                "import sqlite3, sys, time\n"
+                                "db = sqlite3.connect(sys.argv[1], isolation_level=None)\n"
+                                "db.execute('BEGIN IMMEDIATE'); print(flush=True)\n"
+                                "time.sleep(60)",
+                                db->filePath()});
+        QVERIFY(other.waitForReadyRead(30000));
+        QElapsedTimer waited;
+        waited.start();
+        try {
+            CityStore(connection).store(4);
+            QFAIL("stored while another copy was writing");
+        } catch (const CityStore::NotStored &refusal) {
+            QVERIFY2(refusal.message().contains("e zënë"), qPrintable(refusal.message()));
+        }
+        QVERIFY(waited.elapsed() >= 2900); // never shorter on a slow machine
+        QCOMPARE(selectedIds(connection), QStringLiteral("1"));
+        other.kill();
+        other.waitForFinished();
+    }
+
+    // Midway, this connection sees no flagged row while any other still sees
+    // the old one; a failure there rolls the clearing back.
+    void failureBetweenTheWritesKeepsTheOldCity()
+    {
+        CalendarConnection reader;
+        reader.open(db->connectionText());
+        QString seenHere = QStringLiteral("not called");
+        QString seenElsewhere;
+        CityStore store(connection);
+        store.setBetweenWrites([&] {
+            seenHere = selectedIds(connection);
+            seenElsewhere = selectedIds(reader);
+            throw std::runtime_error("failure between the writes");
+        });
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, store.store(4));
+        QCOMPARE(seenHere, QString());
+        QCOMPARE(seenElsewhere, QStringLiteral("1"));
+        QCOMPARE(selectedIds(reader), QStringLiteral("1"));
+        // The connection is not left inside the failed transaction.
+        store.setBetweenWrites({});
+        store.store(4);
+        QCOMPARE(selectedIds(reader), QStringLiteral("4"));
+    }
+
+    // A new year rewrites kolvira alone; a file that cannot take the rows
+    // still gives the year's times and says so once, its rows whole.
+    void newYearGivesItsTimes_data()
+    {
+        QTest::addColumn<QString>("obstacle");
+        QTest::newRow("writable file") << "";
+        QTest::newRow("write-protected file") << "protected";
+        QTest::newRow("failure midway") << "stop in July";
+    }
+    void newYearGivesItsTimes()
+    {
+        QFETCH(QString, obstacle);
+        // Standard time; the summer of 2027 runs from 28 March to 30 October.
+        db->addPerpetual(2026, {"04:00", "04:20", "06:00", "12:00", "15:00", "18:00", "19:30"});
+        db->selectCities(QStringLiteral("4"));
+        if (obstacle == "stop in July")
+            db->exec("CREATE TRIGGER stop BEFORE INSERT ON kolvira WHEN NEW.Muaji = 7 "
+                     "BEGIN SELECT RAISE(ABORT, 'stop'); END");
+        const QString rows = QStringLiteral("SELECT * FROM kolvira ORDER BY Muaji, Dita");
+        const QStringList before = db->column(rows);
+        const QStringList cities = db->column("SELECT * FROM Qytetet");
+        std::optional<WriteProtection> protection;
+        if (obstacle == "protected")
+            protection.emplace(db->filePath());
+        QStringList notices;
+        {
+            CalendarConnection opened; // after the protection, which an open file escapes
+            opened.open(db->connectionText());
+            CalendarYear year(opened);
+            year.setNotice([&](const QString &text) { notices << text; });
+            year.dayInEffectChanged(QDate(2027, 1, 1));
+            QCOMPARE(year.timesOf(QDate(2027, 3, 27))[0], QStringLiteral("04:00"));
+            QCOMPARE(year.timesOf(QDate(2027, 3, 28))[0], QStringLiteral("05:00"));
+            QCOMPARE(year.timesOf(QDate(2027, 10, 30))[6], QStringLiteral("20:30"));
+            QCOMPARE(year.timesOf(QDate(2027, 10, 31))[6], QStringLiteral("19:30"));
+            year.dayInEffectChanged(QDate(2027, 6, 1));
+        }
+        protection.reset();
+        QCOMPARE(db->column("SELECT * FROM Qytetet"), cities);
+        if (obstacle.isEmpty()) {
+            QCOMPARE(notices, QStringList());
+            QCOMPARE(db->column("SELECT Viti FROM Kalendari"), QStringList{"2027"});
+            QCOMPARE(db->column("SELECT Imsaku FROM kolvira WHERE Dita=28 AND Muaji=3"),
+                     QStringList{"05:00:00"});
+            return;
+        }
+        // The rows stay whole (the notice reads their year), and the user is told once.
+        QCOMPARE(db->column(rows), before);
+        QCOMPARE(notices.size(), 1);
+        QVERIFY2(notices[0].contains("vitit 2027") && notices[0].contains("vitit 2026"),
+                 qPrintable(notices[0]));
+    }
+
+private:
+    std::unique_ptr<FixtureDatabase> db;
+    CalendarConnection connection;
+};
+
+QTEST_GUILESS_MAIN(TestCalendarWrites)
+#include "TestCalendarWrites.moc"
