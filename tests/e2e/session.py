@@ -1,9 +1,9 @@
-"""A desktop session of its own for one end-to-end test: session and
-accessibility buses, Xvfb, openbox, trayer as the notification area, a
-PulseAudio null sink, and the program under libfaketime. The test sees the
-program through the accessibility tree (dogtail) and hears it at the sink.
-Usage of a script:  with Session() as s: ...  (arguments NAME PROGRAM DATABASE ARTEFACTS)
-"""
+# A desktop session of its own for one end-to-end test: session and
+# accessibility buses, Xvfb, openbox, trayer as the notification area, a
+# PulseAudio null sink recorded from the start, and the program under
+# libfaketime. The test sees the program through the accessibility tree
+# (dogtail) and hears it at the sink.
+# Usage of a script:  with Session() as s: ...  (arguments NAME PROGRAM DATABASE ARTEFACTS)
 import array
 import glob
 import math
@@ -37,15 +37,11 @@ TIME_LIMIT = 100  # s, within CTest's limit, so that the test still cleans up
 
 class Session:
     def __init__(self):
-        if len(sys.argv) != 5:
-            sys.exit(f"usage: {sys.argv[0]} NAME PROGRAM DATABASE ARTEFACTS")
-        self.name, self.program, self.database, artefacts = sys.argv[1:]
-        self.helpers, self.app_process, self.shots = [], None, 0
-        self.t0 = time.monotonic()
-        for old in sorted(glob.glob(artefacts + "/run-*"))[:-4]:  # the latest runs stay
-            shutil.rmtree(old)
-        self.art = f"{artefacts}/run-{time.strftime('%Y%m%d-%H%M%S')}-{os.getpid()}"
+        # The artefacts (logs, a screenshot) of the latest run only.
+        self.name, self.program, self.database, self.art = sys.argv[1:]
+        shutil.rmtree(self.art, ignore_errors=True)
         os.makedirs(self.art)
+        self.helpers, self.app_process, self.t0 = [], None, time.monotonic()
         self.work = tempfile.mkdtemp(prefix="kolvira-e2e.")
 
     def log(self, text):
@@ -55,7 +51,6 @@ class Session:
         signal.signal(signal.SIGALRM, lambda *_: self.fail(f"time limit of {TIME_LIMIT} s"))
         signal.signal(signal.SIGTERM, lambda *_: self.fail("stopped"))
         signal.alarm(TIME_LIMIT)
-        self.log(f"{self.name}: artefacts in {self.art}")
         try:
             self.start_session()
         except BaseException:
@@ -114,11 +109,16 @@ class Session:
             "--load=module-null-sink sink_name=kolvira_null",
             f"--load=module-native-protocol-unix socket={pulse}/native auth-anonymous=1"])
         self.wait("sound server", lambda: "kolvira_null" in run(["pactl", "list", "short", "sinks"]))
+        self.sink = f"{self.work}/sink.raw"
+        self.start_helper("parec", ["parec", "--device=kolvira_null.monitor", "--raw",
+                                    "--format=s16le", f"--rate={RATE}", "--channels=1"],
+                          stdout=open(self.sink, "wb"))
 
     def __exit__(self, kind, error, trace):
         signal.alarm(0)
         if "DISPLAY" in os.environ:
-            self.shot("failure" if kind else "end")
+            shot = f"{self.art}/{'failure' if kind else 'end'}.png"
+            subprocess.run(["import", "-window", "root", shot], timeout=10, stderr=subprocess.DEVNULL)
         for process in [p for p in [self.app_process, *reversed(self.helpers)] if p]:
             process.terminate()
             try:
@@ -126,10 +126,8 @@ class Session:
             except subprocess.TimeoutExpired:
                 process.kill()
                 process.wait()
-        for log in glob.glob(f"{self.work}/*.log"):
-            shutil.copy(log, self.art)
         shutil.rmtree(self.work, ignore_errors=True)
-        print(f"{self.name} {'FAILED' if kind else 'passed'}; screenshots and logs: {self.art}")
+        print(f"{self.name} {'FAILED' if kind else 'passed'}; screenshot and logs: {self.art}")
 
     def fail(self, text):
         self.log("FAIL: " + text)
@@ -139,8 +137,8 @@ class Session:
         if not condition:
             self.fail(text)
 
+    # Polls probe until it gives something true, and returns that.
     def wait(self, what, probe, limit=20):
-        """Polls probe until it gives something true, and returns that."""
         start = time.monotonic()
         while True:
             try:
@@ -157,11 +155,11 @@ class Session:
             time.sleep(0.05)
 
     def start_helper(self, name, command, stdout=None, **options):
-        log = open(f"{self.work}/{name}.log", "w")
+        log = open(f"{self.art}/{name}.log", "w")
         self.helpers.append(subprocess.Popen(command, stdout=stdout or log, stderr=log, **options))
 
+    # Starts a helper that writes a line to descriptor fd; returns the line.
     def helper_output(self, name, command):
-        """Starts a helper that writes a line to descriptor fd; returns the line."""
         reader, writer = os.pipe()
         self.start_helper(name, command(writer), pass_fds=(writer,))
         os.close(writer)
@@ -170,16 +168,11 @@ class Session:
         self.check(line, f"{name} did not start")
         return line
 
-    def shot(self, what):
-        self.shots += 1
-        subprocess.run(["import", "-window", "root", f"{self.art}/{self.shots:02}-{what}.png"],
-                       timeout=10, stderr=subprocess.DEVNULL)
-
     # --- The program --------------------------------------------------------
 
+    # The program folder: the program, two recordings, the database with the
+    # test day's times and a selected city without offset.
     def prepare_program(self, database=True):
-        """The program folder: the program, two recordings, the database with
-        the test day's times and a selected city without offset."""
         self.app_dir = f"{self.work}/app"
         os.makedirs(self.app_dir)
         shutil.copy(self.program, self.app_dir)
@@ -201,36 +194,28 @@ class Session:
     def selected_city(self):
         return self.sql("SELECT Qyteti, Minuta FROM Qytetet WHERE ESelektuar")
 
+    # Runs the program with its wall clock starting at instant (UTC).
     def start_program(self, instant):
-        """Runs the program with its wall clock starting at instant (UTC)."""
         faketime = glob.glob("/usr/lib/*/faketime/libfaketime.so.1")
         self.check(faketime, "libfaketime is missing (tools/install-deps.sh)")
         env = dict(os.environ, LD_PRELOAD=faketime[0], FAKETIME="@" + instant,
                    FAKETIME_DONT_FAKE_MONOTONIC="1", XDG_DATA_DIRS=f"{self.work}/no-shared-data",
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
-        self.app_started = time.monotonic()
         self.app_process = subprocess.Popen(
-            [f"{self.app_dir}/kolvira"], env=env, stdout=open(f"{self.work}/program.log", "w"),
-            stderr=open(f"{self.work}/program-errors.log", "w"))
+            [f"{self.app_dir}/kolvira"], env=env, stdout=open(f"{self.art}/program.log", "w"),
+            stderr=open(f"{self.art}/program-errors.log", "w"))
         self.log(f"program started, clock at {instant}")
         self.app = self.wait("program in the accessibility tree", lambda: tree.root.findChild(
             predicate.IsAnApplicationNamed("kolvira"), recursive=False, retry=False,
             requireResult=False))
-
-    def ended(self, limit=10):
-        """Waits for the program's end and returns its exit status."""
-        self.wait("program ended", lambda: self.app_process.poll() is not None, limit)
-        status, self.app_process = self.app_process.returncode, None
-        self.log(f"exit status {status}")
-        return status
 
     def running(self, when):
         self.check(self.app_process.poll() is None, f"the program ended {when}")
 
     # --- The accessibility tree ---------------------------------------------
 
+    # The (shown) node below parent of that name and role.
     def find(self, parent, name=None, role=None, limit=20, showing=True):
-        """The (shown) node below parent of that name and role."""
         pred = predicate.GenericPredicate(name=name, roleName=role)
         return self.wait(f"{role} {name!r}", lambda: parent.findChild(
             pred, retry=False, requireResult=False, showingOnly=showing), limit)
@@ -238,12 +223,12 @@ class Session:
     def window(self, name, limit=20):
         return self.wait(f"window {name!r}", lambda: self.shown(name), limit)
 
+    # The window of that name shown now, if any.
     def shown(self, name):
-        """The window of that name shown now, if any."""
         return next((w for w in self.app if w.name == name and w.showing), None)
 
+    # The menu the program shows now.
     def menu(self):
-        """The menu the program shows now."""
         def shown_menu():
             while GLib.MainContext.default().iteration(False):  # takes the events in
                 pass
@@ -251,37 +236,36 @@ class Session:
                          if node.roleName == "popup menu" and node.showing), None)
         return self.wait("menu shown", shown_menu, 5)
 
+    # The label showing a value, found by the caption beside it.
     def label(self, window, description):
-        """The label showing a value, found by the caption beside it."""
         return window.findChild(lambda n: n.roleName == "label" and n.description == description,
                                 retry=False)
 
-    def value(self, window, description):
-        return self.label(window, description).name
+    def values(self, window, descriptions):
+        read = {caption: self.label(window, caption).name for caption in descriptions}
+        self.log(f"{window.name}: {read}")
+        return read
 
-    def press(self, window, button):
+    # Presses the button; with closes, waits until its window is gone.
+    def press(self, window, button, closes=False):
         self.log(f'press "{button}"')
         self.find(window, name=button, role="push button").doActionNamed("Press")
+        if closes:
+            self.wait(f"{window.name} closed", lambda: not window.showing, 5)
 
     # --- The desktop around the program ---------------------------------------
 
+    # Closes the active window as its close box does: through the window manager.
     def close_box(self, window):
-        """Closes the active window as its close box does: through the window manager."""
         self.wait(f"{window.name} active", lambda: window.getState().contains(
             pyatspi.STATE_ACTIVE))
         run(["xdotool", "key", "alt+F4"])
+        self.wait(f"{window.name} hidden", lambda: not window.showing, 5)
 
-    def type_into(self, window, field, text):
-        """Types into the field as a user does, with the keyboard."""
-        node = self.find(window, name=field, role="text")
-        node.doActionNamed("SetFocus")
-        self.wait(f"{field} focused", lambda: node.focused, 5)
-        run(["xdotool", "type", text])
-
+    # Clicks the program's icon in the notification area. The icon is no part
+    # of the accessibility tree: its window is the program's one named after
+    # the program.
     def click_icon(self, button=1):
-        """Clicks the program's icon in the notification area. The icon is no
-        part of the accessibility tree: its window is the program's one named
-        after the program."""
         def icon():
             ids = run(["xdotool", "search", "--onlyvisible", "--classname", "^kolvira$"]).split()
             return [i for i in ids if run(["xdotool", "getwindowname", i]) == "kolvira"]
@@ -291,32 +275,47 @@ class Session:
 
     # --- Sound ----------------------------------------------------------------
 
-    def record_sink(self):
-        self.sink = f"{self.work}/sink.raw"
-        self.start_helper("parec", ["parec", "--device=kolvira_null.monitor", "--raw",
-                                    "--format=s16le", f"--rate={RATE}", "--channels=1"],
-                          stdout=open(self.sink, "wb"))
-
+    # The last seconds heard at the sink (all of it for 0), from -1 to 1.
     def heard(self, seconds=0):
-        """The last seconds heard at the sink (all of it for 0), from -1 to 1."""
         with open(self.sink, "rb") as f:
             data = f.read()
         samples = array.array("h", data[:len(data) // 2 * 2])
         return [x / 32768 for x in samples[-seconds * RATE:]]
 
-    def loud(self, seconds):
-        """True when each of the last seconds was loud."""
-        heard = self.heard(seconds)
-        return len(heard) == seconds * RATE and all(
-            rms(heard[i * RATE:(i + 1) * RATE]) > 0.05 for i in range(seconds))
+    # The hidden main window comes back at the adhan minute (HH:MM:SS), not
+    # before, and the recording at pitch plays, not the one at other.
+    def adhan(self, main, adhan, pitch, other):
+        clock = self.label(main, "Koha")
+        self.close_box(main)
+        self.check(clock.name < adhan, f"the window was hidden only at {clock.name}")
+        self.check(rms(self.heard()) < 0.001, "sound at the sink before the adhan")
+
+        def back():
+            # The clock is read before the window: a window still hidden was
+            # hidden when the clock showed that time.
+            now = clock.name
+            self.check(main.showing or now < adhan, f"the clock read {now}, the window hidden")
+            return main.showing
+        self.wait("main window back", back, 30)
+        self.check(clock.name >= adhan, f"the window came back at {clock.name}, before {adhan}")
+
+        # The last two seconds, once each of them was loud.
+        def loud():
+            heard = self.heard(2)
+            if len(heard) == 2 * RATE and min(rms(heard[:RATE]), rms(heard[RATE:])) > 0.05:
+                return heard
+        heard = self.wait("adhan heard for two seconds", loud, 15)
+        energy = {hz: tone_energy(heard, hz) for hz in (pitch, other)}
+        self.check(energy[pitch] > 100 * energy[other], f"not the recording at {pitch} Hz: {energy}")
+        self.find(main, name="Pusho", role="push button")
 
 
 def rms(samples):
     return math.sqrt(sum(x * x for x in samples) / len(samples)) if samples else 0
 
 
+# Energy of the samples at one frequency (Goertzel's filter).
 def tone_energy(samples, hz):
-    """Energy of the samples at one frequency (Goertzel's filter)."""
     coefficient = 2 * math.cos(2 * math.pi * hz / RATE)
     s1 = s2 = 0.0
     for x in samples:
@@ -324,7 +323,7 @@ def tone_energy(samples, hz):
     return s1 * s1 + s2 * s2 - coefficient * s1 * s2
 
 
+# A command's output; nothing when it fails.
 def run(command):
-    """A command's output; nothing when it fails."""
     result = subprocess.run(command, capture_output=True, text=True, timeout=10)
     return result.stdout.strip() if result.returncode == 0 else ""

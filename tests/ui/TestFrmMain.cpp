@@ -1,31 +1,55 @@
 #include "app/FrmSplash.h"
 #include "app/Main.h"
+#include "calendar/CalendarService.h"
 #include "calendar/ClockTimer.h"
 #include "prayer/CityStore.h"
 #include "support/FileBytes.h"
 #include "support/MainWindowFixture.h"
 #include "support/WriteProtection.h"
+#include "ui/CityComboBox.h"
+#include "ui/FrmDitelindja.h"
+#include "ui/FrmQytetet.h"
+#include "ui/FrmRrethProg.h"
 #include "ui/LoadedWindows.h"
 #include "ui/TrayIcon.h"
 
+#include <QDateEdit>
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
 #include <optional>
 
-// The main window over its database: the splash before it, what it shows,
-// how it reacts to the clock and the close box, and what happens when the
-// file is spoiled or taken away.
+// The main window over its database and the windows it opens: the splash
+// before it, what it shows, how it reacts to the clock and the close box, and
+// what happens when the file is spoiled or taken away; the city list, the
+// birthday window's figures and the about window's mail link.
 class TestFrmMain : public QObject
 {
     Q_OBJECT
 
+public Q_SLOTS:
+    void mailLinkOpened(const QUrl &url) { mailLinks << url; }
+
 private Q_SLOTS:
+    // A registered handler takes the links the desktop would hand to a mail
+    // program, so none starts here.
+    void initTestCase()
+    {
+        QDesktopServices::setUrlHandler(QStringLiteral("mailto"), this, "mailLinkOpened");
+    }
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("mailto")); }
     void init() { f = std::make_unique<MainWindowFixture>(); }
     void cleanup()
     {
+        cities.reset();
         f->fatals.expectNone(); // each test that expects one takes it
         f.reset();
         overrideTrayHostAvailable(std::nullopt);
+        QCOMPARE(CalendarService::selector(), CalendarService::Gregorian);
     }
 
     // The splash stays two seconds from when it reached the screen, also when
@@ -72,19 +96,15 @@ private Q_SLOTS:
             QTest::newRow(name) << today << selected << change << times << city << offset << adhans;
         };
         const QDate dec6(2026, 12, 6);
-        const char *noDhuhri = "05:07 05:17 06:55 --:-- 13:57 16:10 17:07";
-        row("6 December", dec6, "1", "", "05:07 05:17 06:55 11:37 13:57 16:10 17:07", "Prishtinë",
-            "0", 1);
         row("29 February, offset 5", QDate(2028, 2, 29), "4", "",
             "04:50 05:00 06:30 12:00 14:50 17:45 19:15", "Tiranë", "5", 1);
         row("no row for the day", QDate(2026, 12, 7), "2", "",
             "--:-- --:-- --:-- --:-- --:-- --:-- --:--", "Prizren", "-1", 0);
         row("empty cells, no flagged city", dec6, "", "SET Asri = NULL, Isha = '' WHERE Dita = 6",
             "05:07 05:17 06:55 11:37 --:-- 16:10 --:--", "False", "False", 0);
-        row("words", dec6, "1", "SET Dhuhri = 'pasdite'", noDhuhri, "Prishtinë", "0", 0);
-        row("hour 25", dec6, "1", "SET Dhuhri = '25:10:00'", noDhuhri, "Prishtinë", "0", 0);
-        row("minute 61", dec6, "1", "SET Dhuhri = '11:61'", noDhuhri, "Prishtinë", "0", 0);
-        row("fraction of a day", dec6, "1", "SET Dhuhri = 0.5", noDhuhri, "Prishtinë", "0", 0);
+        row("hour 25, minute 61, fraction of a day", dec6, "1",
+            "SET Imsaku = '25:10:00', Fexhri = '11:61', Dhuhri = 0.5",
+            "--:-- --:-- 06:55 --:-- 13:57 16:10 17:07", "Prishtinë", "0", 0);
     }
     void activationShowsCityAndTimes()
     {
@@ -204,6 +224,148 @@ private Q_SLOTS:
         QCOMPARE(f->label("LblQyteti"), QStringLiteral("Prishtinë"));
     }
 
+    // The caption is the main window's city; the entries keep the table's
+    // order. Typing then selects the first entry that begins with the text.
+    void preselectedAndTypedCity_data()
+    {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("minutes");
+        const auto row = [](const char *name, const char *caption, const char *typed,
+                            const char *selected, const char *minutes) {
+            QTest::newRow(name) << caption << typed << selected << minutes;
+        };
+        row("the first entry is looked at last", "pri", "", "Prizren", "-1");
+        row("other letter case", "tIRANË", "", "Tiranë", "5");
+        row("no city begins with it", "Tetovë", "", "", "");
+        row("typed: first entry first", "Tiranë", "pri", "Prishtinë", "0");
+        row("typed: longer beginning", "Tiranë", "PRIZRENI ", "Prizreni i Ri", "2");
+        row("typed: other letter case", "Tiranë", "shkodË", "Shkodër", "4");
+    }
+    void preselectedAndTypedCity()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QString, typed);
+        QFETCH(QString, selected);
+        openCities(caption);
+        QStringList entries;
+        for (int i = 0; i < combo()->listCount(); ++i)
+            entries << combo()->itemText(i) + ' ' + QString::number(combo()->itemData(i));
+        QCOMPARE(entries, QStringList({"Prishtinë 1", "Prizren 2", "Prizreni i Ri 3", "Tiranë 4",
+                                       "Shkodër 5"}));
+        if (!typed.isEmpty()) {
+            edit()->clear();
+            for (const QChar c : typed) // letters beyond ASCII included
+                QTest::sendKeyEvent(QTest::Click, edit(), Qt::Key_unknown, QString(c), {});
+        }
+        QCOMPARE(combo()->listIndex() < 0 ? QString() : combo()->itemText(combo()->listIndex()),
+                 selected);
+        QCOMPARE(edit()->text(), typed.isEmpty() ? selected : typed);
+        QTEST(labelText(*cities, "LblMinuta"), "minutes");
+    }
+
+    // The ways out that no end-to-end test takes, after the selection moved
+    // to Tiranë: what is stored and said, and whether the main window is
+    // asked back. A city removed meanwhile is refused before anything is
+    // written, and the window stays.
+    void endingTheWindow_data()
+    {
+        QTest::addColumn<bool>("stays");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("mainWindowShown");
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<int>("flagged");
+        QTest::newRow("double-click") << false << int(QDialog::Accepted) << 1 << "" << 4;
+        QTest::newRow("close box") << false << int(QDialog::Rejected) << 0 << "" << 1;
+        QTest::newRow("city removed, Aktivoje")
+            << true << int(QDialog::Rejected) << 0 << "Qyteti i zgjedhur nuk gjendet më" << 1;
+    }
+    void endingTheWindow()
+    {
+        QFETCH(bool, stays);
+        QFETCH(QString, warning);
+        QFETCH(int, flagged);
+        openCities(QStringLiteral("Prishtinë"));
+        const QString way = QTest::currentDataTag();
+        auto *list = combo()->findChild<QListWidget *>();
+        const QPoint tirane = list->visualItemRect(list->item(3)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, tirane);
+        if (way == "double-click") { // its second press arrives as the double-click
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, tirane);
+            QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, tirane);
+        }
+        if (way == "close box")
+            cities->close();
+        if (stays) {
+            f->db.exec(QStringLiteral("DELETE FROM Qytetet WHERE IDQyteti = 4"));
+            QTest::mouseClick(cities->findChild<QPushButton *>("CmdAktivoje"), Qt::LeftButton);
+        }
+        QCOMPARE(cities->isVisible(), stays);
+        QTEST(cities->result(), "result");
+        QTEST(int(shown->count()), "mainWindowShown");
+        QCOMPARE(warnings.size(), int(!warning.isEmpty()));
+        QVERIFY2(warnings.join(QString()).startsWith(warning),
+                 qPrintable(warnings.join(QString())));
+        QCOMPARE(f->db.selectedCityIds(), QList<int>{flagged});
+    }
+
+    // Expected texts were worked out apart from the program, from the month
+    // lengths in calendar/hijri-months.tsv: 6 December 2026 is 27
+    // Xhumadeth-Thani 1448, a year whose Dhul-Ka'de has 29 days.
+    void birthdayFigures_data()
+    {
+        QTest::addColumn<QDate>("birth");
+        QTest::addColumn<QString>("age");
+        QTest::addColumn<QString>("birthdayThisYear");
+        QTest::addColumn<QString>("shortHijri");
+        const auto row = [](const char *name, QDate birth, const char *age, const char *birthday,
+                            const char *shortHijri) {
+            QTest::newRow(name) << birth << age << birthday << shortHijri;
+        };
+        row("birth month later in the Hijri year", QDate(1998, 2, 21),
+            "30 vite, -4 muaj dhe 3 ditë", "E enjte, 01 Prill (04), 2027", "24.10.1418");
+        row("born later this Hijri year", QDate(2027, 2, 7), "0 vite, -2 muaj dhe -3 ditë",
+            "E diel, 07 Shkurt (02), 2027", "30.08.1448");
+        row("born in the next Hijri year", QDate(2027, 7, 31), "-1 vite, 4 muaj dhe 0 ditë",
+            "E hënë, 10 Gusht (08), 2026", "27.02.1449");
+        // Born on 30 Dhul-Ka'de 1447; this year the month ends on the 29th.
+        row("30th of a month with 29 days this year", QDate(2026, 5, 17),
+            "1 vite, -5 muaj dhe -3 ditë", "E enjte, 06 Maj (05), 2027", "30.11.1447");
+    }
+    void birthdayFigures()
+    {
+        QFETCH(QDate, birth);
+        // Late in the day, so that only the date of "now" may count.
+        f->clock.set(QDateTime(QDate(2026, 12, 6), QTime(23, 59, 59)));
+        FrmDitelindja birthday(f->clock);
+        birthday.findChild<QDateEdit *>()->setDate(birth);
+        QTEST(labelText(birthday, "LblMoshaSipasH"), "age");
+        QTEST(labelText(birthday, "LblDitelindjaSivjet"), "birthdayThisYear");
+        QTEST(labelText(birthday, "LblHixhriThjesht"), "shortHijri");
+    }
+
+    // A right click, a press on the label released elsewhere and a click
+    // beside it open nothing; each left click on it opens one link.
+    void eachClickOpensOneMailLink()
+    {
+        FrmRrethProg about;
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        QWindow *surface = about.windowHandle();
+        const QPoint label = about.findChild<QLabel *>("lblHyperlink")->geometry().center();
+        QTest::mouseClick(surface, Qt::RightButton, {}, label);
+        QTest::mousePress(surface, Qt::LeftButton, {}, label);
+        QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(100, 150));
+        QTest::mouseClick(surface, Qt::LeftButton, {}, QPoint(100, 150));
+        QVERIFY(mailLinks.isEmpty());
+        for (int i = 0; i < 2; ++i) {
+            QTest::mouseClick(surface, Qt::LeftButton, {}, label);
+            QTest::qWait(0);
+        }
+        QCOMPARE(mailLinks, QList<QUrl>(2, QUrl(QStringLiteral("mailto:kolvira@kolvira.org"))));
+    }
+
 private:
     FrmMain *form() const { return f->form.get(); }
     static QWidget *shownSplash()
@@ -213,8 +375,23 @@ private:
                 return w;
         return nullptr;
     }
+    void openCities(const QString &caption)
+    {
+        cities = std::make_unique<FrmQytetet>(caption, f->connection);
+        warnings.clear();
+        cities->setWarning([this](const QString &text) { warnings << text; });
+        shown = std::make_unique<QSignalSpy>(cities.get(), &FrmQytetet::showMainWindowRequested);
+        cities->show();
+        QVERIFY(QTest::qWaitForWindowExposed(cities.get()));
+    }
+    CityComboBox *combo() const { return cities->findChild<CityComboBox *>(); }
+    QLineEdit *edit() const { return combo()->findChild<QLineEdit *>(); }
 
     std::unique_ptr<MainWindowFixture> f;
+    std::unique_ptr<FrmQytetet> cities;
+    std::unique_ptr<QSignalSpy> shown;
+    QStringList warnings;
+    QList<QUrl> mailLinks;
 };
 
 QTEST_MAIN(TestFrmMain)
