@@ -36,7 +36,48 @@ private Q_SLOTS:
         QFETCH(QDate, date);
         QTEST(HijriDateText(date), "hijriText");
         QTEST(LongGregorianDate(HijriDateText(date)), "longGregorian");
-        QTEST(LongHijriDate(date.toString(QStringLiteral("M/d/yyyy"))), "longHijri");
+        // The clock writes the Hijri date ten times a second; the test
+        // BenchLongHijriDate runs this alone and prints the cost of one call.
+        const QString text = date.toString(QStringLiteral("M/d/yyyy"));
+        QString longHijri;
+        QBENCHMARK
+        {
+            longHijri = LongHijriDate(text);
+        }
+        QTEST(longHijri, "longHijri");
+    }
+
+    // The tag is the number, looked up as a text and, when whole, as an int.
+    // Out of the table or not a whole number names nothing: "Gabim", never a
+    // read past the table's end.
+    void namesOfNumbers_data()
+    {
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("weekday");
+        QTest::newRow("0") << "Gabim"
+                           << "Gabim";
+        QTest::newRow("06") << "Xhumadeth-Thani"
+                            << "E xhuma";
+        QTest::newRow("6.0") << "Xhumadeth-Thani"
+                             << "E xhuma";
+        QTest::newRow("8") << "Sha'ban"
+                           << "Gabim";
+        QTest::newRow("13") << "Gabim"
+                            << "Gabim";
+        for (const char *text : {"6.5", "nan"})
+            QTest::newRow(text) << "Gabim"
+                                << "Gabim";
+    }
+    void namesOfNumbers()
+    {
+        const QString number = QString::fromLatin1(QTest::currentDataTag());
+        QTEST(HijriMonthName(number), "month");
+        QTEST(DayOfWeekName(number), "weekday");
+        bool whole = false;
+        if (const int n = number.toInt(&whole); whole) {
+            QTEST(HijriMonthName(n), "month");
+            QTEST(DayOfWeekName(n), "weekday");
+        }
     }
 
     // Every published day of the official calendar.
