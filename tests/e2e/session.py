@@ -232,8 +232,12 @@ class Session:
         def shown_menu():
             while GLib.MainContext.default().iteration(False):  # takes the events in
                 pass
-            return next((node for node in self.shown_nodes
-                         if node.roleName == "popup menu" and node.showing), None)
+            for node in reversed(self.shown_nodes):
+                try:
+                    if node.roleName == "popup menu" and node.showing:
+                        return node
+                except Exception:  # gone with its window, as a closed message box
+                    pass
         return self.wait("menu shown", shown_menu, 5)
 
     # The label showing a value, found by the caption beside it.
