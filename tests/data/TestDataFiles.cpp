@@ -146,17 +146,6 @@ private Q_SLOTS:
         QCOMPARE(QFile::exists(file), !content.isEmpty());
     }
 
-    void pathWithBlanksAndAlbanianLetters()
-    {
-        const QString file = folder(QStringLiteral("Kalendari i namazit ëç")) + "/kolvira.db";
-        QVERIFY(writeFile(file, readFile(cities.filePath())));
-        CalendarConnection other;
-        other.open(QStringLiteral("Data Source=") + file);
-        QCOMPARE(
-            QueryFirstValue("Select Qyteti from Qytetet where ESelektuar=true", other).toText(),
-            QStringLiteral("Prishtinë"));
-    }
-
     void queryFirstValue()
     {
         const QString sql = QStringLiteral("SELECT Qyteti, Minuta FROM Qytetet WHERE IDQyteti %1");

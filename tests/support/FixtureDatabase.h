@@ -3,6 +3,7 @@
 #include "data/ConnectionText.h"
 
 #include <QDate>
+#include <QDir>
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
@@ -71,5 +72,6 @@ public:
     QList<int> selectedCityIds();
 
 private:
-    QTemporaryDir m_dir;
+    // Blanks and letters beyond ASCII in the path, as in a user's folder.
+    QTemporaryDir m_dir{QDir::tempPath() + QStringLiteral("/Kalendari i namazit ëç-XXXXXX")};
 };
