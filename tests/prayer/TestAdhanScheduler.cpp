@@ -102,6 +102,19 @@ private Q_SLOTS:
         QCOMPARE(scheduler->nextEvent(at(6, 12, 14)), at(7, 0, 0));
     }
 
+    // An activation reloads the day and keeps what sounded; the minutes of
+    // another city bring its adhans back.
+    void activationKeepsWhatSounded()
+    {
+        activate("0");
+        QCOMPARE(scheduler->tick(at(6, 12, 15)).start, Start::Daily);
+        player.playing = false;
+        activate("0");
+        QCOMPARE(scheduler->tick(at(6, 12, 15, 30)).start, Start::None);
+        activate("5");
+        QCOMPARE(scheduler->tick(at(6, 12, 20)).start, Start::Daily);
+    }
+
     void consecutiveAdhanMinutesPlayOnlyTheFirst()
     {
         activate("0", times("04:00 05:10 06:00 11:40 15:00 15:01 17:39"));

@@ -34,7 +34,6 @@ private Q_SLOTS:
     {
         connection.close(); // the last test's
         db = std::make_unique<FixtureDatabase>(FixtureDatabase::Cities);
-        db->addCity({-7, QStringLiteral("Ulqin"), 3, false});
         connection.open(db->connectionText());
     }
 
@@ -44,7 +43,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("key");
         QTest::newRow("another city") << "1" << 4;
         QTest::newRow("the city already selected") << "1" << 1;
-        QTest::newRow("negative key") << "1" << -7;
         QTest::newRow("table with no flagged row") << "" << 3;
         QTest::newRow("table with two flagged rows") << "1, 5" << 2;
         QTest::newRow("unknown key: nothing written") << "1" << 99;

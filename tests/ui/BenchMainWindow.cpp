@@ -9,8 +9,7 @@
 #include <QTimer>
 
 // What the main window's work costs: one tick of the clock (each second
-// while it shows), one activation (a reload from the database), and how long
-// the window holds still when an adhan comes.
+// while it shows), and how long the window holds still when an adhan comes.
 class BenchMainWindow : public QObject
 {
     Q_OBJECT
@@ -38,15 +37,6 @@ private Q_SLOTS:
             f->form->Timer1_Timer();
         }
         QVERIFY(!f->label("LblKoha").startsWith(QLatin1Char('X')));
-    }
-
-    void activation()
-    {
-        QBENCHMARK
-        {
-            f->form->Form_Activate();
-        }
-        QCOMPARE(f->label("LblKohaENamazit_3"), QStringLiteral("11:40"));
     }
 
     // The longest the event loop holds still from the window coming forward
