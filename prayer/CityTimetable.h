@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QTime>
+
+#include <array>
+
+class CalendarConnection;
+
+// The moments of one city's prayers, day by day, as the city keeps them: the
+// times of its calendar with its minutes applied, in the clock time of its
+// zone with each year's own summer time. What a printed timetable of the town
+// shows.
+class CityTimetable
+{
+public:
+    struct Day
+    {
+        QDate date;
+        std::array<QTime, 7> times; // Imsaku .. Isha; invalid where the calendar has none
+    };
+
+    // The selected city's timetable. Throws DatabaseError when the file
+    // cannot be read.
+    static CityTimetable selected(CalendarConnection &connection);
+
+    const QString &cityName() const { return m_cityName; }
+    int minutes() const { return m_minutes; } // added to the calendar's times
+    const QString &source() const { return m_source; }
+    const QString &timeZone() const { return m_timeZone; } // IANA name
+
+    // The days first .. last, in order.
+    QList<Day> days(const QDate &first, const QDate &last) const;
+
+private:
+    explicit CityTimetable(CalendarConnection &connection) : m_connection(&connection) {}
+
+    CalendarConnection *m_connection;
+    QString m_cityName;
+    int m_minutes = 0;
+    QString m_source;
+    QString m_timeZone;
+};
