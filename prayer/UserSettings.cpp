@@ -25,10 +25,11 @@ QString reminderKey(int time)
 const QString hijriKey = QStringLiteral("Kalendari/KorrigjimiHixhri");
 const QString volumeKey = QStringLiteral("Luajtesi/Volumi");
 
+// The user's own file is the native one, ~/.config/kolvira/kolvira.conf on Linux.
 std::unique_ptr<QSettings> open(const QString &path)
 {
     if (path.isEmpty())
-        return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                            QStringLiteral("kolvira"), QStringLiteral("kolvira"));
     return std::make_unique<QSettings>(path, QSettings::IniFormat);
 }

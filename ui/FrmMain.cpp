@@ -224,7 +224,6 @@ void FrmMain::buildControls()
     m_lblKohaMbetur = makeLabel(this, QStringLiteral("LblKohaMbetur"), QString(), 120, 5130, 3960,
                                 390, false);
     m_lblKohaMbetur->setFont(designFont(verdana, 8.25, false));
-    m_lblKohaMbetur->setAccessibleDescription(QStringLiteral("Namazi i ardhshëm"));
     m_lblBajrami = makeLabel(this, QStringLiteral("LblBajrami"), QString(), 120, 1500, 2200, 240,
                              true);
     setTextColour(m_lblBajrami, darkRed);
@@ -452,7 +451,8 @@ void FrmMain::showNextPrayer(const QDateTime &now)
     tray.tip = tip.join(QLatin1Char('\n'));
     if (tray.icon && tray.icon->toolTip() != tray.tip)
         tray.icon->setToolTip(tray.tip);
-    // The line shows what the icon's tip says, and tells it on hovering.
+    // The line shows what the icon's tip says and tells all of it on hovering, as a
+    // screen reader does (the tip is the label's description).
     m_lblKohaMbetur->setText(line.replace(QStringLiteral(" — "), QStringLiteral("\n")));
     m_lblKohaMbetur->setToolTip(tray.tip);
 

@@ -6,6 +6,7 @@
 # Usage of a script:  with Session() as s: ...  (arguments NAME PROGRAM DATABASE ARTEFACTS)
 import array
 import glob
+import json
 import math
 import os
 import shutil
@@ -194,11 +195,17 @@ class Session:
     def selected_city(self):
         return self.sql("SELECT Qyteti, Minuta FROM Qytetet WHERE ESelektuar")
 
-    # Runs the program with its wall clock starting at instant (UTC).
-    def start_program(self, instant):
+    # Runs the program with its wall clock starting at instant (UTC). With
+    # jumps, the clock's start is read from a file, so jump() can set it.
+    def start_program(self, instant, jumps=False):
         faketime = glob.glob("/usr/lib/*/faketime/libfaketime.so.1")
         self.check(faketime, "libfaketime is missing (tools/install-deps.sh)")
-        env = dict(os.environ, LD_PRELOAD=faketime[0], FAKETIME="@" + instant,
+        clock = dict(FAKETIME="@" + instant)
+        if jumps:
+            self.offset_file = f"{self.work}/clock-start"
+            self.jump(instant)
+            clock = dict(FAKETIME_TIMESTAMP_FILE=self.offset_file, FAKETIME_CACHE_DURATION="1")
+        env = dict(os.environ, LD_PRELOAD=faketime[0], **clock,
                    FAKETIME_DONT_FAKE_MONOTONIC="1", XDG_DATA_DIRS=f"{self.work}/no-shared-data",
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
         self.app_process = subprocess.Popen(
@@ -208,6 +215,31 @@ class Session:
         self.app = self.wait("program in the accessibility tree", lambda: tree.root.findChild(
             predicate.IsAnApplicationNamed("kolvira"), recursive=False, retry=False,
             requireResult=False))
+
+    # Sets the program's clock to instant (UTC), as a clock set by hand.
+    def jump(self, instant):
+        with open(self.offset_file, "w") as f:
+            f.write(f"@{instant}\n")
+        self.log(f"clock set to {instant}")
+
+    # A notification service of the session's own, recording what it receives.
+    def start_notices(self):
+        self.notice_file = f"{self.work}/notices.jsonl"
+        service = os.path.join(os.path.dirname(os.path.abspath(__file__)), "notification_service.py")
+        self.helper_output("notices", lambda fd: ["/usr/bin/python3", "-B", service,
+                                                  self.notice_file, str(fd)])
+
+    # The bodies of the notices received so far, each with its app and actions.
+    def notices(self):
+        if not os.path.exists(self.notice_file):
+            return []
+        with open(self.notice_file) as f:
+            return [json.loads(line) for line in f]
+
+    # Waits for a notice with this body; returns it.
+    def notice(self, body, limit=20):
+        return self.wait(f"notice {body!r}", lambda: next(
+            (n for n in self.notices() if n["body"] == body), None), limit)
 
     def running(self, when):
         self.check(self.app_process.poll() is None, f"the program ended {when}")

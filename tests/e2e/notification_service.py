@@ -1,0 +1,49 @@
+#!/usr/bin/python3
+# The test's own desktop notification service (org.freedesktop.Notifications
+# on the session bus, with actions): writes each notice it receives to FILE
+# as a line of JSON, and "ready" on descriptor FD once it owns the name.
+# Usage: notification_service.py FILE FD
+import json
+import os
+import sys
+
+import dbus
+import dbus.service
+from dbus.mainloop.glib import DBusGMainLoop
+from gi.repository import GLib
+
+NAME = "org.freedesktop.Notifications"
+
+
+class Service(dbus.service.Object):
+    def __init__(self, bus, record):
+        super().__init__(bus, "/org/freedesktop/Notifications")
+        self.record, self.count = record, 0
+
+    @dbus.service.method(NAME, out_signature="as")
+    def GetCapabilities(self):
+        return ["actions", "body"]
+
+    @dbus.service.method(NAME, out_signature="ssss")
+    def GetServerInformation(self):
+        return "test-notices", "kolvira", "1", "1.2"
+
+    @dbus.service.method(NAME, in_signature="susssasa{sv}i", out_signature="u")
+    def Notify(self, app, replaces, icon, summary, body, actions, hints, timeout):
+        self.count += 1
+        with open(self.record, "a") as f:
+            print(json.dumps({"app": app, "icon": icon, "summary": summary, "body": body,
+                              "actions": list(actions)}), file=f, flush=True)
+        return self.count
+
+    @dbus.service.method(NAME, in_signature="u")
+    def CloseNotification(self, id):
+        pass
+
+
+DBusGMainLoop(set_as_default=True)
+bus = dbus.SessionBus()
+keep = dbus.service.BusName(NAME, bus)
+service = Service(bus, sys.argv[1])
+os.write(int(sys.argv[2]), b"ready\n")
+GLib.MainLoop().run()
