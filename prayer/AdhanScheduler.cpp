@@ -145,7 +145,8 @@ AdhanScheduler::Upcoming AdhanScheduler::nextPrayer(const QDateTime &now)
     QDate day = m_timesDay;
     std::array<int, DayTimes::count> minutes = m_minutes;
     const bool sameDay = dayInEffect(now) == day;
-    int index = pick(minutes, isRamadan(day), sameDay ? shiftedMinuteOfDay(now.time(), offset) : -1);
+    int index =
+        pick(minutes, isRamadan(day), sameDay ? shiftedMinuteOfDay(now.time(), offset) : -1);
     if (index < 0) {
         day = day.addDays(1);
         if (m_nextDay != day) {

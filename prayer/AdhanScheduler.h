@@ -41,7 +41,7 @@ public:
         QString hijriDate;     // long Hijri text of today
         bool timesReloaded = false;
         Start start = Start::None;
-        int prayerIndex = -1; // index of the time whose adhan started
+        int prayerIndex = -1;   // index of the time whose adhan started
         int noticeIndex = -1;   // a time come, whose setting is a notice only
         int reminderIndex = -1; // a time whose reminder is due now
         int missedIndex = -1;   // the latest adhan time passed over since the last tick

@@ -26,9 +26,8 @@ QDBusMessage call(const QString &method, const QVariantList &arguments = {})
 
 DBusNotifier::DBusNotifier(QObject *parent) : QObject(parent)
 {
-    QDBusConnection::sessionBus().connect(service, path, interface,
-                                          QStringLiteral("ActionInvoked"), this,
-                                          SLOT(actionInvoked(uint, QString)));
+    QDBusConnection::sessionBus().connect(service, path, interface, QStringLiteral("ActionInvoked"),
+                                          this, SLOT(actionInvoked(uint, QString)));
 }
 
 bool DBusNotifier::serviceHasActions()
@@ -50,10 +49,9 @@ bool DBusNotifier::notify(const Notice &notice)
     const QStringList actions =
         offersStop ? QStringList{stopKey, QStringLiteral("Ndalo ezanin")} : QStringList{};
     const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral("kolvira")}};
-    const QDBusReply<uint> reply =
-        call(QStringLiteral("Notify"),
-             {QStringLiteral("Kolvira"), uint(0), QStringLiteral("kolvira"), notice.summary,
-              notice.body, actions, hints, int(-1)});
+    const QDBusReply<uint> reply = call(
+        QStringLiteral("Notify"), {QStringLiteral("Kolvira"), uint(0), QStringLiteral("kolvira"),
+                                   notice.summary, notice.body, actions, hints, int(-1)});
     if (!reply.isValid())
         return false;
     if (offersStop)

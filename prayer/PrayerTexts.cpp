@@ -48,8 +48,8 @@ QString timeLeft(qint64 minutes)
 {
     const qint64 hours = minutes / 60;
     const qint64 rest = minutes % 60;
-    const QString minuteText = rest == 1 ? QStringLiteral("1 minutë")
-                                         : QStringLiteral("%1 minuta").arg(rest);
+    const QString minuteText =
+        rest == 1 ? QStringLiteral("1 minutë") : QStringLiteral("%1 minuta").arg(rest);
     if (hours == 0)
         return minuteText;
     const QString hourText = QStringLiteral("%1 orë").arg(hours);

@@ -104,8 +104,9 @@ QString SettingsStore::save(const UserSettings &settings) const
 {
     return write([&](QSettings &file) {
         for (int time : UserSettings::adhanTimes)
-            file.setValue(modeKey(time), QLatin1String(modeValues[std::size_t(
-                                             settings.modes[std::size_t(time)])]));
+            file.setValue(
+                modeKey(time),
+                QLatin1String(modeValues[std::size_t(settings.modes[std::size_t(time)])]));
         for (int time : UserSettings::reminderTimes)
             file.setValue(reminderKey(time), settings.reminders[std::size_t(time)]);
         file.setValue(hijriKey, settings.hijriAdjustment);

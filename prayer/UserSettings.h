@@ -14,7 +14,7 @@ struct UserSettings
 {
     enum class AdhanMode { AdhanAndWindow, NotificationOnly, Nothing };
 
-    static constexpr int longestReminder = 120; // minutes
+    static constexpr int longestReminder = 120;      // minutes
     static constexpr int largestHijriAdjustment = 2; // days either way
     // The five prayers that have an adhan, and the times that may have a
     // reminder (Imsaku only in Ramadan).

@@ -15,7 +15,7 @@ namespace {
 // The captions of the main window's rows, by time index.
 const std::array<const char *, DayTimes::count> rowCaptions = {
     "Sehuri (imsaku), në Ramazan", "Fexhri (sabahu)", "", "Dhuhri (dreka)", "Asri (ikindia)",
-    "Magribi (akshami)", "Isha (jacia)"};
+    "Magribi (akshami)",           "Isha (jacia)"};
 
 } // namespace
 
@@ -48,7 +48,8 @@ FrmCilesimet::FrmCilesimet(const UserSettings &settings, QWidget *parent)
         reminder->setSuffix(QStringLiteral(" minuta"));
         reminder->setSpecialValueText(QStringLiteral("Pa kujtesë"));
         reminder->setValue(settings.reminders[i]);
-        reminder->setAccessibleName(QStringLiteral("Kujtesa para %1, në minuta").arg(PrayerTexts::genitive(time)));
+        reminder->setAccessibleName(
+            QStringLiteral("Kujtesa para %1, në minuta").arg(PrayerTexts::genitive(time)));
         if (time == 0)
             caption->setBuddy(reminder);
         grid->addWidget(reminder, row, 2);

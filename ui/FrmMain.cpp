@@ -221,11 +221,11 @@ void FrmMain::buildControls()
     setTabOrder(m_cmdDitelindja, m_cmdCilesimet);
 
     // Below the last row, left of the buttons; above the first, under the clock.
-    m_lblKohaMbetur = makeLabel(this, QStringLiteral("LblKohaMbetur"), QString(), 120, 5130, 3960,
-                                390, false);
+    m_lblKohaMbetur =
+        makeLabel(this, QStringLiteral("LblKohaMbetur"), QString(), 120, 5130, 3960, 390, false);
     m_lblKohaMbetur->setFont(designFont(verdana, 8.25, false));
-    m_lblBajrami = makeLabel(this, QStringLiteral("LblBajrami"), QString(), 120, 1500, 2200, 240,
-                             true);
+    m_lblBajrami =
+        makeLabel(this, QStringLiteral("LblBajrami"), QString(), 120, 1500, 2200, 240, true);
     setTextColour(m_lblBajrami, darkRed);
     m_lblBajrami->setAccessibleDescription(QStringLiteral("Namazi i Bajramit"));
 
@@ -494,8 +494,7 @@ void FrmMain::announceAdhan(int timeIndex)
     if (m_notifier->notify({QStringLiteral("Kolvira"), text, true}))
         return;
     if (QSystemTrayIcon *icon = trayIconData().icon)
-        icon->showMessage(QStringLiteral("Kolvira"), text, QSystemTrayIcon::Information,
-                          60 * 1000);
+        icon->showMessage(QStringLiteral("Kolvira"), text, QSystemTrayIcon::Information, 60 * 1000);
 }
 
 void FrmMain::CmdDalje_Click()

@@ -164,10 +164,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
         const QDateTime ramadan(QDate(2026, 3, 1), QTime(3, 49, 59));
         QTest::newRow("adhan, reminder")
-            << 3 << 0 << 15 << QList{at(6, 11, 59, 59), at(6, 12, 0), at(6, 12, 0, 30), at(6, 12, 15)}
+            << 3 << 0 << 15
+            << QList{at(6, 11, 59, 59), at(6, 12, 0), at(6, 12, 0, 30), at(6, 12, 15)}
             << "12:00 reminder 3, 12:15 start 3";
-        QTest::newRow("notice only") << 3 << 1 << 0 << QList{at(6, 12, 14), at(6, 12, 15, 1)}
-                                     << "12:15 notice 3";
+        QTest::newRow("notice only")
+            << 3 << 1 << 0 << QList{at(6, 12, 14), at(6, 12, 15, 1)} << "12:15 notice 3";
         QTest::newRow("nothing") << 3 << 2 << 0 << QList{at(6, 12, 14), at(6, 12, 15)} << "";
         QTest::newRow("set over Dhuhri and Asri")
             << 3 << 0 << 0 << QList{at(6, 12, 0), at(6, 13, 56), at(6, 13, 57)} << "13:56 missed 4";
@@ -175,8 +176,8 @@ private Q_SLOTS:
             << 3 << 2 << 0 << QList{at(6, 12, 0), at(6, 12, 20)} << "";
         QTest::newRow("woken in the adhan's minute")
             << 3 << 0 << 0 << QList{at(6, 12, 0), at(6, 12, 15, 40)} << "12:15 start 3";
-        QTest::newRow("a night's sleep") << 1 << 0 << 0 << QList{at(6, 20, 0), at(7, 6, 0)}
-                                         << "06:00 missed 1";
+        QTest::newRow("a night's sleep")
+            << 1 << 0 << 0 << QList{at(6, 20, 0), at(7, 6, 0)} << "06:00 missed 1";
         QTest::newRow("Imsaku in Ramadan")
             << 0 << 0 << 10 << QList{ramadan, ramadan.addSecs(1)} << "03:50 reminder 0";
         QTest::newRow("Imsaku in another month")
