@@ -24,10 +24,6 @@ class Service(dbus.service.Object):
     def GetCapabilities(self):
         return ["actions", "body"]
 
-    @dbus.service.method(NAME, out_signature="ssss")
-    def GetServerInformation(self):
-        return "test-notices", "kolvira", "1", "1.2"
-
     @dbus.service.method(NAME, in_signature="susssasa{sv}i", out_signature="u")
     def Notify(self, app, replaces, icon, summary, body, actions, hints, timeout):
         self.count += 1
@@ -35,10 +31,6 @@ class Service(dbus.service.Object):
             print(json.dumps({"app": app, "icon": icon, "summary": summary, "body": body,
                               "actions": list(actions)}), file=f, flush=True)
         return self.count
-
-    @dbus.service.method(NAME, in_signature="u")
-    def CloseNotification(self, id):
-        pass
 
 
 DBusGMainLoop(set_as_default=True)

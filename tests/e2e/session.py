@@ -229,12 +229,10 @@ class Session:
         self.helper_output("notices", lambda fd: ["/usr/bin/python3", "-B", service,
                                                   self.notice_file, str(fd)])
 
-    # The bodies of the notices received so far, each with its app and actions.
+    # The notices received so far: body, summary, app, icon, actions.
     def notices(self):
-        if not os.path.exists(self.notice_file):
-            return []
-        with open(self.notice_file) as f:
-            return [json.loads(line) for line in f]
+        exists = os.path.exists(self.notice_file)
+        return [json.loads(line) for line in open(self.notice_file)] if exists else []
 
     # Waits for a notice with this body; returns it.
     def notice(self, body, limit=20):
