@@ -161,6 +161,7 @@ AdhanScheduler::Upcoming AdhanScheduler::nextPrayer(const QDateTime &now)
     }
     const int minute = minutes[std::size_t(index)];
     result.index = index;
+    result.day = day;
     result.moment = QDateTime(day, QTime(minute / 60, minute % 60)).addSecs(qint64(offset) * 60);
     result.ramadan = isRamadan(day) && (index == 0 || index == 5);
     return result;

@@ -51,6 +51,7 @@ public:
     struct Upcoming
     {
         int index = -1; // -1 when the times cannot be read
+        QDate day;      // whose times it is: the day in effect or the next
         QDateTime moment;
         bool ramadan = false; // counted as the fast counts: to Imsaku, then to Magribi
     };

@@ -434,7 +434,7 @@ void FrmMain::showNextPrayer(const QDateTime &now)
         const qint64 minutesLeft = (now.msecsTo(next.moment) + 59'999) / 60'000;
         line = PrayerTexts::nextLine(next.index, next.ramadan,
                                      next.moment.toString(QStringLiteral("HH:mm")), minutesLeft);
-        if (next.moment.date() == now.date() || next.index != 0)
+        if (next.day == m_scheduler->timesDay()) // the rows show that day
             row = next.index;
     }
     const QString bajram = BajramPrayer::timeText(
