@@ -311,6 +311,7 @@ void FrmMain::applySettings(const UserSettings &settings)
     m_scheduler->setSettings(settings);
     HijriCalendar::setAdjustmentDays(settings.hijriAdjustment);
     m_scheduler->refreshDateTexts();
+    m_nextShownAt = -1;
     if (m_playerStrip)
         m_playerStrip->setVolume(settings.volume);
     if (isVisible())
@@ -387,6 +388,7 @@ void FrmMain::MerriKoheratEFaljes(const QDate &day)
     for (int i = 0; i < DayTimes::count; ++i)
         m_lblKohaENamazit[i]->setText(times[i]);
     m_scheduler->setTimes(day, times);
+    m_nextShownAt = -1;
 }
 
 void FrmMain::Form_Load()
@@ -405,6 +407,7 @@ void FrmMain::Timer1_Timer()
     if (tick.timesReloaded) {
         for (int i = 0; i < DayTimes::count; ++i)
             m_lblKohaENamazit[i]->setText(m_scheduler->times()[i]);
+        m_nextShownAt = -1;
     }
     if (tick.start != AdhanScheduler::Start::None) {
         setVisible(true);
@@ -427,6 +430,11 @@ void FrmMain::tellNotices(const AdhanScheduler::Tick &tick)
 
 void FrmMain::showNextPrayer(const QDateTime &now)
 {
+    // The minutes left change only with the minute; the clock ticks each second.
+    const qint64 minute = now.toSecsSinceEpoch() / 60;
+    if (minute == m_nextShownAt)
+        return;
+    m_nextShownAt = minute;
     const AdhanScheduler::Upcoming next = m_scheduler->nextPrayer(now);
     QString line;
     int row = -1;

@@ -112,7 +112,8 @@ private:
     AutoSizeLabel *m_lblKohaMbetur = nullptr; // the next prayer and the time left
     AutoSizeLabel *m_lblBajrami = nullptr;    // the Bajram prayer, on its days
     int m_nextRow = -1;                       // the row that stands out
-    bool m_onTakvim = false;                  // the city keeps the takvim of Kosovo
+    qint64 m_nextShownAt = -1; // minute of the clock the line was written for; -1 to rewrite
+    bool m_onTakvim = false;   // the city keeps the takvim of Kosovo
     QWidget *m_playerArea = nullptr;
     ClockTimer *m_timer1 = nullptr;
     MediaPlayer *m_player = nullptr;
