@@ -9,6 +9,8 @@
 #include <QTimeZone>
 
 #include <array>
+#include <functional>
+#include <optional>
 
 // The solar events of one day as UTC instants (modified Julian dates).
 struct SolarDay
@@ -42,9 +44,11 @@ public:
     int standardOffset() const;
 
 private:
+    using Crossing = std::function<std::optional<double>(double, SunEvents::Side)>;
+    using Shadow = std::function<std::optional<double>(double)>;
+    SolarDay eventsOf(QDate date, double transit, const Crossing &crossing,
+                      const Shadow &shadow) const;
     std::array<QTime, 7> timesIn(const SolarDay &day, const QTimeZone &zone) const;
-    double crossing(double altitude, double transit, SunEvents::Side side, QDate date,
-                    const char *event) const;
 
     SunEvents m_events;
     Place m_place;

@@ -13,6 +13,15 @@ class SunEvents
 public:
     enum class Side { Morning, Evening };
 
+    // The sun's place of one instant held for a whole day: its hour angle
+    // then grows by a full turn a day and its declination stays. Coarser than
+    // following the sun, but it is how some official calendars are computed.
+    struct HeldSun
+    {
+        double transit;     // UTC instant, modified Julian date
+        double declination; // radians
+    };
+
     struct Look
     {
         double hourAngle;   // radians, -pi..pi, negative before transit
@@ -32,7 +41,17 @@ public:
     // object's length longer than at the transit.
     std::optional<double> shadow(double shadowFactor, double transitMjd) const;
 
+    // The sun of the instant, held for the day whose transit lies nearest to
+    // nearMjd.
+    HeldSun held(double mjdUtc, double nearMjd) const;
+    std::optional<double> crossing(const HeldSun &sun, double altitudeDegrees, Side side) const;
+    std::optional<double> shadow(const HeldSun &sun, double shadowFactor) const;
+
 private:
+    // Cosine of the hour angle at which the sun of that declination stands at
+    // the altitude; nothing when it never does.
+    std::optional<double> cosHourAngle(double altitudeDegrees, double declination) const;
+
     const SunTrack &m_track;
     double m_longitude;
     double m_sinLatitude;

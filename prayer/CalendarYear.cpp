@@ -3,6 +3,7 @@
 #include "data/CalendarConnection.h"
 #include "data/DatabaseError.h"
 #include "data/PerpetualStore.h"
+#include "prayer/CityRows.h"
 
 namespace {
 
@@ -17,8 +18,8 @@ CalendarYear::CalendarYear(CalendarConnection &connection) : m_connection(connec
 
 void CalendarYear::dayInEffectChanged(const QDate &day)
 {
-    if (day.isValid() && day.year() != m_year)
-        renew(day.year());
+    if (day.isValid())
+        keepRows(day.year());
 }
 
 DayTimes::Texts CalendarYear::timesOf(const QDate &day)
@@ -34,16 +35,24 @@ DayTimes::Texts CalendarYear::timesOf(const QDate &day)
     return missing;
 }
 
-void CalendarYear::renew(int year)
+void CalendarYear::keepRows(int year)
 {
-    m_year = year;
-    m_inMemory.reset();
     QSqlDatabase db = m_connection.database();
-    if (!PerpetualStore::present(db) || PerpetualStore::yearOfRows(db) == year)
+    if (!PerpetualStore::present(db))
         return;
-    const QList<PerpetualCalendar::Row> rows = PerpetualStore::read(db).localRows(year);
+    // Another city's rows (its flag moved by another program) count as
+    // stale as those of another year.
+    const CityRows wanted = CityRows::ofSelected(db);
+    if (year == m_year && wanted.key() == m_key)
+        return;
+    m_year = year;
+    m_key = wanted.key();
+    m_inMemory.reset();
+    if (PerpetualStore::yearOfRows(db) == year && PerpetualStore::rowsKey(db) == m_key)
+        return;
+    const QList<PerpetualCalendar::Row> rows = wanted.localRows(db, year);
     try {
-        PerpetualStore::writeYear(db, rows, year);
+        PerpetualStore::writeYear(db, rows, year, m_key);
     } catch (const DatabaseError &e) {
         m_inMemory.emplace();
         for (const PerpetualCalendar::Row &row : rows) {
@@ -56,8 +65,8 @@ void CalendarYear::renew(int year)
         }
         if (m_notice)
             m_notice(QStringLiteral("Kohët e namazit të vitit %1 nuk mund të ruhen në \"%2\" (%3). "
-                                    "Programi i tregon të llogaritura nga kalendari i përhershëm, "
-                                    "por skedari mbetet me kohët e vitit %4.")
+                                    "Programi i tregon gjithsesi, por skedari mbetet me kohët e "
+                                    "vitit %4.")
                          .arg(year)
                          .arg(m_connection.filePath(), e.description())
                          .arg(PerpetualStore::yearOfRows(db)));

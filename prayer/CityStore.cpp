@@ -1,8 +1,11 @@
 #include "prayer/CityStore.h"
 
+#include "astronomy/CalculationError.h"
 #include "data/CalendarConnection.h"
 #include "data/DatabaseError.h"
+#include "data/PerpetualStore.h"
 #include "data/Recordset.h"
+#include "prayer/CityRows.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -118,6 +121,10 @@ void CityStore::store(qint32 cityKey)
         if (isWriteRefusal(error.number()))
             throw NotStored(refusalMessage(error));
         throw;
+    } catch (const CalculationError &error) {
+        throw NotStored(
+            QStringLiteral("Qyteti nuk u ruajt: kohët e tij nuk mund të llogariten (%1).")
+                .arg(error.message()));
     }
 }
 
@@ -154,6 +161,18 @@ void CityStore::moveFlag(qint32 cityKey)
     rs.setField(QStringLiteral("ESelektuar"), Variant::integer(1));
     rs.update();
     rs.close();
+
+    // A city with its own calendar needs its own rows, a city of the
+    // perpetual calendar the perpetual rows back: in the same transaction, so
+    // the flag never points at another city's times.
+    QSqlDatabase db = m_connection.database();
+    if (PerpetualStore::present(db)) {
+        const CityRows rows = CityRows::ofCity(db, cityKey);
+        if (rows.key() != PerpetualStore::rowsKey(db)) {
+            const int year = PerpetualStore::yearOfRows(db);
+            PerpetualStore::storeYear(db, rows.localRows(db, year), year, rows.key());
+        }
+    }
 
     transaction.commit();
 }

@@ -1,13 +1,12 @@
 #include "prayer/CityTimetable.h"
 
 #include "data/CalendarConnection.h"
-#include "data/DatabaseError.h"
 #include "data/PerpetualStore.h"
+#include "data/SqlExec.h"
+#include "prayer/CityRows.h"
 #include "prayer/DayTimes.h"
 
 #include <QHash>
-#include <QSqlError>
-#include <QSqlQuery>
 
 namespace {
 
@@ -22,18 +21,16 @@ CityTimetable CityTimetable::selected(CalendarConnection &connection)
 {
     CityTimetable timetable(connection);
     const QSqlDatabase db = connection.database();
-    QSqlQuery city(db);
-    const QString sql = QStringLiteral("SELECT Qyteti, Minuta FROM Qytetet WHERE ESelektuar = 1");
-    if (!city.exec(sql))
-        throw DatabaseError::fromQuery(city.lastError(), sql);
+    QSqlQuery city =
+        Sql::exec(db, QStringLiteral("SELECT Qyteti, Minuta FROM Qytetet WHERE ESelektuar = 1"));
     if (city.next()) {
         timetable.m_cityName = city.value(0).toString();
         timetable.m_minutes = city.value(1).toInt();
     }
     if (PerpetualStore::present(db)) {
-        const PerpetualCalendar calendar = PerpetualStore::read(db);
-        timetable.m_source = calendar.source;
-        timetable.m_timeZone = calendar.timeZone;
+        const CityRows rows = CityRows::ofSelected(db);
+        timetable.m_source = rows.source(db);
+        timetable.m_timeZone = rows.timeZone(db);
     }
     return timetable;
 }
@@ -45,8 +42,7 @@ QList<CityTimetable::Day> CityTimetable::days(const QDate &first, const QDate &l
         return result;
     const QSqlDatabase db = m_connection->database();
     const bool perpetual = PerpetualStore::present(db);
-    const PerpetualCalendar calendar =
-        perpetual ? PerpetualStore::read(db) : PerpetualCalendar{};
+    const CityRows rows = perpetual ? CityRows::ofSelected(db) : CityRows();
     QHash<int, std::array<QTime, 7>> rowsOfYear;
     int yearRead = 0;
     for (QDate date = first; date <= last; date = date.addDays(1)) {
@@ -55,11 +51,12 @@ QList<CityTimetable::Day> CityTimetable::days(const QDate &first, const QDate &l
             if (date.year() != yearRead) {
                 yearRead = date.year();
                 rowsOfYear.clear();
-                for (const PerpetualCalendar::Row &row : calendar.localRows(yearRead))
+                for (const PerpetualCalendar::Row &row : rows.localRows(db, yearRead))
                     rowsOfYear.insert(dayKey(row.day, row.month), row.times);
             }
             day.times = rowsOfYear.value(dayKey(date.day(), date.month()));
         } else {
+            // A file without a perpetual calendar has only the rows it holds.
             const DayTimes::Texts texts = DayTimes::load(date, *m_connection);
             for (int i = 0; i < DayTimes::count; ++i)
                 day.times[std::size_t(i)] = QTime::fromString(texts[i], QStringLiteral("HH:mm"));

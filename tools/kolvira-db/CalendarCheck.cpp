@@ -4,6 +4,7 @@
 #include "data/ConnectionText.h"
 #include "data/PerpetualStore.h"
 #include "data/Recordset.h"
+#include "prayer/CityRows.h"
 #include "tools/kolvira-db/CalendarColumns.h"
 
 #include <QDate>
@@ -31,6 +32,13 @@ QString listed(const QStringList &items)
     if (items.size() > listedAtMost)
         text += QStringLiteral(" ... (gjithsej %1)").arg(items.size());
     return text;
+}
+
+// One dawn time serves as both Imsaku and Fexhri in some calendars; every
+// other time comes after the one before it.
+bool comesAfter(int minute, int previous, std::size_t column)
+{
+    return column == 1 ? minute >= previous : minute > previous;
 }
 
 QStringList missingColumns(CalendarConnection &connection, const QString &table,
@@ -142,15 +150,22 @@ public:
         }
         const PerpetualCalendar calendar = PerpetualStore::read(db);
         const int year = PerpetualStore::yearOfRows(db);
+        const CityRows selected = CityRows::ofSelected(db);
+        if (PerpetualStore::rowsKey(db) != selected.key())
+            m_result.problems << QStringLiteral("Rreshtat e kolvira janë të \"%1\", jo të qytetit "
+                                                "të zgjedhur (\"%2\").")
+                                     .arg(PerpetualStore::rowsKey(db), selected.key());
         QStringList unreadable, differing;
         for (const PerpetualCalendar::Row &row : calendar.rows)
             for (std::size_t i = 0; i < row.times.size(); ++i)
-                if (!row.times[i].isValid() || (i > 0 && row.times[i] <= row.times[i - 1])) {
+                if (!row.times[i].isValid() ||
+                    (i > 0 && !comesAfter(row.times[i].msecsSinceStartOfDay(),
+                                          row.times[i - 1].msecsSinceStartOfDay(), i))) {
                     unreadable << dayName(row.day, row.month);
                     break;
                 }
         QHash<int, std::array<QTime, 7>> local;
-        for (const PerpetualCalendar::Row &row : calendar.localRows(year))
+        for (const PerpetualCalendar::Row &row : selected.localRows(db, year))
             local.insert(row.month * 100 + row.day, row.times);
         QSqlQuery rows(db);
         rows.exec(QStringLiteral("SELECT * FROM kolvira"));
@@ -174,9 +189,12 @@ public:
                                      .arg(listed(unreadable));
         if (!differing.isEmpty())
             m_result.problems << QStringLiteral("Rreshtat e kolvira nuk janë ata të vitit %1 "
-                                                "sipas kalendarit të përhershëm: %2.")
+                                                "sipas %2: %3.")
                                      .arg(year)
-                                     .arg(listed(differing));
+                                     .arg(selected.ownTimes()
+                                              ? QStringLiteral("kalendarit të qytetit")
+                                              : QStringLiteral("kalendarit të përhershëm"),
+                                          listed(differing));
     }
 
     CalendarCheck::Result result() const { return m_result; }
@@ -195,8 +213,8 @@ private:
     {
         int previous = -1;
         QString previousText;
-        for (const char *column : CalendarColumns::times) {
-            const QString name = QString::fromUtf8(column);
+        for (std::size_t i = 0; i < CalendarColumns::times.size(); ++i) {
+            const QString name = QString::fromUtf8(CalendarColumns::times[i]);
             const Variant value = rs.field(name);
             if (value.kind() != Variant::Kind::Time) {
                 m_result.problems << QStringLiteral("Dita %1: koha e %2 \"%3\" nuk lexohet.")
@@ -206,7 +224,7 @@ private:
             // Only hours and minutes are shown and compared with the clock.
             const QTime t = value.toTime();
             const int minute = t.hour() * 60 + t.minute();
-            if (minute <= previous) {
+            if (!comesAfter(minute, previous, i)) {
                 m_result.problems << QStringLiteral("Dita %1: %2 (%3) nuk vjen pas %4.")
                                          .arg(day, name, t.toString(QStringLiteral("HH:mm")),
                                               previousText);

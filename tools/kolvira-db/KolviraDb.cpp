@@ -23,6 +23,8 @@ QString helpText()
                "          llogarit kohët për vendin e referencës. Shfaq për çdo qytet minutat\n"
                "          dhe devijimin më të madh.\n"
                "  --year VITI          viti (parazgjedhur: viti i tanishëm)\n"
+               "  --city EMRI          qyteti i zgjedhur (parazgjedhur: Prishtinë); për\n"
+               "                       qytetet me kalendar të vetin (KMSH) rreshtat e tij\n"
                "  --place EMRI         vendi i referencës (parazgjedhur: Prishtinë)\n"
                "  --method EMRI        metoda: %1\n"
                "                       (parazgjedhur kur llogaritet: mwl, 18° e 17°)\n"
