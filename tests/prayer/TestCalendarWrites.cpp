@@ -195,7 +195,8 @@ private Q_SLOTS:
             protection.emplace(file);
         CalendarConnection opened;
         opened.open(ConnectionText::forFile(file));
-        CalendarYear(opened).dayInEffectChanged(QDate(2026, 1, 1));
+        CalendarYear year(opened);
+        year.dayInEffectChanged(QDate(2026, 1, 1));
         const QStringList before = SqlFile::rows(file, all);
         CityStore store(opened);
         if (obstacle == "midway")
@@ -203,7 +204,7 @@ private Q_SLOTS:
         try {
             if (obstacle == "elsewhere") {
                 SqlFile::run(file, "UPDATE Qytetet SET ESelektuar = (Qyteti = 'Tiranë')");
-                CalendarYear(opened).dayInEffectChanged(QDate(2026, 6, 1));
+                year.dayInEffectChanged(QDate(2026, 6, 1));
             } else {
                 store.store(29);
             }
