@@ -20,16 +20,36 @@ int dayKey(int day, int month)
 
 CityTimetable CityTimetable::selected(CalendarConnection &connection)
 {
-    CityTimetable timetable(connection);
-    const QSqlDatabase db = connection.database();
-    QSqlQuery city(db);
+    QSqlQuery city(connection.database());
     const QString sql = QStringLiteral("SELECT Qyteti, Minuta FROM Qytetet WHERE ESelektuar = 1");
     if (!city.exec(sql))
         throw DatabaseError::fromQuery(city.lastError(), sql);
+    return read(connection, city);
+}
+
+CityTimetable CityTimetable::ofCity(CalendarConnection &connection, const QString &name)
+{
+    QSqlQuery city(connection.database());
+    const QString sql = QStringLiteral("SELECT Qyteti, Minuta FROM Qytetet WHERE Qyteti = ?");
+    city.prepare(sql);
+    city.addBindValue(name);
+    if (!city.exec())
+        throw DatabaseError::fromQuery(city.lastError(), sql);
+    const CityTimetable timetable = read(connection, city);
+    if (timetable.m_cityName.isEmpty())
+        throw DatabaseError(
+            0, QStringLiteral("Qyteti \"%1\" nuk është në listën e qyteteve.").arg(name));
+    return timetable;
+}
+
+CityTimetable CityTimetable::read(CalendarConnection &connection, QSqlQuery &city)
+{
+    CityTimetable timetable(connection);
     if (city.next()) {
         timetable.m_cityName = city.value(0).toString();
         timetable.m_minutes = city.value(1).toInt();
     }
+    const QSqlDatabase db = connection.database();
     if (PerpetualStore::present(db)) {
         const PerpetualCalendar calendar = PerpetualStore::read(db);
         timetable.m_source = calendar.source;
@@ -45,8 +65,7 @@ QList<CityTimetable::Day> CityTimetable::days(const QDate &first, const QDate &l
         return result;
     const QSqlDatabase db = m_connection->database();
     const bool perpetual = PerpetualStore::present(db);
-    const PerpetualCalendar calendar =
-        perpetual ? PerpetualStore::read(db) : PerpetualCalendar{};
+    const PerpetualCalendar calendar = perpetual ? PerpetualStore::read(db) : PerpetualCalendar{};
     QHash<int, std::array<QTime, 7>> rowsOfYear;
     int yearRead = 0;
     for (QDate date = first; date <= last; date = date.addDays(1)) {
