@@ -55,7 +55,7 @@ FrmTakvimiMuajit::FrmTakvimiMuajit(CalendarConnection &connection, const Clock &
     setWindowTitle(QStringLiteral("Takvimi i muajit"));
     buildControls();
     showMonth(m_today.year(), m_today.month());
-    resize(860, 760);
+    resize(940, 760);
 }
 
 void FrmTakvimiMuajit::buildControls()
@@ -94,6 +94,7 @@ void FrmTakvimiMuajit::buildControls()
     m_tblTakvimi->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tblTakvimi->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_tblTakvimi->verticalHeader()->hide();
+    m_tblTakvimi->setWordWrap(false);
     m_tblTakvimi->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     layout->addWidget(m_tblTakvimi, 1);
 
@@ -181,6 +182,8 @@ void FrmTakvimiMuajit::fillTable()
     m_tblTakvimi->setColumnCount(int(headers.size()));
     m_tblTakvimi->setRowCount(int(m_page.rows.size()));
     m_tblTakvimi->setHorizontalHeaderLabels(headers);
+    for (int c = 0; c < 3; ++c) // the dates as wide as their texts, the times share the rest
+        m_tblTakvimi->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
     QFont bold = m_tblTakvimi->font();
     bold.setBold(true);
     for (int r = 0; r < m_page.rows.size(); ++r) {
