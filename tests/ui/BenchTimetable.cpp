@@ -1,12 +1,10 @@
-#include "data/CalendarConnection.h"
-#include "data/ConnectionText.h"
 #include "prayer/IcsCalendar.h"
 #include "print/TimetablePrint.h"
+#include "support/BuiltCalendar.h"
 #include "support/FakeClock.h"
 #include "ui/FrmTakvimiMuajit.h"
 
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 // What the month's timetable costs: opening its window (goal: under 100 ms),
@@ -17,13 +15,6 @@ class BenchTimetable : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        const QString file = dir.filePath(QStringLiteral("kolvira.db"));
-        QVERIFY(QFile::copy(KOLVIRA_DEFAULT_DATABASE, file));
-        connection.open(ConnectionText::forFile(file));
-    }
-
     void openWindow()
     {
         QBENCHMARK
@@ -58,8 +49,8 @@ private Q_SLOTS:
     }
 
 private:
-    QTemporaryDir dir;
-    CalendarConnection connection;
+    BuiltCalendar calendar;
+    CalendarConnection &connection = calendar.connection;
     FakeClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 0))};
 };
 

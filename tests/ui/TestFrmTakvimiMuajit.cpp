@@ -1,12 +1,10 @@
-#include "data/CalendarConnection.h"
-#include "data/ConnectionText.h"
+#include "support/BuiltCalendar.h"
 #include "support/FakeClock.h"
 #include "support/PrintedTakvim.h"
 #include "ui/FrmTakvimiMuajit.h"
 
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -26,13 +24,6 @@ class TestFrmTakvimiMuajit : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        const QString file = dir.filePath(QStringLiteral("kolvira.db"));
-        QVERIFY(QFile::copy(KOLVIRA_DEFAULT_DATABASE, file));
-        connection.open(ConnectionText::forFile(file));
-    }
-
     // Every time is the printed calendar's less a minute, with its summer
     // time; the Hijri date turns to Ramadan on 19 February; today stands out.
     void showsTheCitysTimesDayByDay_data()
@@ -85,8 +76,8 @@ private Q_SLOTS:
     }
 
 private:
-    QTemporaryDir dir;
-    CalendarConnection connection;
+    BuiltCalendar calendar;
+    CalendarConnection &connection = calendar.connection;
     FakeClock clock{QDateTime(QDate(2026, 2, 10), QTime(9, 0))};
 };
 
