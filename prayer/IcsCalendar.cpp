@@ -3,6 +3,9 @@
 #include <QTimeZone>
 #include <QUrl>
 
+#include <array>
+#include <cstdlib>
+
 namespace {
 
 constexpr int lineOctets = 75;
@@ -55,10 +58,6 @@ void addTimeZone(QByteArray &out, const QTimeZone &zone, int firstYear, int last
     addLine(out, QStringLiteral("TZID:") + QString::fromUtf8(zone.id()));
     const QDateTime from(QDate(firstYear - 1, 1, 1), QTime(0, 0), Qt::UTC);
     const QDateTime to(QDate(lastYear + 1, 1, 1), QTime(0, 0), Qt::UTC);
-    QTimeZone::OffsetData before = zone.offsetData(from);
-    const QTimeZone::OffsetDataList changes = zone.transitions(from, to);
-    if (changes.isEmpty())
-        before.atUtc = from; // a zone without changes: one rule from the start
     auto addRule = [&](const QTimeZone::OffsetData &change, int offsetFrom) {
         const QString kind =
             change.daylightTimeOffset > 0 ? QStringLiteral("DAYLIGHT") : QStringLiteral("STANDARD");
@@ -72,8 +71,12 @@ void addTimeZone(QByteArray &out, const QTimeZone &zone, int firstYear, int last
             addLine(out, QStringLiteral("TZNAME:") + change.abbreviation);
         addLine(out, QStringLiteral("END:") + kind);
     };
-    if (changes.isEmpty())
+    QTimeZone::OffsetData before = zone.offsetData(from);
+    const QTimeZone::OffsetDataList changes = zone.transitions(from, to);
+    if (changes.isEmpty()) {
+        before.atUtc = from; // a zone without changes: one rule from the start
         addRule(before, before.offsetFromUtc);
+    }
     int offsetFrom = before.offsetFromUtc;
     for (const QTimeZone::OffsetData &change : changes) {
         addRule(change, offsetFrom);

@@ -23,9 +23,10 @@
 
 namespace {
 
-QPushButton *addButton(QBoxLayout *layout, const QString &text, const QString &name = {})
+QPushButton *addButton(QWidget *window, QBoxLayout *layout, const QString &text,
+                       const QString &name = {})
 {
-    auto *button = new QPushButton(text);
+    auto *button = new QPushButton(text, window);
     if (!name.isEmpty())
         button->setAccessibleName(name);
     button->setAutoDefault(false);
@@ -37,7 +38,7 @@ QPushButton *addButton(QBoxLayout *layout, const QString &text, const QString &n
 template <typename Control>
 Control *captioned(QBoxLayout *layout, const QString &caption, Control *control)
 {
-    auto *label = new QLabel(caption);
+    auto *label = new QLabel(caption, control->parentWidget());
     label->setBuddy(control);
     control->setAccessibleName(QString(caption).remove(QLatin1Char(':')));
     layout->addWidget(label);
@@ -77,15 +78,15 @@ void FrmTakvimiMuajit::buildControls()
     auto *moves = new QHBoxLayout;
     layout->addLayout(moves);
     QPushButton *previous =
-        addButton(moves, QStringLiteral("\u2039"), QStringLiteral("Muaji i mëparshëm"));
+        addButton(this, moves, QStringLiteral("\u2039"), QStringLiteral("Muaji i mëparshëm"));
     m_cboMuaji = captioned(moves, QStringLiteral("Muaji:"), new QComboBox(this));
     for (int m = 1; m <= 12; ++m)
         m_cboMuaji->addItem(Module1::GregorianMonthName(m));
     m_spnViti = captioned(moves, QStringLiteral("Viti:"), new QSpinBox(this));
     m_spnViti->setRange(1900, 2100);
     QPushButton *next =
-        addButton(moves, QStringLiteral("\u203A"), QStringLiteral("Muaji i ardhshëm"));
-    QPushButton *ramadan = addButton(moves, QStringLiteral("Ramazani"));
+        addButton(this, moves, QStringLiteral("\u203A"), QStringLiteral("Muaji i ardhshëm"));
+    QPushButton *ramadan = addButton(this, moves, QStringLiteral("Ramazani"));
     moves->addStretch();
 
     m_tblTakvimi = new QTableWidget(this);
@@ -109,11 +110,11 @@ void FrmTakvimiMuajit::buildControls()
     files->addStretch();
     auto *commands = new QHBoxLayout;
     layout->addLayout(commands);
-    QPushButton *print = addButton(commands, QStringLiteral("Shtyp..."));
-    QPushButton *pdf = addButton(commands, QStringLiteral("Ruaje si PDF..."));
-    QPushButton *ics = addButton(commands, QStringLiteral("Eksporto në kalendar (.ics)..."));
+    QPushButton *print = addButton(this, commands, QStringLiteral("Shtyp..."));
+    QPushButton *pdf = addButton(this, commands, QStringLiteral("Ruaje si PDF..."));
+    QPushButton *ics = addButton(this, commands, QStringLiteral("Eksporto në kalendar (.ics)..."));
     commands->addStretch();
-    QPushButton *close = addButton(commands, QStringLiteral("Mbyll"));
+    QPushButton *close = addButton(this, commands, QStringLiteral("Mbyll"));
     m_lblGjendja = new QLabel(this);
     m_lblGjendja->setObjectName(QStringLiteral("LblGjendja"));
     m_lblGjendja->setAccessibleDescription(QStringLiteral("Gjendja"));

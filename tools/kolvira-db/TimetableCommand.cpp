@@ -46,10 +46,12 @@ int run(const QStringList &words, QTextStream &out)
                     : IcsCalendar::write(pages, alarm, QDateTime::currentDateTimeUtc()));
     if (!failure.isEmpty())
         throw ToolError(failure);
+    qsizetype days = 0;
+    for (const TimetablePage &page : pages)
+        days += page.rows.size();
     out << QStringLiteral("U shkrua \"%1\": %2, %3 ditë.\n")
                .arg(target, timetable.cityName())
-               .arg(pages.size() == 1 ? pages.first().rows.size()
-                                      : QDate(year, 12, 31).dayOfYear());
+               .arg(days);
     return 0;
 }
 
