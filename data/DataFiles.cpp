@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace DataFiles {
@@ -94,6 +95,14 @@ QString recordingPath(const QString &fileName, const Locations &where)
     folders << where.installedFolders;
     const QString found = firstExisting(folders, fileName);
     return found.isEmpty() ? inFolder(where.programFolder, fileName) : found;
+}
+
+QString writeWhole(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return {};
+    return QStringLiteral("Skedari \"%1\" nuk mund të shkruhet: %2").arg(path, file.errorString());
 }
 
 } // namespace DataFiles

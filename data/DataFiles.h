@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -29,5 +30,9 @@ QString databasePath(const Locations &where = Locations::current());
 // A recording: beside the program, else in the user's folder, else in the
 // installed folder; the path beside the program when none has it.
 QString recordingPath(const QString &fileName, const Locations &where = Locations::current());
+
+// Writes the file whole or not at all (the old one stays when it fails).
+// An empty text when written, else what went wrong, in Albanian.
+QString writeWhole(const QString &path, const QByteArray &bytes);
 
 } // namespace DataFiles

@@ -2,6 +2,7 @@
 """Checks that the includes of the sources run with the layers.
 
 The core (data/, calendar/, prayer/, astronomy/) includes no widget header and
+nothing of print/, ui/, app/ or tools/; print/ includes no widget header and
 nothing of ui/, app/ or tools/; ui/ includes nothing of app/ or tools/; no two
 files (a header with its .cpp counted as one) include each other, directly or
 through others.
@@ -14,13 +15,15 @@ import sys
 from pathlib import Path
 
 CORE = ("data", "calendar", "prayer", "astronomy")
-FORBIDDEN = {folder: ("ui", "app", "tools") for folder in CORE}
+WITHOUT_WIDGETS = CORE + ("print",)
+FORBIDDEN = {folder: ("print", "ui", "app", "tools") for folder in CORE}
+FORBIDDEN["print"] = ("ui", "app", "tools")
 FORBIDDEN["ui"] = ("app", "tools")
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
 
 
 def sources(root):
-    for folder in CORE + ("ui", "app", "tools"):
+    for folder in WITHOUT_WIDGETS + ("ui", "app", "tools"):
         yield from sorted((root / folder).rglob("*.[ch]*"))
 
 
@@ -43,7 +46,7 @@ def main(root, widgets_dir):
                     graph[module].append(target)
                 if top in FORBIDDEN.get(folder, ()):
                     faults.append(f"{name}: includes {included} of {top}/")
-            elif folder in CORE and (top == "QtWidgets" or included in widget_headers):
+            elif folder in WITHOUT_WIDGETS and (top == "QtWidgets" or included in widget_headers):
                 faults.append(f"{name}: includes the widget header <{included}>")
     faults += cycles(graph)
     for fault in faults:

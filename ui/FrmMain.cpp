@@ -15,6 +15,7 @@
 #include "ui/FrmDitelindja.h"
 #include "ui/FrmQytetet.h"
 #include "ui/FrmRrethProg.h"
+#include "ui/FrmTakvimiMuajit.h"
 #include "ui/LoadedWindows.h"
 #include "ui/PlayerStrip.h"
 #include "ui/PushButton.h"
@@ -191,9 +192,12 @@ void FrmMain::buildControls()
     m_cmdQyteti->setObjectName(QStringLiteral("cmdQyteti"));
     m_cmdDalje = makePushButton(QStringLiteral("Dalje nga programi"), this, 5640, 4920);
     m_cmdDalje->setObjectName(QStringLiteral("CmdDalje"));
+    m_cmdTakvimi = makePushButton(QStringLiteral("Takvimi i muajit"), this, 4200, 4920);
+    m_cmdTakvimi->setObjectName(QStringLiteral("CmdTakvimi"));
     setTabOrder(m_cmdRrethProgramit, m_cmdDalje);
     setTabOrder(m_cmdDalje, m_cmdQyteti);
     setTabOrder(m_cmdQyteti, m_cmdDitelindja);
+    setTabOrder(m_cmdDitelindja, m_cmdTakvimi);
 
     m_playerArea = m_playerStrip ? static_cast<QWidget *>(new PlayerStrip(*m_playerStrip, this))
                                  : new QWidget(this);
@@ -204,9 +208,13 @@ void FrmMain::buildControls()
     connect(m_cmdDitelindja, &QPushButton::clicked, this, [this] { openModal(m_openBirthday); });
     connect(m_cmdQyteti, &QPushButton::clicked, this, [this] { openModal(m_openCity); });
     connect(m_cmdRrethProgramit, &QPushButton::clicked, this, [this] { openModal(m_openAbout); });
+    connect(m_cmdTakvimi, &QPushButton::clicked, this, [this] { openModal(m_openTimetable); });
 
     m_mnuPopup = new QMenu(QStringLiteral("Menuja Popup"), this);
     m_mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
+    m_mnuTakvimi = m_mnuPopup->addAction(QStringLiteral("Takvimi i muajit"));
+    m_mnuTakvimi->setObjectName(QStringLiteral("mnuTakvimi"));
+    connect(m_mnuTakvimi, &QAction::triggered, this, [this] { openModal(m_openTimetable); });
     m_mnuDalje = m_mnuPopup->addAction(QStringLiteral("Dalje"));
     m_mnuDalje->setObjectName(QStringLiteral("mnuDalje"));
     connect(m_mnuDalje, &QAction::triggered, this, [this] { CmdDalje_Click(); });
@@ -233,6 +241,11 @@ void FrmMain::setDefaultWindowOpeners()
     };
     m_openAbout = [] {
         FrmRrethProg window;
+        LoadedWindows::mark(&window);
+        window.exec();
+    };
+    m_openTimetable = [this] {
+        FrmTakvimiMuajit window(m_connection, m_clock);
         LoadedWindows::mark(&window);
         window.exec();
     };

@@ -50,6 +50,7 @@ public:
     QMenu *mnuPopup() const { return m_mnuPopup; }
     ClockTimer *timer() const { return m_timer1; }
     QAction *mnuDalje() const { return m_mnuDalje; }
+    QAction *mnuTakvimi() const { return m_mnuTakvimi; }
 
     // How the program ends on the exit command; tests record it instead.
     void setEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
@@ -86,6 +87,7 @@ private:
     QPushButton *m_cmdDitelindja = nullptr;
     QPushButton *m_cmdQyteti = nullptr;
     QPushButton *m_cmdDalje = nullptr;
+    QPushButton *m_cmdTakvimi = nullptr;
     QWidget *m_playerArea = nullptr;
     ClockTimer *m_timer1 = nullptr;
     MediaPlayer *m_player = nullptr;
@@ -94,9 +96,11 @@ private:
     std::unique_ptr<AdhanScheduler> m_scheduler;
     QMenu *m_mnuPopup = nullptr;
     QAction *m_mnuDalje = nullptr;
+    QAction *m_mnuTakvimi = nullptr;
 
     std::function<void()> m_endProgram;
     std::function<void()> m_openBirthday;
     std::function<void()> m_openCity;
     std::function<void()> m_openAbout;
+    std::function<void()> m_openTimetable;
 };

@@ -3,6 +3,7 @@
 #include "prayer/CalendarYear.h"
 #include "support/FileBytes.h"
 #include "support/FixtureDatabase.h"
+#include "support/PrintedTakvim.h"
 #include "tools/kolvira-db/KolviraDb.h"
 
 #include <QFile>
@@ -28,33 +29,6 @@ struct KolviraDbRun
         status = KolviraDb::run(words, outStream, errStream);
     }
 };
-
-using Minutes = std::array<int, 7>;
-
-// Lines of a day key and seven "hh:mm" times, by that key.
-QHash<int, Minutes> byDay(const QStringList &lines, QChar separator)
-{
-    QHash<int, Minutes> days;
-    for (const QString &line : lines) {
-        const QStringList f = line.split(separator);
-        Minutes times;
-        for (std::size_t i = 0; i < 7; ++i)
-            times[i] = f[int(i) + 1].left(2).toInt() * 60 + f[int(i) + 1].mid(3, 2).toInt();
-        days.insert(f[0].toInt(), times);
-    }
-    return days;
-}
-
-// A published table of 2026 ("2026-MM-DD" and seven times a line), by
-// month * 100 + day: by default the printed edition of the official calendar.
-QHash<int, Minutes> printed2026(const char *path = KOLVIRA_PRINTED_TAKVIM)
-{
-    QStringList lines;
-    for (const QString &line : QString::fromUtf8(readFile(path)).split('\n'))
-        if (line.startsWith("2026-"))
-            lines << line.mid(5, 2) + line.mid(8);
-    return byDay(lines, '\t');
-}
 
 QHash<int, Minutes> kolviraRows(const QString &file)
 {
@@ -106,7 +80,7 @@ private Q_SLOTS:
             CalendarYear(connection).dayInEffectChanged(QDate(year, 1, 1));
         }
         const QHash<int, Minutes> rows = kolviraRows(file);
-        const QHash<int, Minutes> printed = printed2026();
+        const QHash<int, Minutes> printed = printed2026(KOLVIRA_PRINTED_TAKVIM);
         QCOMPARE(printed.size(), 365);
         for (QDate d(2026, 1, 1); d.year() == 2026; d = d.addDays(1)) {
             const QDate same(year, d.month(), d.day());
@@ -163,7 +137,7 @@ private Q_SLOTS:
                  QStringList(
                      {"Kumanovë|-2|0", "Shkup|-1|0", "Prishtinë|0|1", "Tiranë|5|0", "Ulqin|8|0"}));
         const QHash<int, Minutes> rows = kolviraRows(file);
-        const QHash<int, Minutes> printed = printed2026();
+        const QHash<int, Minutes> printed = printed2026(KOLVIRA_PRINTED_TAKVIM);
         // Asri parts the most; sunrise comes out at 1.64 on average, the
         // others within 1.6.
         const std::array<double, 7> meanAtMost{1.6, 1.6, 1.65, 1.6, 2.7, 1.6, 1.6};

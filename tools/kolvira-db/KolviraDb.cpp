@@ -4,6 +4,7 @@
 #include "data/DatabaseError.h"
 #include "tools/kolvira-db/CheckCommand.h"
 #include "tools/kolvira-db/GenerateCommand.h"
+#include "tools/kolvira-db/TimetableCommand.h"
 #include "tools/kolvira-db/UsageError.h"
 
 namespace KolviraDb {
@@ -14,6 +15,8 @@ QString helpText()
                "Përdorimi:\n"
                "  kolvira-db generate SKEDARI [opsione]\n"
                "  kolvira-db check SKEDARI\n"
+               "  kolvira-db timetable SKEDARI --city EMRI --year VITI [--month MUAJI]\n"
+               "             (--pdf DALJA | --ics DALJA) [--alarm MINUTA]\n"
                "  kolvira-db --help\n"
                "\n"
                "generate  shkruan bazën e plotë kolvira.db: kalendarin e përhershëm (në orën\n"
@@ -42,6 +45,10 @@ QString helpText()
                "          është më shumë se një, emra qytetesh të përsëritur, minuta mbi dy orë,\n"
                "          kalendar i përhershëm jo i plotë a rreshta që nuk janë të vitit të tij.\n"
                "\n"
+               "timetable shkruan takvimin e një qyteti për një muaj a për gjithë vitin: si PDF\n"
+               "          për shtyp (një faqe A4 për muaj) ose si kalendar iCalendar (.ics) me\n"
+               "          një ngjarje për çdo namaz; --alarm shton një kujtesë aq minuta para.\n"
+               "\n"
                "Gjendja në dalje: 0 në rregull, 1 baza ka gabime, 2 komandë e gabuar,\n"
                "3 dështim gjatë punës.\n")
         .arg(PrayerMethod::names().join(QStringLiteral(", ")));
@@ -59,6 +66,8 @@ int run(const QStringList &words, QTextStream &out, QTextStream &err, const Cloc
             return GenerateCommand::run(words.mid(1), out, clock);
         if (command == QLatin1String("check"))
             return CheckCommand::run(words.mid(1), out);
+        if (command == QLatin1String("timetable"))
+            return TimetableCommand::run(words.mid(1), out);
         throw UsageError(command.isEmpty()
                              ? QStringLiteral("Mungon komanda.")
                              : QStringLiteral("Komanda \"%1\" nuk njihet.").arg(command));
