@@ -96,7 +96,6 @@ void FrmTakvimiMuajit::buildControls()
     m_tblTakvimi->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_tblTakvimi->verticalHeader()->hide();
     m_tblTakvimi->setWordWrap(false);
-    m_tblTakvimi->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     layout->addWidget(m_tblTakvimi, 1);
 
     auto *files = new QHBoxLayout;
@@ -183,8 +182,14 @@ void FrmTakvimiMuajit::fillTable()
     m_tblTakvimi->setColumnCount(int(headers.size()));
     m_tblTakvimi->setRowCount(int(m_page.rows.size()));
     m_tblTakvimi->setHorizontalHeaderLabels(headers);
-    for (int c = 0; c < 3; ++c) // the dates as wide as their texts, the times share the rest
-        m_tblTakvimi->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    // The times share what the dates leave; a column whose name is wider
+    // than that share ("Lindja e diellit") keeps its name's width.
+    QHeaderView *header = m_tblTakvimi->horizontalHeader();
+    for (int c = 0; c < headers.size(); ++c) {
+        const bool fits = c >= 3 && header->fontMetrics().horizontalAdvance(headers[c]) < 60;
+        header->setSectionResizeMode(c,
+                                     fits ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+    }
     QFont bold = m_tblTakvimi->font();
     bold.setBold(true);
     for (int r = 0; r < m_page.rows.size(); ++r) {
