@@ -1,12 +1,12 @@
 #include "astronomy/CalendarTable.h"
 
+#include "data/PerpetualCalendar.h"
+
 #include <memory>
 
 QList<QDate> CalendarTable::dates(int year)
 {
-    int leapYear = year;
-    while (!QDate::isLeapYear(leapYear))
-        ++leapYear;
+    const int leapYear = PerpetualCalendar::leapYearFor(year);
     QList<QDate> list;
     for (QDate d(year, 1, 1); d.year() == year; d = d.addDays(1)) {
         if (d.month() == 3 && d.day() == 1 && leapYear != year)

@@ -3,12 +3,17 @@
 #include <QDateTime>
 #include <QTimeZone>
 
+int PerpetualCalendar::leapYearFor(int year)
+{
+    while (!QDate::isLeapYear(year))
+        ++year;
+    return year;
+}
+
 QList<PerpetualCalendar::Row> PerpetualCalendar::localRows(int year) const
 {
     const QTimeZone zone(timeZone.toUtf8());
-    int leapYear = year;
-    while (!QDate::isLeapYear(leapYear))
-        ++leapYear;
+    const int leapYear = leapYearFor(year);
     QList<Row> local;
     local.reserve(rows.size());
     for (const Row &row : rows) {

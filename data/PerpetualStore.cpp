@@ -2,6 +2,7 @@
 
 #include "data/DatabaseError.h"
 #include "data/SqlExec.h"
+#include "data/TimeColumns.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -10,21 +11,18 @@ namespace PerpetualStore {
 
 namespace {
 
-const QString timeColumns =
-    QStringLiteral("Imsaku, Fexhri, \"Lindja e diellit\", Dhuhri, Asri, Magribi, Isha");
-
 void insertRows(QSqlDatabase &db, const QString &table, const QList<PerpetualCalendar::Row> &rows)
 {
     QSqlQuery query(db);
     const QString sql = QStringLiteral("INSERT OR REPLACE INTO %1 (Dita, Muaji, %2) "
                                        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")
-                            .arg(table, timeColumns);
+                            .arg(table, TimeColumns::sqlList());
     query.prepare(sql);
     for (const PerpetualCalendar::Row &row : rows) {
         query.bindValue(0, row.day);
         query.bindValue(1, row.month);
         for (int i = 0; i < 7; ++i)
-            query.bindValue(2 + i, row.times[std::size_t(i)].toString(QStringLiteral("HH:mm:ss")));
+            query.bindValue(2 + i, TimeColumns::stored(row.times[std::size_t(i)]));
         if (!query.exec())
             throw DatabaseError::fromQuery(query.lastError(), sql);
     }
@@ -60,12 +58,11 @@ PerpetualCalendar read(const QSqlDatabase &db)
     }
     QSqlQuery days = Sql::exec(db, QStringLiteral("SELECT Dita, Muaji, %1 FROM KoheratStandarde "
                                                   "ORDER BY Muaji, Dita")
-                                       .arg(timeColumns));
+                                       .arg(TimeColumns::sqlList()));
     while (days.next()) {
         PerpetualCalendar::Row row{days.value(0).toInt(), days.value(1).toInt(), {}};
         for (int i = 0; i < 7; ++i)
-            row.times[std::size_t(i)] =
-                QTime::fromString(days.value(2 + i).toString(), QStringLiteral("HH:mm:ss"));
+            row.times[std::size_t(i)] = TimeColumns::fromStored(days.value(2 + i).toString());
         calendar.rows << row;
     }
     return calendar;

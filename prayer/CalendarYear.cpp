@@ -5,15 +5,6 @@
 #include "data/PerpetualStore.h"
 #include "prayer/CityRows.h"
 
-namespace {
-
-int key(int day, int month)
-{
-    return month * 100 + day;
-}
-
-} // namespace
-
 CalendarYear::CalendarYear(CalendarConnection &connection) : m_connection(connection) {}
 
 void CalendarYear::dayInEffectChanged(const QDate &day)
@@ -27,7 +18,7 @@ DayTimes::Texts CalendarYear::timesOf(const QDate &day)
     dayInEffectChanged(day);
     if (!m_inMemory)
         return DayTimes::load(day, m_connection);
-    const auto found = m_inMemory->constFind(key(day.day(), day.month()));
+    const auto found = m_inMemory->constFind(PerpetualCalendar::dayKey(day.day(), day.month()));
     if (found != m_inMemory->constEnd())
         return *found;
     DayTimes::Texts missing;
@@ -58,10 +49,8 @@ void CalendarYear::keepRows(int year)
         for (const PerpetualCalendar::Row &row : rows) {
             DayTimes::Texts texts;
             for (int i = 0; i < DayTimes::count; ++i)
-                texts[i] = row.times[std::size_t(i)].isValid()
-                               ? row.times[std::size_t(i)].toString(QStringLiteral("HH:mm"))
-                               : DayTimes::missingTime();
-            m_inMemory->insert(key(row.day, row.month), texts);
+                texts[i] = DayTimes::timeText(row.times[std::size_t(i)]);
+            m_inMemory->insert(PerpetualCalendar::dayKey(row.day, row.month), texts);
         }
         if (m_notice)
             m_notice(QStringLiteral("Kohët e namazit të vitit %1 nuk mund të ruhen në \"%2\" (%3). "

@@ -42,6 +42,6 @@ private:
     Notice m_notice;
     int m_year = 0;
     QString m_key; // whose rows are in effect
-    // The year's times by month * 100 + day, when the file could not take them.
+    // The year's times by day key, when the file could not take them.
     std::optional<QHash<int, DayTimes::Texts>> m_inMemory;
 };

@@ -9,15 +9,6 @@
 
 #include <QHash>
 
-namespace {
-
-int dayKey(int day, int month)
-{
-    return month * 100 + day;
-}
-
-} // namespace
-
 CityTimetable CityTimetable::selected(CalendarConnection &connection)
 {
     QSqlQuery city =
@@ -71,9 +62,9 @@ QList<CityTimetable::Day> CityTimetable::days(const QDate &first, const QDate &l
                 yearRead = date.year();
                 rowsOfYear.clear();
                 for (const PerpetualCalendar::Row &row : m_rows.localRows(db, yearRead))
-                    rowsOfYear.insert(dayKey(row.day, row.month), row.times);
+                    rowsOfYear.insert(PerpetualCalendar::dayKey(row.day, row.month), row.times);
             }
-            day.times = rowsOfYear.value(dayKey(date.day(), date.month()));
+            day.times = rowsOfYear.value(PerpetualCalendar::dayKey(date.day(), date.month()));
         } else {
             // A file without a perpetual calendar has only the rows it holds.
             const DayTimes::Texts texts = DayTimes::load(date, *m_connection);

@@ -1,5 +1,7 @@
 #include "prayer/TimetablePage.h"
 
+#include "prayer/DayTimes.h"
+
 #include "calendar/CalendarNames.h"
 
 namespace {
@@ -86,8 +88,7 @@ QStringList TimetablePage::cells(const Row &row) const
     QStringList texts{row.date.toString(QStringLiteral("dd.MM.yyyy")), row.weekday, row.hijriText};
     for (int i : order) {
         const QTime time = row.times[std::size_t(i)];
-        texts << (time.isValid() ? time.toString(QStringLiteral("HH:mm"))
-                                 : QStringLiteral("--:--"));
+        texts << DayTimes::timeText(time);
     }
     return texts;
 }

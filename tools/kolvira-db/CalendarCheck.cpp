@@ -4,8 +4,8 @@
 #include "data/ConnectionText.h"
 #include "data/PerpetualStore.h"
 #include "data/Recordset.h"
+#include "data/TimeColumns.h"
 #include "prayer/CityRows.h"
-#include "tools/kolvira-db/CalendarColumns.h"
 
 #include <QDate>
 #include <QHash>
@@ -64,7 +64,7 @@ public:
     void days()
     {
         QStringList wanted{QStringLiteral("Dita"), QStringLiteral("Muaji")};
-        for (const char *column : CalendarColumns::times)
+        for (const char *column : TimeColumns::names)
             wanted << QString::fromUtf8(column);
         if (!columnsPresent(QStringLiteral("kolvira"), wanted))
             return;
@@ -72,7 +72,7 @@ public:
         Recordset rs;
         rs.open(QStringLiteral("SELECT * FROM kolvira"), m_connection, CursorType::ForwardOnly,
                 LockType::ReadOnly);
-        QMap<int, int> rowsPerDay; // month * 100 + day
+        QMap<int, int> rowsPerDay; // by day key
         for (; !rs.eof(); rs.moveNext()) {
             const Variant day = rs.field(QStringLiteral("Dita"));
             const Variant month = rs.field(QStringLiteral("Muaji"));
@@ -84,12 +84,12 @@ public:
                 continue;
             }
             const int d = int(day.toInteger()), m = int(month.toInteger());
-            ++rowsPerDay[m * 100 + d];
+            ++rowsPerDay[PerpetualCalendar::dayKey(d, m)];
             times(rs, dayName(d, m));
         }
         QStringList missing, repeated;
         for (QDate date(2000, 1, 1); date.year() == 2000; date = date.addDays(1)) {
-            const int count = rowsPerDay.value(date.month() * 100 + date.day());
+            const int count = rowsPerDay.value(PerpetualCalendar::dayKey(date.day(), date.month()));
             if (count == 0)
                 missing << dayName(date.day(), date.month());
             else if (count > 1)
@@ -166,17 +166,16 @@ public:
                 }
         QHash<int, std::array<QTime, 7>> local;
         for (const PerpetualCalendar::Row &row : selected.localRows(db, year))
-            local.insert(row.month * 100 + row.day, row.times);
+            local.insert(PerpetualCalendar::dayKey(row.day, row.month), row.times);
         QSqlQuery rows(db);
         rows.exec(QStringLiteral("SELECT * FROM kolvira"));
         while (rows.next()) {
             const int day = rows.value(QStringLiteral("Dita")).toInt();
             const int month = rows.value(QStringLiteral("Muaji")).toInt();
-            const auto wanted = local.value(month * 100 + day);
+            const auto wanted = local.value(PerpetualCalendar::dayKey(day, month));
             for (std::size_t i = 0; i < wanted.size(); ++i) {
-                const QTime stored = QTime::fromString(
-                    rows.value(QString::fromUtf8(CalendarColumns::times[i])).toString(),
-                    QStringLiteral("HH:mm:ss"));
+                const QTime stored = TimeColumns::fromStored(
+                    rows.value(QString::fromUtf8(TimeColumns::names[i])).toString());
                 if (stored != wanted[i]) {
                     differing << dayName(day, month);
                     break;
@@ -213,8 +212,8 @@ private:
     {
         int previous = -1;
         QString previousText;
-        for (std::size_t i = 0; i < CalendarColumns::times.size(); ++i) {
-            const QString name = QString::fromUtf8(CalendarColumns::times[i]);
+        for (std::size_t i = 0; i < TimeColumns::names.size(); ++i) {
+            const QString name = QString::fromUtf8(TimeColumns::names[i]);
             const Variant value = rs.field(name);
             if (value.kind() != Variant::Kind::Time) {
                 m_result.problems << QStringLiteral("Dita %1: koha e %2 \"%3\" nuk lexohet.")

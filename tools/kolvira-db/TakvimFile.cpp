@@ -32,7 +32,7 @@ PerpetualCalendar parse(const QByteArray &utf8, const QString &source)
         row.day = fields.value(0).toInt();
         row.month = fields.value(1).toInt();
         bool sound = fields.size() == 9 && QDate::isValid(2000, row.month, row.day) &&
-                     !days.contains(row.month * 100 + row.day);
+                     !days.contains(PerpetualCalendar::dayKey(row.day, row.month));
         for (int t = 0; sound && t < 7; ++t) {
             row.times[std::size_t(t)] = QTime::fromString(fields[2 + t], QStringLiteral("HH:mm"));
             sound = row.times[std::size_t(t)].isValid() &&
@@ -42,7 +42,7 @@ PerpetualCalendar parse(const QByteArray &utf8, const QString &source)
             throw ToolError(QStringLiteral("%1: pritet dita, muaji dhe shtatë kohë me radhë "
                                            "(hh:mm), një herë për çdo ditë.")
                                 .arg(where));
-        days.insert(row.month * 100 + row.day);
+        days.insert(PerpetualCalendar::dayKey(row.day, row.month));
         calendar.rows << row;
     }
     if (calendar.rows.size() != 366)
@@ -50,7 +50,8 @@ PerpetualCalendar parse(const QByteArray &utf8, const QString &source)
                             .arg(source)
                             .arg(calendar.rows.size()));
     std::sort(calendar.rows.begin(), calendar.rows.end(), [](const auto &a, const auto &b) {
-        return a.month * 100 + a.day < b.month * 100 + b.day;
+        return PerpetualCalendar::dayKey(a.day, a.month) <
+               PerpetualCalendar::dayKey(b.day, b.month);
     });
     return calendar;
 }
