@@ -2,7 +2,7 @@
 
 #include "calendar/CalendarNames.h"
 #include "calendar/Clock.h"
-#include "data/DataFiles.h"
+#include "data/WholeFile.h"
 #include "prayer/IcsCalendar.h"
 #include "print/TimetablePrint.h"
 #include "ui/ErrorGuard.h"
@@ -243,7 +243,7 @@ void FrmTakvimiMuajit::saveFile(const QString &caption, const QString &suffix,
         return;
     if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive))
         path += QLatin1Char('.') + suffix;
-    const QString failure = DataFiles::writeWhole(path, bytes);
+    const QString failure = WholeFile::write(path, bytes);
     if (!failure.isEmpty()) {
         showMessage(this, QMessageBox::Warning, windowTitle(), failure);
         return;

@@ -3,6 +3,7 @@
 #include "data/CityCalendars.h"
 #include "data/PerpetualStore.h"
 #include "data/Schema.h"
+#include "data/WholeFile.h"
 #include "prayer/CityRows.h"
 #include "tools/kolvira-db/ToolError.h"
 
@@ -12,8 +13,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryFile>
-
-#include <filesystem>
 
 namespace CalendarWriter {
 
@@ -78,7 +77,8 @@ void write(const QString &path, const PerpetualCalendar &calendar, int year,
     if (target.isDir())
         throw ToolError(QStringLiteral("\"%1\" është dosje, jo skedar.").arg(path));
 
-    QTemporaryFile temporary(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
+    // Made aside, then written over the target whole.
+    QTemporaryFile temporary;
     if (!temporary.open())
         throw ToolError(QStringLiteral("Skedari \"%1\" nuk mund të krijohet: %2")
                             .arg(path, temporary.errorString()));
@@ -103,15 +103,11 @@ void write(const QString &path, const PerpetualCalendar &calendar, int year,
         fill(db, calendar, year, cities, selected);
     }
 
-    temporary.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                             QFile::ReadOther);
-    std::error_code error;
-    std::filesystem::rename(temporary.fileName().toStdString(),
-                            target.absoluteFilePath().toStdString(), error);
-    if (error)
-        throw ToolError(QStringLiteral("Skedari \"%1\" nuk mund të zëvendësohet: %2")
-                            .arg(path, QString::fromStdString(error.message())));
-    temporary.setAutoRemove(false);
+    if (!temporary.open())
+        throw ToolError(QStringLiteral("Skedari \"%1\" nuk mund të lexohet: %2")
+                            .arg(temporary.fileName(), temporary.errorString()));
+    if (const QString failed = WholeFile::write(path, temporary.readAll()); !failed.isEmpty())
+        throw ToolError(failed);
 }
 
 } // namespace CalendarWriter

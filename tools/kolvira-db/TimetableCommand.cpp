@@ -2,7 +2,7 @@
 
 #include "data/CalendarConnection.h"
 #include "data/ConnectionText.h"
-#include "data/DataFiles.h"
+#include "data/WholeFile.h"
 #include "prayer/IcsCalendar.h"
 #include "print/TimetablePrint.h"
 #include "tools/kolvira-db/Arguments.h"
@@ -41,7 +41,7 @@ int run(const QStringList &words, QTextStream &out)
                                            ? QList{TimetablePages::month(timetable, year, month)}
                                            : TimetablePages::year(timetable, year);
     const QString target = args.value(pdf ? QStringLiteral("pdf") : QStringLiteral("ics"));
-    const QString failure = DataFiles::writeWhole(
+    const QString failure = WholeFile::write(
         target, pdf ? TimetablePrint::pdf(pages)
                     : IcsCalendar::write(pages, alarm, QDateTime::currentDateTimeUtc()));
     if (!failure.isEmpty())
