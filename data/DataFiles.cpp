@@ -79,7 +79,7 @@ QString databasePath(const Locations &where, QString *notice)
                                : QStringLiteral("Skedari \"%1\" nuk mund të lexohet: %2")
                                      .arg(installed, source.errorString());
     if (!failed.isEmpty())
-        throw DatabaseError(0, failed,
+        throw DatabaseError(DatabaseError::noNumber, failed,
                             QStringLiteral("Baza e të dhënave \"%1\" nuk mund të kopjohet në "
                                            "\"%2\": %3")
                                 .arg(installed, user, failed));

@@ -43,7 +43,7 @@ QByteArray readWhole(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw DatabaseError(0, file.errorString());
+        throw DatabaseError(DatabaseError::noNumber, file.errorString());
     return file.readAll();
 }
 
@@ -55,7 +55,7 @@ void selectByName(const QString &path, const QString &name)
     query.prepare(QStringLiteral("UPDATE Qytetet SET ESelektuar = (Qyteti = ?)"));
     query.addBindValue(name);
     if (!query.exec())
-        throw DatabaseError(0, QStringLiteral("the city cannot be selected"));
+        throw DatabaseError(DatabaseError::noNumber, QStringLiteral("the city cannot be selected"));
 }
 
 } // namespace
@@ -78,7 +78,7 @@ try {
     const QString made = aside.filePath(QStringLiteral("kolvira.db"));
     if (!aside.isValid() || !QFile::copy(installed, made) ||
         !QFile::setPermissions(made, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        throw DatabaseError(0, QStringLiteral("copy failed"));
+        throw DatabaseError(DatabaseError::noNumber, QStringLiteral("copy failed"));
     if (!old.selected.isEmpty())
         selectByName(made, old.selected);
     const QString kept = userCopy + QStringLiteral(".bak");

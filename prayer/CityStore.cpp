@@ -99,11 +99,6 @@ private:
 
 } // namespace
 
-CityStore::NotStored::NotStored(const QString &message)
-    : std::runtime_error(message.toStdString()), m_message(message)
-{
-}
-
 CityStore::CityStore(CalendarConnection &connection) : m_connection(connection) {}
 
 void CityStore::store(qint32 cityKey)

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "data/KolviraError.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <functional>
-#include <stdexcept>
 
 class CalendarConnection;
 
@@ -19,15 +20,10 @@ public:
     // city, the file cannot be written (write-protected, or locked by
     // another running copy for longer than the connection waits), or the
     // city's own times cannot be computed.
-    class NotStored : public std::runtime_error
+    class NotStored : public KolviraError
     {
     public:
-        explicit NotStored(const QString &message);
-        // The Albanian sentence for the user, with the engine's reason.
-        const QString &message() const { return m_message; }
-
-    private:
-        QString m_message;
+        using KolviraError::KolviraError;
     };
 
     explicit CityStore(CalendarConnection &connection);

@@ -1,5 +1,6 @@
 #include "tools/kolvira-db/GenerateCommand.h"
 
+#include "astronomy/CalculationError.h"
 #include "astronomy/CalendarTable.h"
 #include "astronomy/CityOffsets.h"
 #include "tools/kolvira-db/Arguments.h"

@@ -74,10 +74,7 @@ int run(const QStringList &words, QTextStream &out, QTextStream &err, const Cloc
     } catch (const UsageError &e) {
         err << e.message() << '\n' << QStringLiteral("Shih: kolvira-db --help\n");
         return Usage;
-    } catch (const CalculationError &e) {
-        err << e.message() << '\n';
-        return Failure;
-    } catch (const DatabaseError &e) {
+    } catch (const KolviraError &e) {
         err << e.message() << '\n';
         return Failure;
     }
