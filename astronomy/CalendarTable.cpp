@@ -21,7 +21,7 @@ CalendarTable::CalendarTable(int year, const Place &place, const PrayerMethod &m
     : m_place(place)
 {
     const PrayerCalculator calculator(track, place, method);
-    m_standardOffset = calculator.standardOffset();
+    m_standardOffset = calculator.standardOffset(QDate(year, 1, 1));
     std::unique_ptr<SunTrack> leapTrack;
     std::unique_ptr<PrayerCalculator> leapCalculator;
     for (const QDate &date : dates(year)) {

@@ -11,14 +11,13 @@ PrayerCalculator::PrayerCalculator(const SunTrack &track, const Place &place,
     if (!m_zone.isValid())
         throw CalculationError(QStringLiteral("Zona kohore \"%1\" e vendit \"%2\" nuk njihet.")
                                    .arg(place.timeZone, place.name));
-    m_standardZone = QTimeZone(standardOffset());
 }
 
 SolarDay PrayerCalculator::day(QDate date) const
 {
     clearUpperVectorState();
     // Mean noon of the place is a close first guess for the transit.
-    const double noonGuess = Mjd::fromDate(date) + 0.5 - m_place.longitude / 360;
+    const double noonGuess = Mjd::fromLocalMeanTime(date, 12, m_place.longitude);
     if (m_method.sunOfMidnight) {
         const SunEvents::HeldSun sun = m_events.held(Mjd::fromDate(date), noonGuess);
         return eventsOf(
@@ -52,8 +51,8 @@ SolarDay PrayerCalculator::eventsOf(QDate date, double transit, const Crossing &
     SolarDay d;
     d.transit = transit;
     d.dawn = found(-m_method.fajrAngle, Side::Morning, "Fexhrit");
-    d.sunrise = found(horizonAltitude, Side::Morning, "lindjes së diellit");
-    d.sunset = found(horizonAltitude, Side::Evening, "Magribit");
+    d.sunrise = found(SunEvents::horizonAltitude, Side::Morning, "lindjes së diellit");
+    d.sunset = found(SunEvents::horizonAltitude, Side::Evening, "Magribit");
     d.nightfall = found(-m_method.ishaAngle, Side::Evening, "Ishasë");
     const auto asr = shadow(m_method.asrShadowFactor);
     if (!asr)
@@ -68,14 +67,14 @@ std::array<QTime, 7> PrayerCalculator::clockTimes(const SolarDay &day) const
     return timesIn(day, m_zone);
 }
 
-int PrayerCalculator::standardOffset() const
+int PrayerCalculator::standardOffset(QDate date) const
 {
-    return m_zone.standardTimeOffset(QDateTime::currentDateTimeUtc());
+    return m_zone.standardTimeOffset(QDateTime(date, QTime(12, 0), QTimeZone::utc()));
 }
 
 std::array<QTime, 7> PrayerCalculator::standardTimes(const SolarDay &day) const
 {
-    return timesIn(day, m_standardZone);
+    return timesIn(day, QTimeZone(standardOffset(Mjd::toDate(day.transit))));
 }
 
 std::array<QTime, 7> PrayerCalculator::timesIn(const SolarDay &day, const QTimeZone &zone) const

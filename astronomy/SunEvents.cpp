@@ -2,6 +2,7 @@
 
 #include "astronomy/CalculationError.h"
 #include "astronomy/Mjd.h"
+#include "astronomy/TimeScale.h"
 
 #include <erfa.h>
 #include <erfam.h>
@@ -46,16 +47,19 @@ SunEvents::SunEvents(const SunTrack &track, const Place &place)
         m_observer[c] = metres[c] / ERFA_DAU;
 }
 
-SunEvents::Look SunEvents::look(double mjdUtc) const
+SunEvents::Look SunEvents::look(double mjd) const
 {
-    // UT1 is taken as UTC: they never differ by more than 0.9 s.
-    const double era = eraEra00(ERFA_DJM0, mjdUtc);
-    const SunTrack::Vector sun = m_track.position(mjdUtc);
+    return look(m_track.position(mjd), mjd);
+}
+
+SunEvents::Look SunEvents::look(const SunTrack::Vector &intermediate, double mjd) const
+{
+    const double era = TimeScale::earthRotationAngle(mjd);
     const double c = std::cos(era), s = std::sin(era);
     // Into the earth-fixed frame, then from the observer instead of the centre.
-    const double x = c * sun[0] + s * sun[1] - m_observer[0];
-    const double y = -s * sun[0] + c * sun[1] - m_observer[1];
-    const double z = sun[2] - m_observer[2];
+    const double x = c * intermediate[0] + s * intermediate[1] - m_observer[0];
+    const double y = -s * intermediate[0] + c * intermediate[1] - m_observer[1];
+    const double z = intermediate[2] - m_observer[2];
 
     Look result;
     result.declination = std::atan2(z, std::hypot(x, y));
@@ -88,10 +92,9 @@ std::optional<double> SunEvents::cosHourAngle(double altitudeDegrees, double dec
     return cosine;
 }
 
-std::optional<double> SunEvents::crossing(double altitudeDegrees, double transitMjd,
-                                          Side side) const
+std::optional<double> SunEvents::crossing(double altitudeDegrees, double fromMjd, Side side) const
 {
-    double t = transitMjd;
+    double t = fromMjd;
     for (int step = 0; step < maxSteps; ++step) {
         const Look now = look(t);
         const auto cosine = cosHourAngle(altitudeDegrees, now.declination);

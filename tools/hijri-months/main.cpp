@@ -4,8 +4,8 @@
 // PUBLISHED.tsv is Diyanet's list of published dates; where it differs from
 // the computed rule, it wins.
 
+#include "astronomy/HijriMonthComputation.h"
 #include "calendar/CalendarError.h"
-#include "calendar/HijriMonthComputation.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
