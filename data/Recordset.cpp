@@ -107,7 +107,7 @@ QString tableOf(const QString &sql)
 
 } // namespace
 
-void Recordset::open(const QString &sql, CalendarConnection &connection, CursorType, LockType lock)
+void Recordset::open(const QString &sql, CalendarConnection &connection, LockType lock)
 {
     close();
     QSqlQuery query(connection.database());

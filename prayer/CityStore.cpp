@@ -130,7 +130,7 @@ void CityStore::moveFlag(qint32 cityKey)
 
     // The key is checked before anything is written: a city that is gone
     // must not cost the user the city that was selected.
-    rs.open(citySql(cityKey), m_connection, CursorType::Dynamic, LockType::Optimistic);
+    rs.open(citySql(cityKey), m_connection, LockType::Optimistic);
     if (rs.eof())
         throw NotStored(QStringLiteral("Qyteti i zgjedhur nuk gjendet më në bazën e të dhënave; "
                                        "zgjedhja e mëparshme mbetet."));
@@ -139,7 +139,7 @@ void CityStore::moveFlag(qint32 cityKey)
     // Clear every flagged row, so that a table that somehow holds two leaves
     // with one; a table with none simply gets the new flag.
     rs.open(QStringLiteral("Select * from Qytetet where ESelektuar=True"), m_connection,
-            CursorType::Dynamic, LockType::Optimistic);
+            LockType::Optimistic);
     while (!rs.eof()) {
         rs.setField(QStringLiteral("ESelektuar"), Variant::integer(0));
         rs.update();
@@ -152,7 +152,7 @@ void CityStore::moveFlag(qint32 cityKey)
 
     // Read again after the clearing: when the new city is the old one, its
     // row now holds 0 and must be set back.
-    rs.open(citySql(cityKey), m_connection, CursorType::Dynamic, LockType::Optimistic);
+    rs.open(citySql(cityKey), m_connection, LockType::Optimistic);
     rs.setField(QStringLiteral("ESelektuar"), Variant::integer(1));
     rs.update();
     rs.close();

@@ -30,7 +30,7 @@ Texts load(const QDate &day, CalendarConnection &connection)
 {
     Texts texts;
     Recordset rs;
-    rs.open(queryText(day), connection, CursorType::ForwardOnly, LockType::ReadOnly);
+    rs.open(queryText(day), connection, LockType::ReadOnly);
     for (int i = 0; i < count; ++i)
         texts[i] = rs.eof()
                        ? missingTime()

@@ -70,8 +70,7 @@ public:
             return;
 
         Recordset rs;
-        rs.open(QStringLiteral("SELECT * FROM kolvira"), m_connection, CursorType::ForwardOnly,
-                LockType::ReadOnly);
+        rs.open(QStringLiteral("SELECT * FROM kolvira"), m_connection, LockType::ReadOnly);
         QMap<int, int> rowsPerDay; // by day key
         for (; !rs.eof(); rs.moveNext()) {
             const Variant day = rs.field(QStringLiteral("Dita"));
@@ -113,8 +112,7 @@ public:
                              QStringLiteral("Minuta"), QStringLiteral("ESelektuar")}))
             return;
         Recordset rs;
-        rs.open(QStringLiteral("SELECT * FROM Qytetet"), m_connection, CursorType::ForwardOnly,
-                LockType::ReadOnly);
+        rs.open(QStringLiteral("SELECT * FROM Qytetet"), m_connection, LockType::ReadOnly);
         QHash<QString, int> names;
         for (; !rs.eof(); rs.moveNext()) {
             ++m_result.cities;
@@ -239,7 +237,7 @@ private:
         // The program's own query for the selected city.
         Recordset rs;
         rs.open(QStringLiteral("Select * from Qytetet where ESelektuar=True"), m_connection,
-                CursorType::ForwardOnly, LockType::ReadOnly);
+                LockType::ReadOnly);
         QStringList selected;
         for (; !rs.eof(); rs.moveNext())
             selected << rs.field(QStringLiteral("Qyteti")).toText();
