@@ -10,6 +10,12 @@ int PerpetualCalendar::leapYearFor(int year)
     return year;
 }
 
+QTime PerpetualCalendar::standardTime(const QDate &date, const QTime &local) const
+{
+    const QDateTime instant(date, local, QTimeZone(timeZone.toUtf8()));
+    return instant.toUTC().addSecs(standardOffset).time();
+}
+
 QList<PerpetualCalendar::Row> PerpetualCalendar::localRows(int year) const
 {
     const QTimeZone zone(timeZone.toUtf8());

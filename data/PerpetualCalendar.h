@@ -34,4 +34,6 @@ struct PerpetualCalendar
     // summer time in force at its own instant. In a common year the
     // 29 February row is moved as in the next leap year.
     QList<Row> localRows(int year) const;
+    // The other way: a clock time of the zone on that date in standard time.
+    QTime standardTime(const QDate &date, const QTime &local) const;
 };

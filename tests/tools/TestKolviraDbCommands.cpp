@@ -99,6 +99,14 @@ private Q_SLOTS:
                               "Vushtrri|-1", "Dragash|2", "Preshevë|-2"}));
     }
 
+    // The table the sources keep is the printed edition, summer time out.
+    void takvimRemakesTheKeptTable()
+    {
+        const QString file = dir.filePath(QStringLiteral("takvim.tsv"));
+        QCOMPARE(KolviraDbRun({"takvim", KOLVIRA_PRINTED_TAKVIM, file}).status, 0);
+        QCOMPARE(readFile(file), readFile(KOLVIRA_STANDARD_TAKVIM));
+    }
+
     // An Albanian city gets its own times, computed the way KMSH publishes
     // them (checked on the table of Tiranë, not fitted to it), and no minutes.
     void kmshCityHasItsPublishedTimes()

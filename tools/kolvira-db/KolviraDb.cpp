@@ -4,6 +4,7 @@
 #include "data/DatabaseError.h"
 #include "tools/kolvira-db/CheckCommand.h"
 #include "tools/kolvira-db/GenerateCommand.h"
+#include "tools/kolvira-db/TakvimCommand.h"
 #include "tools/kolvira-db/TimetableCommand.h"
 #include "tools/kolvira-db/UsageError.h"
 
@@ -17,6 +18,7 @@ QString helpText()
                "  kolvira-db check SKEDARI\n"
                "  kolvira-db timetable SKEDARI --city EMRI --year VITI [--month MUAJI]\n"
                "             (--pdf DALJA | --ics DALJA) [--alarm MINUTA]\n"
+               "  kolvira-db takvim TAKVIMI-I-SHTYPUR.tsv DALJA.tsv\n"
                "  kolvira-db --help\n"
                "\n"
                "generate  shkruan bazën e plotë kolvira.db: kalendarin e përhershëm (në orën\n"
@@ -49,6 +51,10 @@ QString helpText()
                "          për shtyp (një faqe A4 për muaj) ose si kalendar iCalendar (.ics) me\n"
                "          një ngjarje për çdo namaz; --alarm shton një kujtesë aq minuta para.\n"
                "\n"
+               "takvim    kthen një botim të shtypur të takvimit të BIK (data dhe shtatë kohë\n"
+               "          në ditë, me orën verore të vitit) në tabelën e përhershme të programit\n"
+               "          (data/kosova-takvimi.tsv): në orën standarde, me 29 shkurtin.\n"
+               "\n"
                "Gjendja në dalje: 0 në rregull, 1 baza ka gabime, 2 komandë e gabuar,\n"
                "3 dështim gjatë punës.\n")
         .arg(PrayerMethod::names().join(QStringLiteral(", ")));
@@ -68,6 +74,8 @@ int run(const QStringList &words, QTextStream &out, QTextStream &err, const Cloc
             return CheckCommand::run(words.mid(1), out);
         if (command == QLatin1String("timetable"))
             return TimetableCommand::run(words.mid(1), out);
+        if (command == QLatin1String("takvim"))
+            return TakvimCommand::run(words.mid(1), out);
         throw UsageError(command.isEmpty()
                              ? QStringLiteral("Mungon komanda.")
                              : QStringLiteral("Komanda \"%1\" nuk njihet.").arg(command));
