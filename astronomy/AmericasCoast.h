@@ -1,6 +1,6 @@
 #pragma once
 
-#include "astronomy/LocalSky.h"
+#include "astronomy/Place.h"
 
 #include <vector>
 
@@ -9,4 +9,4 @@
 // westernmost shore at that latitude, from a coarse outline. An evening
 // crescent is seen there latest, so there it is decided whether it is seen
 // in the Americas at all.
-const std::vector<GroundPoint> &americasWestCoast();
+const std::vector<Place> &americasWestCoast();

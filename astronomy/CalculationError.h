@@ -1,21 +1,12 @@
 #pragma once
 
-#include <QString>
-
-#include <stdexcept>
+#include "data/KolviraError.h"
 
 // A calculation that cannot be done (an unknown time zone, a sun that never
 // reaches the angle asked for), with a message in Albanian that tells the user
 // what to change.
-class CalculationError : public std::runtime_error
+class CalculationError : public KolviraError
 {
 public:
-    explicit CalculationError(const QString &message)
-        : std::runtime_error(message.toStdString()), m_message(message)
-    {
-    }
-    QString message() const { return m_message; }
-
-private:
-    QString m_message;
+    using KolviraError::KolviraError;
 };

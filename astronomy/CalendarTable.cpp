@@ -1,12 +1,12 @@
 #include "astronomy/CalendarTable.h"
 
+#include "data/PerpetualCalendar.h"
+
 #include <memory>
 
 QList<QDate> CalendarTable::dates(int year)
 {
-    int leapYear = year;
-    while (!QDate::isLeapYear(leapYear))
-        ++leapYear;
+    const int leapYear = PerpetualCalendar::leapYearFor(year);
     QList<QDate> list;
     for (QDate d(year, 1, 1); d.year() == year; d = d.addDays(1)) {
         if (d.month() == 3 && d.day() == 1 && leapYear != year)
@@ -21,7 +21,7 @@ CalendarTable::CalendarTable(int year, const Place &place, const PrayerMethod &m
     : m_place(place)
 {
     const PrayerCalculator calculator(track, place, method);
-    m_standardOffset = calculator.standardOffset();
+    m_standardOffset = calculator.standardOffset(QDate(year, 1, 1));
     std::unique_ptr<SunTrack> leapTrack;
     std::unique_ptr<PrayerCalculator> leapCalculator;
     for (const QDate &date : dates(year)) {

@@ -15,10 +15,10 @@
 struct CityOffset
 {
     QString name;
-    int minutes = 0;       // positive: the city's adhan comes later
-    double worstError = 0; // minutes, largest drift of Fexhri, Asri, Magribi or Isha
-    QString worstPrayer;   // the time where it occurs
-    QDate worstDate;       // and the day
+    int minutes = 0;          // positive: the city's adhan comes later
+    double worstError = 0;    // minutes, largest drift of Fexhri, Asri, Magribi or Isha
+    QString worstPrayer = {}; // the time where it occurs
+    QDate worstDate = {};     // and the day
 
     static constexpr int maxMinutes = 120;
 

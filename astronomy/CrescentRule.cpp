@@ -1,11 +1,13 @@
 #include "astronomy/CrescentRule.h"
 
 #include "astronomy/AmericasCoast.h"
-#include "astronomy/LocalSky.h"
 #include "astronomy/Mjd.h"
 #include "astronomy/MoonSun.h"
+#include "astronomy/SunEvents.h"
+#include "astronomy/TimeScale.h"
 
-#include <cmath>
+#include <erfa.h>
+#include <erfam.h>
 
 namespace CrescentRule {
 namespace {
@@ -23,63 +25,76 @@ const QDate congressRuleFrom(2017, 1, 1);
 constexpr double visibleElongation = 8.0;
 constexpr double visibleAltitude = 5.0;
 constexpr double astronomicalDawn = -18.0;
-constexpr GroundPoint wellington{-41.29, 174.78};
 
-// The UT date of an instant.
-QDate utDate(double mjd)
+Place wellington()
 {
-    return QDate(1858, 11, 17).addDays(qint64(std::floor(mjd)));
+    Place place;
+    place.latitude = -41.29;
+    place.longitude = 174.78;
+    return place;
 }
 
-// An instant at a local mean time of a date.
-double localMeanTime(QDate date, double hours, GroundPoint where)
+// The lunation that begins a month, in UT1: the conjunction and the
+// first-visibility moment, when the geocentric angle between moon and sun
+// reaches 8°.
+struct Lunation
 {
-    return Mjd::fromDate(date) + hours / 24.0 - where.longitude / 360.0;
-}
+    double conjunction = 0;
+    double visibility = 0;
+};
 
 // The crescent stands 5° high with the elongation 8° at sunset somewhere on
 // the west coast of the Americas on its local date `day`.
-bool seenInAmericas(const Lunation &lunation, QDate day, const LocalSky &sky)
+bool seenInAmericas(const Lunation &lunation, QDate day, const SunTrack &sun)
 {
-    for (const GroundPoint &point : americasWestCoast()) {
-        const auto sunset =
-            sky.sunCrossing(point, sunsetAltitude, true, localMeanTime(day, 18, point));
-        if (sunset && *sunset >= lunation.visibility &&
-            sky.altitude(MoonSun::moon(*sunset), *sunset, point) >= visibleAltitude)
+    // The moon into the intermediate system: the precession and nutation of
+    // the earth's axis move it by less than an arcsecond in two days.
+    double toIntermediate[3][3];
+    eraC2i00b(ERFA_DJM0, TimeScale::ttFromUt1(lunation.visibility), toIntermediate);
+    for (const Place &point : americasWestCoast()) {
+        const SunEvents sky(sun, point);
+        const auto sunset = sky.crossing(SunEvents::horizonAltitude,
+                                         Mjd::fromLocalMeanTime(day, 18, point.longitude),
+                                         SunEvents::Side::Evening);
+        if (!sunset || *sunset < lunation.visibility)
+            continue;
+        MoonSun::Vector moon = MoonSun::moon(*sunset);
+        MoonSun::Vector moonIntermediate;
+        eraRxp(toIntermediate, moon.data(), moonIntermediate.data());
+        if (sky.look(moonIntermediate, *sunset).altitude * ERFA_DR2D >= visibleAltitude)
             return true;
     }
     return false;
 }
 
 // The conjunction came before dawn in Wellington on New Zealand's date `day`.
-bool conjunctionBeforeNewZealandDawn(const Lunation &lunation, QDate day, const LocalSky &sky)
+bool conjunctionBeforeNewZealandDawn(const Lunation &lunation, QDate day, const SunTrack &sun)
 {
+    const Place place = wellington();
     const auto dawn =
-        sky.sunCrossing(wellington, astronomicalDawn, false, localMeanTime(day, 5, wellington));
+        SunEvents(sun, place)
+            .crossing(astronomicalDawn, Mjd::fromLocalMeanTime(day, 5, place.longitude),
+                      SunEvents::Side::Morning);
     return dawn && lunation.conjunction < *dawn;
 }
 
 } // namespace
 
-Lunation lunationBefore(int monthIndex)
-{
-    Lunation lunation;
-    lunation.conjunction = MoonSun::conjunctionNear(
-        knownNewMoon + synodicMonth * double(monthIndex - knownNewMoonMonth));
-    lunation.visibility = MoonSun::elongationReached(lunation.conjunction, visibleElongation);
-    return lunation;
-}
-
 QDate firstDay(int monthIndex)
 {
-    const Lunation lunation = lunationBefore(monthIndex);
-    const QDate day = utDate(lunation.visibility);
-    if (day >= congressRuleFrom) {
-        const LocalSky sky(lunation.visibility);
-        if (conjunctionBeforeNewZealandDawn(lunation, day, sky) &&
-            seenInAmericas(lunation, day.addDays(-1), sky))
-            return day;
-    }
+    const double meanNewMoon = knownNewMoon + synodicMonth * double(monthIndex - knownNewMoonMonth);
+    // The true new moon is within fifteen hours of the mean one, the
+    // elongation is reached within two days of it, and the evening before
+    // that day is over in the Americas a day later: the track covers them.
+    const QDate around = Mjd::toDate(meanNewMoon);
+    const SunTrack sun(around.addDays(-1), around.addDays(3), SunTrack::Scale::Ut1);
+    Lunation lunation;
+    lunation.conjunction = MoonSun::conjunctionNear(meanNewMoon, sun);
+    lunation.visibility = MoonSun::elongationReached(lunation.conjunction, visibleElongation, sun);
+    const QDate day = Mjd::toDate(lunation.visibility);
+    if (day >= congressRuleFrom && conjunctionBeforeNewZealandDawn(lunation, day, sun) &&
+        seenInAmericas(lunation, day.addDays(-1), sun))
+        return day;
     return day.addDays(1);
 }
 

@@ -8,16 +8,6 @@
 // holds from 1900 to 2100.
 namespace CrescentRule {
 
-// The lunation that begins a month, as modified Julian dates in UT: the
-// conjunction and the first-visibility moment, when the geocentric angle
-// between moon and sun reaches 8°.
-struct Lunation
-{
-    double conjunction = 0;
-    double visibility = 0;
-};
-Lunation lunationBefore(int monthIndex);
-
 // Until 2016 (the Istanbul criteria of 1978) the month begins on the day
 // after the UT date D of the visibility moment. From 2017 (the Istanbul
 // congress of 2016, one calendar for the whole world) it begins on D itself

@@ -23,6 +23,16 @@ double fromDate(QDate date)
     return unixEpoch + double(QDate(1970, 1, 1).daysTo(date));
 }
 
+double fromLocalMeanTime(QDate date, double hours, double longitude)
+{
+    return fromDate(date) + hours / 24.0 - longitude / 360.0;
+}
+
+QDate toDate(double mjd)
+{
+    return QDate(1970, 1, 1).addDays(qint64(std::floor(mjd - unixEpoch)));
+}
+
 QDateTime toMinute(double mjdUtc)
 {
     const double minutes = std::round((mjdUtc - unixEpoch) * secondsPerDay / 60.0);

@@ -16,4 +16,7 @@ struct Place
     // The minutes the official calendar's note gives the town, when it names
     // them (the towns of Kosovo).
     std::optional<int> tableMinutes = std::nullopt;
+    // A calendar computed for the town itself that its mosques keep ("kmsh"),
+    // or empty: the town keeps the calendar's table with its minutes.
+    QString ownCalendar = {};
 };

@@ -11,32 +11,50 @@ PrayerCalculator::PrayerCalculator(const SunTrack &track, const Place &place,
     if (!m_zone.isValid())
         throw CalculationError(QStringLiteral("Zona kohore \"%1\" e vendit \"%2\" nuk njihet.")
                                    .arg(place.timeZone, place.name));
-    m_standardZone = QTimeZone(standardOffset());
-}
-
-double PrayerCalculator::crossing(double altitude, double transit, SunEvents::Side side, QDate date,
-                                  const char *event) const
-{
-    if (const auto t = m_events.crossing(altitude, transit, side))
-        return *t;
-    throw CalculationError(
-        QStringLiteral("Në %1 më %2 dielli nuk arrin lartësinë e %3 (%4 gradë).")
-            .arg(m_place.name, date.toString(Qt::ISODate), QString::fromUtf8(event))
-            .arg(altitude));
 }
 
 SolarDay PrayerCalculator::day(QDate date) const
 {
-    using Side = SunEvents::Side;
     clearUpperVectorState();
-    SolarDay d;
     // Mean noon of the place is a close first guess for the transit.
-    d.transit = m_events.transit(Mjd::fromDate(date) + 0.5 - m_place.longitude / 360);
-    d.dawn = crossing(-m_method.fajrAngle, d.transit, Side::Morning, date, "Fexhrit");
-    d.sunrise = crossing(horizonAltitude, d.transit, Side::Morning, date, "lindjes së diellit");
-    d.sunset = crossing(horizonAltitude, d.transit, Side::Evening, date, "Magribit");
-    d.nightfall = crossing(-m_method.ishaAngle, d.transit, Side::Evening, date, "Ishasë");
-    const auto asr = m_events.shadow(m_method.asrShadowFactor, d.transit);
+    const double noonGuess = Mjd::fromLocalMeanTime(date, 12, m_place.longitude);
+    if (m_method.sunOfMidnight) {
+        const SunEvents::HeldSun sun = m_events.held(Mjd::fromDate(date), noonGuess);
+        return eventsOf(
+            date, sun.transit,
+            [&](double altitude, SunEvents::Side side) {
+                return m_events.crossing(sun, altitude, side);
+            },
+            [&](double factor) { return m_events.shadow(sun, factor); });
+    }
+    const double transit = m_events.transit(noonGuess);
+    return eventsOf(
+        date, transit,
+        [&](double altitude, SunEvents::Side side) {
+            return m_events.crossing(altitude, transit, side);
+        },
+        [&](double factor) { return m_events.shadow(factor, transit); });
+}
+
+SolarDay PrayerCalculator::eventsOf(QDate date, double transit, const Crossing &crossing,
+                                    const Shadow &shadow) const
+{
+    using Side = SunEvents::Side;
+    const auto found = [&](double altitude, Side side, const char *event) {
+        if (const auto t = crossing(altitude, side))
+            return *t;
+        throw CalculationError(
+            QStringLiteral("Në %1 më %2 dielli nuk arrin lartësinë e %3 (%4 gradë).")
+                .arg(m_place.name, date.toString(Qt::ISODate), QString::fromUtf8(event))
+                .arg(altitude));
+    };
+    SolarDay d;
+    d.transit = transit;
+    d.dawn = found(-m_method.fajrAngle, Side::Morning, "Fexhrit");
+    d.sunrise = found(SunEvents::horizonAltitude, Side::Morning, "lindjes së diellit");
+    d.sunset = found(SunEvents::horizonAltitude, Side::Evening, "Magribit");
+    d.nightfall = found(-m_method.ishaAngle, Side::Evening, "Ishasë");
+    const auto asr = shadow(m_method.asrShadowFactor);
     if (!asr)
         throw CalculationError(QStringLiteral("Në %1 më %2 Asri nuk mund të llogaritet.")
                                    .arg(m_place.name, date.toString(Qt::ISODate)));
@@ -49,14 +67,14 @@ std::array<QTime, 7> PrayerCalculator::clockTimes(const SolarDay &day) const
     return timesIn(day, m_zone);
 }
 
-int PrayerCalculator::standardOffset() const
+int PrayerCalculator::standardOffset(QDate date) const
 {
-    return m_zone.standardTimeOffset(QDateTime::currentDateTimeUtc());
+    return m_zone.standardTimeOffset(QDateTime(date, QTime(12, 0), QTimeZone::utc()));
 }
 
 std::array<QTime, 7> PrayerCalculator::standardTimes(const SolarDay &day) const
 {
-    return timesIn(day, m_standardZone);
+    return timesIn(day, QTimeZone(standardOffset(Mjd::toDate(day.transit))));
 }
 
 std::array<QTime, 7> PrayerCalculator::timesIn(const SolarDay &day, const QTimeZone &zone) const

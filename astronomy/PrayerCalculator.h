@@ -9,12 +9,14 @@
 #include <QTimeZone>
 
 #include <array>
+#include <functional>
+#include <optional>
 
 // The solar events of one day as UTC instants (modified Julian dates).
 struct SolarDay
 {
     double dawn;      // Fexhri: the sun at the method's dawn angle
-    double sunrise;   // centre at -0.833 degrees
+    double sunrise;   // centre at SunEvents::horizonAltitude
     double transit;   // Dhuhri
     double asr;       // the method's shadow length
     double sunset;    // Magribi
@@ -25,8 +27,6 @@ struct SolarDay
 class PrayerCalculator
 {
 public:
-    static constexpr double horizonAltitude = -0.833; // refraction and the sun's radius
-
     // Throws CalculationError when the place's time zone is unknown.
     PrayerCalculator(const SunTrack &track, const Place &place, const PrayerMethod &method);
 
@@ -38,17 +38,18 @@ public:
     std::array<QTime, 7> clockTimes(const SolarDay &day) const;
     // The same in the standard time of the place's zone, summer time left out.
     std::array<QTime, 7> standardTimes(const SolarDay &day) const;
-    // Seconds the zone's standard time is ahead of UTC.
-    int standardOffset() const;
+    // Seconds the zone's standard time is ahead of UTC on the date.
+    int standardOffset(QDate date) const;
 
 private:
+    using Crossing = std::function<std::optional<double>(double, SunEvents::Side)>;
+    using Shadow = std::function<std::optional<double>(double)>;
+    SolarDay eventsOf(QDate date, double transit, const Crossing &crossing,
+                      const Shadow &shadow) const;
     std::array<QTime, 7> timesIn(const SolarDay &day, const QTimeZone &zone) const;
-    double crossing(double altitude, double transit, SunEvents::Side side, QDate date,
-                    const char *event) const;
 
     SunEvents m_events;
     Place m_place;
     PrayerMethod m_method;
     QTimeZone m_zone;
-    QTimeZone m_standardZone;
 };

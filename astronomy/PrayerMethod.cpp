@@ -11,19 +11,24 @@ struct Named
     const char *name;
     double fajr;
     double isha;
-    int fajrAfterImsak; // 0: Imsaku before Fexhri by the usual margin
+    std::optional<int> fajrAfterImsak; // none: Imsaku before Fexhri by the usual margin
     std::array<int, 7> adjust;
+    bool sunOfMidnight;
 };
 
 // Angles as the organisations publish them.
-constexpr std::array<Named, 5> methods{{
-    {"mwl", 18, 17, 0, {}},       // Muslim World League
-    {"isna", 15, 15, 0, {}},      // Islamic Society of North America
-    {"egypt", 19.5, 17.5, 0, {}}, // Egyptian General Authority of Survey
-    {"karachi", 18, 18, 0, {}},   // University of Islamic Sciences, Karachi
+constexpr std::array<Named, 6> methods{{
+    {"mwl", 18, 17, {}, {}, false},       // Muslim World League
+    {"isna", 15, 15, {}, {}, false},      // Islamic Society of North America
+    {"egypt", 19.5, 17.5, {}, {}, false}, // Egyptian General Authority of Survey
+    {"karachi", 18, 18, {}, {}, false},   // University of Islamic Sciences, Karachi
     // Close to the yearly calendar of the Islamic Community of Kosovo, found
     // by comparing the two over 2026.
-    {"bik", 18, 17, 20, {-5, 0, -7, 4, 6, 8, 10}},
+    {"bik", 18, 17, 20, {-5, 0, -7, 4, 6, 8, 10}, false},
+    // The Muslim Community of Albania's calendar, Diyanet's computation: one
+    // dawn time (Imsaku = Fexhri) and Diyanet's precaution minutes (temkin)
+    // at sunrise, Dhuhri, Asri and Magribi.
+    {"kmsh", 18, 17, 0, {0, 0, -7, 5, 4, 7, 0}, true},
 }};
 
 } // namespace
@@ -35,9 +40,9 @@ PrayerMethod PrayerMethod::named(const QString &name)
             PrayerMethod method;
             method.fajrAngle = m.fajr;
             method.ishaAngle = m.isha;
-            if (m.fajrAfterImsak > 0)
-                method.fajrAfterImsak = m.fajrAfterImsak;
+            method.fajrAfterImsak = m.fajrAfterImsak;
             method.adjustMinutes = m.adjust;
+            method.sunOfMidnight = m.sunOfMidnight;
             return method;
         }
     }

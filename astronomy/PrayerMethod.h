@@ -18,6 +18,10 @@ struct PrayerMethod
     // (the dawn prayer some calendars keep apart from the end of the meal).
     std::optional<int> fajrAfterImsak;
     std::array<int, 7> adjustMinutes{}; // added to Imsaku .. Isha, in that order
+    // The sun's place at 0h UT held for the whole day instead of followed
+    // through it: how Turkey's Presidency of Religious Affairs (Diyanet)
+    // computes the times that the Muslim Community of Albania publishes.
+    bool sunOfMidnight = false;
 
     // The named sets of angles and rules; the default is that of the Muslim
     // World League.

@@ -2,6 +2,7 @@
 
 #include "astronomy/CalculationError.h"
 #include "astronomy/Mjd.h"
+#include "astronomy/TimeScale.h"
 
 #include <erfa.h>
 #include <erfam.h>
@@ -24,6 +25,13 @@ double daysFor(double hourAngle)
     return hourAngle / ERFA_D2PI;
 }
 
+// The altitude (degrees) at which a shadow is shadowFactor times its object's
+// length longer than at the sun's noon altitude.
+double shadowAltitude(double shadowFactor, double noonAltitude)
+{
+    return std::atan(1 / (shadowFactor + 1 / std::tan(noonAltitude))) / ERFA_DD2R;
+}
+
 } // namespace
 
 SunEvents::SunEvents(const SunTrack &track, const Place &place)
@@ -39,16 +47,19 @@ SunEvents::SunEvents(const SunTrack &track, const Place &place)
         m_observer[c] = metres[c] / ERFA_DAU;
 }
 
-SunEvents::Look SunEvents::look(double mjdUtc) const
+SunEvents::Look SunEvents::look(double mjd) const
 {
-    // UT1 is taken as UTC: they never differ by more than 0.9 s.
-    const double era = eraEra00(ERFA_DJM0, mjdUtc);
-    const SunTrack::Vector sun = m_track.position(mjdUtc);
+    return look(m_track.position(mjd), mjd);
+}
+
+SunEvents::Look SunEvents::look(const SunTrack::Vector &intermediate, double mjd) const
+{
+    const double era = TimeScale::earthRotationAngle(mjd);
     const double c = std::cos(era), s = std::sin(era);
     // Into the earth-fixed frame, then from the observer instead of the centre.
-    const double x = c * sun[0] + s * sun[1] - m_observer[0];
-    const double y = -s * sun[0] + c * sun[1] - m_observer[1];
-    const double z = sun[2] - m_observer[2];
+    const double x = c * intermediate[0] + s * intermediate[1] - m_observer[0];
+    const double y = -s * intermediate[0] + c * intermediate[1] - m_observer[1];
+    const double z = intermediate[2] - m_observer[2];
 
     Look result;
     result.declination = std::atan2(z, std::hypot(x, y));
@@ -71,18 +82,25 @@ double SunEvents::transit(double nearMjd) const
     throw CalculationError(QStringLiteral("Kalimi i diellit në meridian nuk u gjet."));
 }
 
-std::optional<double> SunEvents::crossing(double altitudeDegrees, double transitMjd,
-                                          Side side) const
+std::optional<double> SunEvents::cosHourAngle(double altitudeDegrees, double declination) const
 {
-    const double sinAltitude = std::sin(altitudeDegrees * ERFA_DD2R);
-    double t = transitMjd;
+    const double cosine =
+        (std::sin(altitudeDegrees * ERFA_DD2R) - m_sinLatitude * std::sin(declination)) /
+        (m_cosLatitude * std::cos(declination));
+    if (std::abs(cosine) > 1)
+        return std::nullopt;
+    return cosine;
+}
+
+std::optional<double> SunEvents::crossing(double altitudeDegrees, double fromMjd, Side side) const
+{
+    double t = fromMjd;
     for (int step = 0; step < maxSteps; ++step) {
         const Look now = look(t);
-        const double cosHourAngle = (sinAltitude - m_sinLatitude * std::sin(now.declination)) /
-                                    (m_cosLatitude * std::cos(now.declination));
-        if (std::abs(cosHourAngle) > 1)
+        const auto cosine = cosHourAngle(altitudeDegrees, now.declination);
+        if (!cosine)
             return std::nullopt;
-        const double wanted = std::acos(cosHourAngle) * (side == Side::Morning ? -1 : 1);
+        const double wanted = std::acos(*cosine) * (side == Side::Morning ? -1 : 1);
         const double dt = daysFor(wrapped(wanted - now.hourAngle));
         t += dt;
         if (std::abs(dt) < closeEnough)
@@ -96,6 +114,32 @@ std::optional<double> SunEvents::shadow(double shadowFactor, double transitMjd) 
     const double noonAltitude = look(transitMjd).altitude;
     if (noonAltitude <= 0)
         return std::nullopt;
-    const double cotangent = shadowFactor + 1 / std::tan(noonAltitude);
-    return crossing(std::atan(1 / cotangent) / ERFA_DD2R, transitMjd, Side::Evening);
+    return crossing(shadowAltitude(shadowFactor, noonAltitude), transitMjd, Side::Evening);
+}
+
+SunEvents::HeldSun SunEvents::held(double mjdUtc, double nearMjd) const
+{
+    const Look sun = look(mjdUtc);
+    // The transit of the day: the hour angle comes round to zero, a whole
+    // turn a day, on the day nearest to the guess.
+    const double transit = mjdUtc + daysFor(-sun.hourAngle);
+    return {transit + std::round(nearMjd - transit), sun.declination};
+}
+
+std::optional<double> SunEvents::crossing(const HeldSun &sun, double altitudeDegrees,
+                                          Side side) const
+{
+    const auto cosine = cosHourAngle(altitudeDegrees, sun.declination);
+    if (!cosine)
+        return std::nullopt;
+    return sun.transit + daysFor(std::acos(*cosine)) * (side == Side::Morning ? -1 : 1);
+}
+
+std::optional<double> SunEvents::shadow(const HeldSun &sun, double shadowFactor) const
+{
+    const double noonAltitude = std::asin(m_sinLatitude * std::sin(sun.declination) +
+                                          m_cosLatitude * std::cos(sun.declination));
+    if (noonAltitude <= 0)
+        return std::nullopt;
+    return crossing(sun, shadowAltitude(shadowFactor, noonAltitude), Side::Evening);
 }

@@ -19,7 +19,7 @@ struct Fields
 };
 
 // The separator of the system's short date format, such as "." in
-// "dd.MM.yyyy"; read once, since the clock reads a date ten times a second.
+// "dd.MM.yyyy"; read once, since the clock reads a date every second.
 QChar systemDateSeparator()
 {
     static const QChar separator = [] {
@@ -193,11 +193,6 @@ int yearDifference(const QString &interval, const QDate &earlier, const QDate &l
 QDateTime now(const Clock &clock)
 {
     return clock.now();
-}
-
-int hijriMonthLength(int year, int month)
-{
-    return HijriCalendar::instance().monthLength(year, month);
 }
 
 } // namespace CalendarService

@@ -37,7 +37,4 @@ int yearDifference(const QString &interval, const QDate &earlier, const QDate &l
 // The current local date and time.
 QDateTime now(const Clock &clock = Clock::system());
 
-// Days in a Hijri month: 29 or 30.
-int hijriMonthLength(int year, int month);
-
 } // namespace CalendarService

@@ -49,10 +49,10 @@ void CalendarConnection::open(const QString &connectionText)
             cannotOpen(connectionText, QStringLiteral("teksti i lidhjes nuk emërton skedar")));
     const QFileInfo info(file);
     if (!info.exists())
-        throw DatabaseError(0, QStringLiteral("file not found"),
+        throw DatabaseError(DatabaseError::noNumber, QStringLiteral("file not found"),
                             cannotOpen(file, QStringLiteral("skedari nuk ekziston")));
     if (!info.isFile() || !info.isReadable())
-        throw DatabaseError(0, QStringLiteral("file not readable"),
+        throw DatabaseError(DatabaseError::noNumber, QStringLiteral("file not readable"),
                             cannotOpen(file, QStringLiteral("skedari nuk mund të lexohet")));
 
     {
@@ -126,7 +126,7 @@ void CalendarConnection::close()
 QSqlDatabase CalendarConnection::database() const
 {
     if (state() != Open)
-        throw DatabaseError(0, QStringLiteral("connection closed"),
+        throw DatabaseError(DatabaseError::noNumber, QStringLiteral("connection closed"),
                             QStringLiteral("Lidhja me bazën e të dhënave nuk është e hapur."));
     return QSqlDatabase::database(m_name, false);
 }

@@ -3,6 +3,7 @@
 #include "data/ConnectionText.h"
 #include "data/DatabaseError.h"
 #include "data/UserCopyUpgrade.h"
+#include "data/WholeFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -45,7 +46,7 @@ Locations Locations::current()
     return where;
 }
 
-QString databasePath(const Locations &where)
+QString databasePath(const Locations &where, QString *notice)
 {
     const QString name = QLatin1String(ConnectionText::databaseFileName);
     const QString beside = inFolder(where.programFolder, name);
@@ -56,33 +57,32 @@ QString databasePath(const Locations &where)
     const QString user = inFolder(where.userFolder, name);
     const QString installed = firstExisting(where.installedFolders, name);
     if (QFileInfo::exists(user)) {
-        if (!installed.isEmpty())
-            UserCopyUpgrade::run(user, installed);
+        if (!installed.isEmpty()) {
+            const UserCopyUpgrade::Outcome upgrade = UserCopyUpgrade::run(user, installed);
+            if (notice)
+                *notice = upgrade.problem;
+        }
         return user;
     }
     if (installed.isEmpty())
         return beside;
 
-    // First start: the user's own copy of the installed default. It is made
-    // under another name and renamed, so a failed copy leaves nothing behind.
+    // First start: the user's own copy of the installed default, written
+    // whole or not at all.
     if (!QDir().mkpath(where.userFolder))
         throw DatabaseError(
             0, QStringLiteral("cannot create folder"),
             QStringLiteral("Dosja \"%1\" nuk mund të krijohet.").arg(where.userFolder));
-    const QString partial = user + QStringLiteral(".part");
-    QFile::remove(partial);
     QFile source(installed);
-    if (!source.copy(partial) ||
-        !QFile::setPermissions(partial, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                            QFileDevice::ReadGroup | QFileDevice::ReadOther) ||
-        !QFile::rename(partial, user)) {
-        const QString reason = source.errorString();
-        QFile::remove(partial);
-        throw DatabaseError(
-            0, reason,
-            QStringLiteral("Baza e të dhënave \"%1\" nuk mund të kopjohet në \"%2\": %3")
-                .arg(installed, user, reason));
-    }
+    const QString failed = source.open(QIODevice::ReadOnly)
+                               ? WholeFile::write(user, source.readAll())
+                               : QStringLiteral("Skedari \"%1\" nuk mund të lexohet: %2")
+                                     .arg(installed, source.errorString());
+    if (!failed.isEmpty())
+        throw DatabaseError(DatabaseError::noNumber, failed,
+                            QStringLiteral("Baza e të dhënave \"%1\" nuk mund të kopjohet në "
+                                           "\"%2\": %3")
+                                .arg(installed, user, failed));
     return user;
 }
 

@@ -24,7 +24,8 @@ struct Locations
 // first. A user's copy made by an earlier release takes the installed
 // default's calendar (see UserCopyUpgrade). When there is none at all, the path beside the program
 // (which then fails to open, naming the file). Throws DatabaseError when the copy fails.
-QString databasePath(const Locations &where = Locations::current());
+// A copy that could not take the new calendar says why in notice.
+QString databasePath(const Locations &where = Locations::current(), QString *notice = nullptr);
 
 // A recording: beside the program, else in the user's folder, else in the
 // installed folder; the path beside the program when none has it.

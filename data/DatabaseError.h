@@ -1,15 +1,24 @@
 #pragma once
 
-#include <QString>
-#include <stdexcept>
+#include "data/KolviraError.h"
 
 class QSqlError;
 
 // A failure of the calendar database: the engine's error number (0 when it
 // gave none) and its description, plus a sentence a user can act on.
-class DatabaseError : public std::runtime_error
+class DatabaseError : public KolviraError
 {
 public:
+    // The numbers of the record sets' own failures, those of the data access
+    // the program's record sets follow.
+    enum Number : int {
+        noNumber = 0,
+        noCurrentRecord = 3021,
+        changedByAnother = 3197, // the row changed since it was read
+        notUpdatable = 3251,
+        noField = 3265,
+    };
+
     DatabaseError(int number, const QString &description, const QString &message = {});
 
     // The engine's failure of one SQL text.
@@ -19,11 +28,8 @@ public:
 
     int number() const { return m_number; }
     const QString &description() const { return m_description; }
-    // The whole text for the user: what failed, then the engine's reason.
-    const QString &message() const { return m_message; }
 
 private:
     int m_number;
     QString m_description;
-    QString m_message;
 };

@@ -3,12 +3,23 @@
 #include <QDateTime>
 #include <QTimeZone>
 
+int PerpetualCalendar::leapYearFor(int year)
+{
+    while (!QDate::isLeapYear(year))
+        ++year;
+    return year;
+}
+
+QTime PerpetualCalendar::standardTime(const QDate &date, const QTime &local) const
+{
+    const QDateTime instant(date, local, QTimeZone(timeZone.toUtf8()));
+    return instant.toUTC().addSecs(standardOffset).time();
+}
+
 QList<PerpetualCalendar::Row> PerpetualCalendar::localRows(int year) const
 {
     const QTimeZone zone(timeZone.toUtf8());
-    int leapYear = year;
-    while (!QDate::isLeapYear(leapYear))
-        ++leapYear;
+    const int leapYear = leapYearFor(year);
     QList<Row> local;
     local.reserve(rows.size());
     for (const Row &row : rows) {

@@ -19,6 +19,12 @@ struct PerpetualCalendar
         std::array<QTime, 7> times;
     };
 
+    // One number for each day of the year, in calendar order.
+    static constexpr int dayKey(int day, int month) { return month * 100 + day; }
+    // The year whose 29 February stands for the year's: the year itself
+    // when it is a leap year, else the next leap year.
+    static int leapYearFor(int year);
+
     QString source;         // where the times come from
     QString timeZone;       // IANA zone whose clock the local rows follow
     int standardOffset = 0; // seconds the zone's standard time is ahead of UTC
@@ -28,4 +34,6 @@ struct PerpetualCalendar
     // summer time in force at its own instant. In a common year the
     // 29 February row is moved as in the next leap year.
     QList<Row> localRows(int year) const;
+    // The other way: a clock time of the zone on that date in standard time.
+    QTime standardTime(const QDate &date, const QTime &local) const;
 };

@@ -1,6 +1,8 @@
 #include "data/PerpetualStore.h"
 
 #include "data/DatabaseError.h"
+#include "data/SqlExec.h"
+#include "data/TimeColumns.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -9,32 +11,18 @@ namespace PerpetualStore {
 
 namespace {
 
-const QString timeColumns =
-    QStringLiteral("Imsaku, Fexhri, \"Lindja e diellit\", Dhuhri, Asri, Magribi, Isha");
-
-QSqlQuery run(const QSqlDatabase &db, const QString &sql, const QVariantList &values = {})
-{
-    QSqlQuery query(db);
-    query.prepare(sql);
-    for (int i = 0; i < values.size(); ++i)
-        query.bindValue(i, values[i]);
-    if (!query.exec())
-        throw DatabaseError::fromQuery(query.lastError(), sql);
-    return query;
-}
-
 void insertRows(QSqlDatabase &db, const QString &table, const QList<PerpetualCalendar::Row> &rows)
 {
     QSqlQuery query(db);
     const QString sql = QStringLiteral("INSERT OR REPLACE INTO %1 (Dita, Muaji, %2) "
                                        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")
-                            .arg(table, timeColumns);
+                            .arg(table, TimeColumns::sqlList());
     query.prepare(sql);
     for (const PerpetualCalendar::Row &row : rows) {
         query.bindValue(0, row.day);
         query.bindValue(1, row.month);
         for (int i = 0; i < 7; ++i)
-            query.bindValue(2 + i, row.times[std::size_t(i)].toString(QStringLiteral("HH:mm:ss")));
+            query.bindValue(2 + i, TimeColumns::stored(row.times[std::size_t(i)]));
         if (!query.exec())
             throw DatabaseError::fromQuery(query.lastError(), sql);
     }
@@ -44,10 +32,13 @@ void insertRows(QSqlDatabase &db, const QString &table, const QList<PerpetualCal
 
 bool present(const QSqlDatabase &db)
 {
+    // The tables and columns of this release: an older file is used as it is
+    // (or, as the user's copy, replaced by the installed one).
     QSqlQuery tables(db);
     if (!tables.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND "
-                                    "name IN ('KoheratStandarde','Kalendari')")) ||
-        !tables.next() || tables.value(0).toInt() != 2)
+                                    "name IN ('KoheratStandarde','Kalendari','KalendariQytetit')"
+                                    " AND (name <> 'Kalendari' OR sql LIKE '%Rreshtat%')")) ||
+        !tables.next() || tables.value(0).toInt() != 3)
         return false;
     QSqlQuery counts(db);
     return counts.exec(QStringLiteral("SELECT (SELECT count(*) FROM Kalendari), "
@@ -59,20 +50,19 @@ PerpetualCalendar read(const QSqlDatabase &db)
 {
     PerpetualCalendar calendar;
     QSqlQuery about =
-        run(db, QStringLiteral("SELECT Burimi, ZonaKohore, OraStandarde FROM Kalendari"));
+        Sql::exec(db, QStringLiteral("SELECT Burimi, ZonaKohore, OraStandarde FROM Kalendari"));
     if (about.next()) {
         calendar.source = about.value(0).toString();
         calendar.timeZone = about.value(1).toString();
         calendar.standardOffset = about.value(2).toInt();
     }
-    QSqlQuery days = run(db, QStringLiteral("SELECT Dita, Muaji, %1 FROM KoheratStandarde "
-                                            "ORDER BY Muaji, Dita")
-                                 .arg(timeColumns));
+    QSqlQuery days = Sql::exec(db, QStringLiteral("SELECT Dita, Muaji, %1 FROM KoheratStandarde "
+                                                  "ORDER BY Muaji, Dita")
+                                       .arg(TimeColumns::sqlList()));
     while (days.next()) {
         PerpetualCalendar::Row row{days.value(0).toInt(), days.value(1).toInt(), {}};
         for (int i = 0; i < 7; ++i)
-            row.times[std::size_t(i)] =
-                QTime::fromString(days.value(2 + i).toString(), QStringLiteral("HH:mm:ss"));
+            row.times[std::size_t(i)] = TimeColumns::fromStored(days.value(2 + i).toString());
         calendar.rows << row;
     }
     return calendar;
@@ -80,34 +70,47 @@ PerpetualCalendar read(const QSqlDatabase &db)
 
 int yearOfRows(const QSqlDatabase &db)
 {
-    QSqlQuery query = run(db, QStringLiteral("SELECT Viti FROM Kalendari"));
+    QSqlQuery query = Sql::exec(db, QStringLiteral("SELECT Viti FROM Kalendari"));
     return query.next() ? query.value(0).toInt() : 0;
+}
+
+QString rowsKey(const QSqlDatabase &db)
+{
+    QSqlQuery query = Sql::exec(db, QStringLiteral("SELECT Rreshtat FROM Kalendari"));
+    return query.next() ? query.value(0).toString() : QString();
 }
 
 void write(QSqlDatabase &db, const PerpetualCalendar &calendar, int year)
 {
-    run(db, QStringLiteral("DELETE FROM Kalendari"));
-    run(db,
-        QStringLiteral("INSERT INTO Kalendari (Burimi, ZonaKohore, OraStandarde, Viti) "
-                       "VALUES (?, ?, ?, ?)"),
-        {calendar.source, calendar.timeZone, calendar.standardOffset, year});
+    Sql::exec(db, QStringLiteral("DELETE FROM Kalendari"));
+    Sql::exec(db,
+              QStringLiteral("INSERT INTO Kalendari (Burimi, ZonaKohore, OraStandarde, Viti) "
+                             "VALUES (?, ?, ?, ?)"),
+              {calendar.source, calendar.timeZone, calendar.standardOffset, year});
     insertRows(db, QStringLiteral("KoheratStandarde"), calendar.rows);
     insertRows(db, QStringLiteral("kolvira"), calendar.localRows(year));
 }
 
-void writeYear(QSqlDatabase &db, const QList<PerpetualCalendar::Row> &local, int year)
+void writeYear(QSqlDatabase &db, const QList<PerpetualCalendar::Row> &local, int year,
+               const QString &key)
 {
     if (!db.transaction())
         throw DatabaseError::fromQuery(db.lastError(), QStringLiteral("BEGIN"));
     try {
-        insertRows(db, QStringLiteral("kolvira"), local);
-        run(db, QStringLiteral("UPDATE Kalendari SET Viti = ?"), {year});
+        storeYear(db, local, year, key);
         if (!db.commit())
             throw DatabaseError::fromQuery(db.lastError(), QStringLiteral("COMMIT"));
     } catch (...) {
         db.rollback();
         throw;
     }
+}
+
+void storeYear(QSqlDatabase &db, const QList<PerpetualCalendar::Row> &local, int year,
+               const QString &key)
+{
+    insertRows(db, QStringLiteral("kolvira"), local);
+    Sql::exec(db, QStringLiteral("UPDATE Kalendari SET Viti = ?, Rreshtat = ?"), {year, key});
 }
 
 } // namespace PerpetualStore

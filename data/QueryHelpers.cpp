@@ -14,7 +14,7 @@ Variant QueryFirstValue(const QString &sql)
 Variant QueryFirstValue(const QString &sql, CalendarConnection &connection)
 {
     Recordset rs;
-    rs.open(sql, connection, CursorType::ForwardOnly, LockType::ReadOnly);
+    rs.open(sql, connection, LockType::ReadOnly);
     const Variant result = rs.eof() ? Variant::boolean(false) : rs.field(0);
     rs.close();
     return result;
@@ -50,7 +50,7 @@ Variant LookupFieldValue(const QString &table, const QString &keyColumn, const V
     if (sql.isEmpty())
         return Variant();
     Recordset rs;
-    rs.open(sql, connection, CursorType::ForwardOnly, LockType::ReadOnly);
+    rs.open(sql, connection, LockType::ReadOnly);
     const Variant result = rs.eof() ? Variant::boolean(false) : rs.field(resultColumn);
     rs.close();
     return result;

@@ -107,7 +107,7 @@ QString tableOf(const QString &sql)
 
 } // namespace
 
-void Recordset::open(const QString &sql, CalendarConnection &connection, CursorType, LockType lock)
+void Recordset::open(const QString &sql, CalendarConnection &connection, LockType lock)
 {
     close();
     QSqlQuery query(connection.database());
@@ -147,7 +147,7 @@ bool Recordset::eof() const
 void Recordset::requireRow() const
 {
     if (eof())
-        throw DatabaseError(3021, QStringLiteral("no current record"),
+        throw DatabaseError(DatabaseError::noCurrentRecord, QStringLiteral("no current record"),
                             QStringLiteral("Nuk ka rresht aktual në rezultatin e pyetjes."));
 }
 
@@ -157,7 +157,7 @@ int Recordset::columnIndex(const QString &name) const
         if (m_columns.at(i).compare(name, Qt::CaseInsensitive) == 0)
             return i;
     throw DatabaseError(
-        3265, QStringLiteral("unknown field %1").arg(name),
+        DatabaseError::noField, QStringLiteral("unknown field %1").arg(name),
         QStringLiteral("Fusha \"%1\" nuk gjendet në rezultatin e pyetjes.").arg(name));
 }
 
@@ -165,7 +165,7 @@ Variant Recordset::field(int position) const
 {
     requireRow();
     if (position < 0 || position >= m_columns.size())
-        throw DatabaseError(3265, QStringLiteral("no field at %1").arg(position),
+        throw DatabaseError(DatabaseError::noField, QStringLiteral("no field at %1").arg(position),
                             QStringLiteral("Nuk ka fushë në pozicionin %1.").arg(position));
     return m_rows.at(m_current).at(position);
 }
@@ -186,7 +186,7 @@ void Recordset::setField(const QString &name, const Variant &value)
 {
     requireRow();
     if (m_lock != LockType::Optimistic && m_lock != LockType::Pessimistic)
-        throw DatabaseError(3251, QStringLiteral("read-only recordset"),
+        throw DatabaseError(DatabaseError::notUpdatable, QStringLiteral("read-only recordset"),
                             QStringLiteral("Rezultati i pyetjes është vetëm për lexim."));
     m_rows[m_current][columnIndex(name)] = value;
 }
@@ -199,7 +199,7 @@ void Recordset::update()
     const QSqlRecord columns = db.record(table);
     const QSqlIndex key = db.primaryIndex(table);
     if (table.isEmpty() || columns.isEmpty() || key.isEmpty())
-        throw DatabaseError(3251, QStringLiteral("not updatable"),
+        throw DatabaseError(DatabaseError::notUpdatable, QStringLiteral("not updatable"),
                             QStringLiteral("Rreshti nuk mund të ruhet: %1").arg(m_sql));
 
     const QList<Variant> &row = m_rows.at(m_current);
@@ -241,7 +241,8 @@ void Recordset::update()
     if (!query.exec())
         fail(query.lastError(), sql);
     if (query.numRowsAffected() != 1)
-        throw DatabaseError(3197, QStringLiteral("row changed by another user"),
+        throw DatabaseError(DatabaseError::changedByAnother,
+                            QStringLiteral("row changed by another user"),
                             QStringLiteral("Rreshti u ndryshua nga një përdorues tjetër ndërkohë; "
                                            "ndryshimi nuk u ruajt."));
     m_original[m_current] = row;

@@ -8,7 +8,6 @@
 
 class CalendarConnection;
 
-enum class CursorType { Unspecified = -1, ForwardOnly = 0, Keyset = 1, Dynamic = 2, Static = 3 };
 enum class LockType { Unspecified = -1, ReadOnly = 1, Pessimistic = 2, Optimistic = 3 };
 
 // The rows of one query on a calendar connection, read at open so that the
@@ -18,8 +17,9 @@ enum class LockType { Unspecified = -1, ReadOnly = 1, Pessimistic = 2, Optimisti
 class Recordset
 {
 public:
+    // Every row is read here, so how a cursor would move does not matter.
     void open(const QString &sql, CalendarConnection &connection,
-              CursorType cursor = CursorType::Unspecified, LockType lock = LockType::Unspecified);
+              LockType lock = LockType::Unspecified);
     bool isOpen() const { return m_connection != nullptr; }
     // True when there is no current row.
     bool eof() const;

@@ -12,7 +12,7 @@ QString sqlText()
 {
     QFile file(QStringLiteral(":/kolvira/schema.sql"));
     if (!file.open(QIODevice::ReadOnly))
-        throw DatabaseError(0, QStringLiteral("schema resource missing"));
+        throw DatabaseError(DatabaseError::noNumber, QStringLiteral("schema resource missing"));
     return QString::fromUtf8(file.readAll());
 }
 

@@ -4,12 +4,12 @@
 #include "data/ConnectionText.h"
 #include "data/DatabaseError.h"
 #include "data/PerpetualStore.h"
+#include "data/WholeFile.h"
 
 #include <QFile>
 #include <QSqlQuery>
 #include <QStringList>
-
-#include <filesystem>
+#include <QTemporaryDir>
 
 namespace UserCopyUpgrade {
 
@@ -39,6 +39,14 @@ Contents contentsOf(const QString &path)
     return contents;
 }
 
+QByteArray readWhole(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw DatabaseError(DatabaseError::noNumber, file.errorString());
+    return file.readAll();
+}
+
 void selectByName(const QString &path, const QString &name)
 {
     CalendarConnection connection;
@@ -47,42 +55,43 @@ void selectByName(const QString &path, const QString &name)
     query.prepare(QStringLiteral("UPDATE Qytetet SET ESelektuar = (Qyteti = ?)"));
     query.addBindValue(name);
     if (!query.exec())
-        throw DatabaseError(0, QStringLiteral("the city cannot be selected"));
+        throw DatabaseError(DatabaseError::noNumber, QStringLiteral("the city cannot be selected"));
 }
 
 } // namespace
 
-bool run(const QString &userCopy, const QString &installed)
+Outcome run(const QString &userCopy, const QString &installed)
 try {
     const Contents old = contentsOf(userCopy);
     if (old.perpetual)
-        return false;
+        return {};
     const Contents fresh = contentsOf(installed);
     if (!fresh.perpetual)
-        return false;
+        return {};
     for (const QString &city : old.cities)
         if (!fresh.cities.contains(city))
-            return false;
+            return {};
 
-    const QString partial = userCopy + QStringLiteral(".part");
-    QFile::remove(partial);
-    if (!QFile::copy(installed, partial) ||
-        !QFile::setPermissions(partial, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                            QFileDevice::ReadGroup | QFileDevice::ReadOther))
-        throw DatabaseError(0, QStringLiteral("copy failed"));
+    // The new file is made aside, its city chosen, then written over the
+    // copy whole; the old one is kept first, or nothing is replaced.
+    QTemporaryDir aside;
+    const QString made = aside.filePath(QStringLiteral("kolvira.db"));
+    if (!aside.isValid() || !QFile::copy(installed, made) ||
+        !QFile::setPermissions(made, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        throw DatabaseError(DatabaseError::noNumber, QStringLiteral("copy failed"));
     if (!old.selected.isEmpty())
-        selectByName(partial, old.selected);
+        selectByName(made, old.selected);
     const QString kept = userCopy + QStringLiteral(".bak");
-    QFile::remove(kept);
-    QFile::copy(userCopy, kept);
-    std::error_code error;
-    std::filesystem::rename(partial.toStdString(), userCopy.toStdString(), error);
-    if (error)
-        throw DatabaseError(0, QString::fromStdString(error.message()));
-    return true;
+    if (const QString failed = WholeFile::write(kept, readWhole(userCopy)); !failed.isEmpty())
+        return {false, QStringLiteral("Kalendari i ri nuk u vendos në \"%1\", sepse kopja e "
+                                      "vjetër nuk mund të ruhet: %2 Programi vazhdon me "
+                                      "kalendarin e vjetër.")
+                           .arg(userCopy, failed)};
+    if (const QString failed = WholeFile::write(userCopy, readWhole(made)); !failed.isEmpty())
+        return {false, failed};
+    return {true, {}};
 } catch (const DatabaseError &) {
-    QFile::remove(userCopy + QStringLiteral(".part"));
-    return false;
+    return {};
 }
 
 } // namespace UserCopyUpgrade

@@ -2,15 +2,23 @@
 
 #include <QString>
 
-// The user's copy of the database made by a release without the perpetual
-// calendar takes the installed default's calendar at the next start, keeping
-// the selected city by name.
+// The user's copy of the database made by an earlier release (without this
+// release's calendar tables) takes the installed default's calendar at the
+// next start, keeping the selected city by name.
 namespace UserCopyUpgrade {
 
-// Replaces the copy by the default when the copy has no perpetual calendar,
-// the default has one and every city of the copy is in the default (a copy of
-// an earlier default, not a file made by hand). The old file stays beside it
-// as "<name>.bak". True when replaced; a failure leaves the copy as it was.
-bool run(const QString &userCopy, const QString &installed);
+struct Outcome
+{
+    bool replaced = false;
+    // Why a copy that needed the new calendar keeps the old one, for the
+    // user; empty when nothing went wrong.
+    QString problem;
+};
+
+// Replaces the copy by the default when the copy lacks the calendar tables,
+// the default has them and every city of the copy is in the default (a copy
+// of an earlier default, not a file made by hand). The old file is kept
+// first as "<name>.bak"; when that fails, the copy stays as it was.
+Outcome run(const QString &userCopy, const QString &installed);
 
 } // namespace UserCopyUpgrade

@@ -24,8 +24,6 @@ public:
     Kind kind() const { return m_kind; }
     bool isEmpty() const { return m_kind == Kind::Empty; }
     bool isNull() const { return m_kind == Kind::Null; }
-    bool isBoolean() const { return m_kind == Kind::Boolean; }
-    bool isNumber() const { return m_kind == Kind::Integer || m_kind == Kind::Real; }
 
     bool toBool() const;
     qint64 toInteger() const;

@@ -43,5 +43,19 @@ CREATE TABLE IF NOT EXISTS Kalendari (
     Burimi TEXT NOT NULL,        -- where the times come from
     ZonaKohore TEXT NOT NULL,    -- IANA zone whose clock kolvira follows, e.g. Europe/Belgrade
     OraStandarde INTEGER NOT NULL, -- seconds the zone's standard time is ahead of UTC
-    Viti INTEGER NOT NULL        -- the year whose summer time kolvira holds
+    Viti INTEGER NOT NULL,       -- the year whose summer time kolvira holds
+    Rreshtat TEXT NOT NULL DEFAULT 'tabela' -- whose times kolvira holds: 'tabela', those
+                                 -- of KoheratStandarde; else a city's own calendar, its
+                                 -- place and zone, e.g. 'kmsh 41.3275 19.8187 Europe/Tirane'
+);
+
+-- Which calendar each city keeps and where it lies. 'tabela': the times of
+-- KoheratStandarde, the city's adhan moved by its Minuta; 'kmsh': the
+-- Muslim Community of Albania's calendar, computed for the city itself.
+CREATE TABLE IF NOT EXISTS KalendariQytetit (
+    IDQyteti INTEGER PRIMARY KEY REFERENCES Qytetet (IDQyteti),
+    Kalendari TEXT NOT NULL CHECK (Kalendari IN ('tabela', 'kmsh')),
+    Gjeresia REAL NOT NULL,      -- degrees north
+    Gjatesia REAL NOT NULL,      -- degrees east
+    ZonaKohore TEXT NOT NULL     -- IANA zone of the city's clock
 );

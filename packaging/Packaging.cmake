@@ -33,9 +33,10 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_BINARY_DIR}/conffiles)
 # The libraries the programs link come from dpkg-shlibdeps; what Qt and
 # GStreamer load as plugins at run time it cannot see: the SQLite driver, the
 # SVG icon engine, and the GStreamer elements that play an mp3 file
-# (playbin from -base; the mpg123 decoder and the PulseAudio sink from -good).
+# (playbin from -base; the mpg123 decoder and the PulseAudio sink from -good),
+# and the font the printed timetable is set in, which has the Albanian letters.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6sql6-sqlite, libqt6svg6, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
+    "libqt6sql6-sqlite, libqt6svg6, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-dejavu-core")
 
 include(CPack)

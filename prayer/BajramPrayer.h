@@ -16,8 +16,8 @@ namespace BajramPrayer {
 
 bool isBajramDay(const QDate &day);
 // Whether the selected city keeps the takvim of the Islamic Community of
-// Kosovo: the database's perpetual calendar is that takvim and the city is
-// one of the towns its note gives minutes to.
+// Kosovo: its calendar (CityTimetable::source) is that takvim and the city is
+// one of the towns the takvim's note gives minutes to.
 bool selectedCityOnTakvim(CalendarConnection &connection);
 // "hh:mm", the takvim's sunrise ("hh:mm") + 45 minutes + the town's minutes;
 // empty on any other day or for a city off the takvim.

@@ -3,22 +3,14 @@
 #include "data/CalendarConnection.h"
 #include "data/DatabaseError.h"
 #include "data/PerpetualStore.h"
-
-namespace {
-
-int key(int day, int month)
-{
-    return month * 100 + day;
-}
-
-} // namespace
+#include "prayer/CityRows.h"
 
 CalendarYear::CalendarYear(CalendarConnection &connection) : m_connection(connection) {}
 
 void CalendarYear::dayInEffectChanged(const QDate &day)
 {
-    if (day.isValid() && day.year() != m_year)
-        renew(day.year());
+    if (day.isValid())
+        keepRows(day.year());
 }
 
 DayTimes::Texts CalendarYear::timesOf(const QDate &day)
@@ -26,7 +18,7 @@ DayTimes::Texts CalendarYear::timesOf(const QDate &day)
     dayInEffectChanged(day);
     if (!m_inMemory)
         return DayTimes::load(day, m_connection);
-    const auto found = m_inMemory->constFind(key(day.day(), day.month()));
+    const auto found = m_inMemory->constFind(PerpetualCalendar::dayKey(day.day(), day.month()));
     if (found != m_inMemory->constEnd())
         return *found;
     DayTimes::Texts missing;
@@ -34,30 +26,36 @@ DayTimes::Texts CalendarYear::timesOf(const QDate &day)
     return missing;
 }
 
-void CalendarYear::renew(int year)
+void CalendarYear::keepRows(int year)
 {
-    m_year = year;
-    m_inMemory.reset();
     QSqlDatabase db = m_connection.database();
-    if (!PerpetualStore::present(db) || PerpetualStore::yearOfRows(db) == year)
+    if (!PerpetualStore::present(db))
         return;
-    const QList<PerpetualCalendar::Row> rows = PerpetualStore::read(db).localRows(year);
+    // Another city's rows (its flag moved by another program) count as
+    // stale as those of another year.
+    const CityRows wanted = CityRows::ofSelected(db);
+    if (year == m_year && wanted.key() == m_key)
+        return;
+    m_year = year;
+    m_key = wanted.key();
+    m_inMemory.reset();
+    if (PerpetualStore::yearOfRows(db) == year && PerpetualStore::rowsKey(db) == m_key)
+        return;
+    const QList<PerpetualCalendar::Row> rows = wanted.localRows(db, year);
     try {
-        PerpetualStore::writeYear(db, rows, year);
+        PerpetualStore::writeYear(db, rows, year, m_key);
     } catch (const DatabaseError &e) {
         m_inMemory.emplace();
         for (const PerpetualCalendar::Row &row : rows) {
             DayTimes::Texts texts;
             for (int i = 0; i < DayTimes::count; ++i)
-                texts[i] = row.times[std::size_t(i)].isValid()
-                               ? row.times[std::size_t(i)].toString(QStringLiteral("HH:mm"))
-                               : DayTimes::missingTime();
-            m_inMemory->insert(key(row.day, row.month), texts);
+                texts[i] = DayTimes::timeText(row.times[std::size_t(i)]);
+            m_inMemory->insert(PerpetualCalendar::dayKey(row.day, row.month), texts);
         }
         if (m_notice)
             m_notice(QStringLiteral("Kohët e namazit të vitit %1 nuk mund të ruhen në \"%2\" (%3). "
-                                    "Programi i tregon të llogaritura nga kalendari i përhershëm, "
-                                    "por skedari mbetet me kohët e vitit %4.")
+                                    "Programi i tregon gjithsesi, por skedari mbetet me kohët e "
+                                    "vitit %4.")
                          .arg(year)
                          .arg(m_connection.filePath(), e.description())
                          .arg(PerpetualStore::yearOfRows(db)));

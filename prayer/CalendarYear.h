@@ -11,10 +11,11 @@
 
 class CalendarConnection;
 
-// Keeps the times the program shows right for the year in effect. A database
-// with a perpetual calendar gets its kolvira rows rewritten for the year, with
-// that year's summer time, whenever the year in effect is not the one they
-// were written for; the rewrite is one transaction that touches no city. When
+// Keeps the times the program shows right for the year in effect and the
+// selected city. A database with a perpetual calendar gets its kolvira rows
+// rewritten for the year, with that year's summer time, whenever the year in
+// effect is not the one they were written for, or they are not the selected
+// city's (see CityRows); the rewrite is one transaction that touches no city. When
 // the file cannot take it (write-protected, locked), the year's times are
 // derived in memory and the user is told once why they could not be kept. A
 // database without a perpetual calendar is read as it is.
@@ -25,8 +26,8 @@ public:
 
     explicit CalendarYear(CalendarConnection &connection);
 
-    // The day in effect changed to this day: renews the rows when its year is
-    // not the one in effect.
+    // The day in effect changed to this day: renews the rows when they are
+    // not those of its year and the selected city.
     void dayInEffectChanged(const QDate &day);
     // The day's seven times, from the rows of the day's year.
     DayTimes::Texts timesOf(const QDate &day);
@@ -35,11 +36,12 @@ public:
     void setNotice(Notice notice) { m_notice = std::move(notice); }
 
 private:
-    void renew(int year);
+    void keepRows(int year);
 
     CalendarConnection &m_connection;
     Notice m_notice;
     int m_year = 0;
-    // The year's times by month * 100 + day, when the file could not take them.
+    QString m_key; // whose rows are in effect
+    // The year's times by day key, when the file could not take them.
     std::optional<QHash<int, DayTimes::Texts>> m_inMemory;
 };

@@ -1,8 +1,11 @@
 #include "prayer/CityStore.h"
 
+#include "astronomy/CalculationError.h"
 #include "data/CalendarConnection.h"
 #include "data/DatabaseError.h"
+#include "data/PerpetualStore.h"
 #include "data/Recordset.h"
+#include "prayer/CityRows.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -96,11 +99,6 @@ private:
 
 } // namespace
 
-CityStore::NotStored::NotStored(const QString &message)
-    : std::runtime_error(message.toStdString()), m_message(message)
-{
-}
-
 CityStore::CityStore(CalendarConnection &connection) : m_connection(connection) {}
 
 void CityStore::store(qint32 cityKey)
@@ -118,6 +116,10 @@ void CityStore::store(qint32 cityKey)
         if (isWriteRefusal(error.number()))
             throw NotStored(refusalMessage(error));
         throw;
+    } catch (const CalculationError &error) {
+        throw NotStored(
+            QStringLiteral("Qyteti nuk u ruajt: kohët e tij nuk mund të llogariten (%1).")
+                .arg(error.message()));
     }
 }
 
@@ -128,7 +130,7 @@ void CityStore::moveFlag(qint32 cityKey)
 
     // The key is checked before anything is written: a city that is gone
     // must not cost the user the city that was selected.
-    rs.open(citySql(cityKey), m_connection, CursorType::Dynamic, LockType::Optimistic);
+    rs.open(citySql(cityKey), m_connection, LockType::Optimistic);
     if (rs.eof())
         throw NotStored(QStringLiteral("Qyteti i zgjedhur nuk gjendet më në bazën e të dhënave; "
                                        "zgjedhja e mëparshme mbetet."));
@@ -137,7 +139,7 @@ void CityStore::moveFlag(qint32 cityKey)
     // Clear every flagged row, so that a table that somehow holds two leaves
     // with one; a table with none simply gets the new flag.
     rs.open(QStringLiteral("Select * from Qytetet where ESelektuar=True"), m_connection,
-            CursorType::Dynamic, LockType::Optimistic);
+            LockType::Optimistic);
     while (!rs.eof()) {
         rs.setField(QStringLiteral("ESelektuar"), Variant::integer(0));
         rs.update();
@@ -150,10 +152,22 @@ void CityStore::moveFlag(qint32 cityKey)
 
     // Read again after the clearing: when the new city is the old one, its
     // row now holds 0 and must be set back.
-    rs.open(citySql(cityKey), m_connection, CursorType::Dynamic, LockType::Optimistic);
+    rs.open(citySql(cityKey), m_connection, LockType::Optimistic);
     rs.setField(QStringLiteral("ESelektuar"), Variant::integer(1));
     rs.update();
     rs.close();
+
+    // A city with its own calendar needs its own rows, a city of the
+    // perpetual calendar the perpetual rows back: in the same transaction, so
+    // the flag never points at another city's times.
+    QSqlDatabase db = m_connection.database();
+    if (PerpetualStore::present(db)) {
+        const CityRows rows = CityRows::ofCity(db, cityKey);
+        if (rows.key() != PerpetualStore::rowsKey(db)) {
+            const int year = PerpetualStore::yearOfRows(db);
+            PerpetualStore::storeYear(db, rows.localRows(db, year), year, rows.key());
+        }
+    }
 
     transaction.commit();
 }

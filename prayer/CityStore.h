@@ -1,30 +1,29 @@
 #pragma once
 
+#include "data/KolviraError.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <functional>
-#include <stdexcept>
 
 class CalendarConnection;
 
 // Stores which city is selected: the one row of Qytetet whose ESelektuar is
 // set. The flag moves in one transaction, so every reader of the table sees
-// either the old city or the new one, never none and never two.
+// either the old city or the new one, never none and never two; the rows of
+// kolvira follow in the same transaction when the new city keeps other
+// times than the old (see CityRows).
 class CityStore
 {
 public:
-    // The choice was not stored and the table is as it was: the key names no
-    // city, or the file cannot be written (write-protected, or locked by
-    // another running copy for longer than the connection waits).
-    class NotStored : public std::runtime_error
+    // The choice was not stored and the file is as it was: the key names no
+    // city, the file cannot be written (write-protected, or locked by
+    // another running copy for longer than the connection waits), or the
+    // city's own times cannot be computed.
+    class NotStored : public KolviraError
     {
     public:
-        explicit NotStored(const QString &message);
-        // The Albanian sentence for the user, with the engine's reason.
-        const QString &message() const { return m_message; }
-
-    private:
-        QString m_message;
+        using KolviraError::KolviraError;
     };
 
     explicit CityStore(CalendarConnection &connection);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "prayer/CityRows.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -8,6 +10,7 @@
 #include <array>
 
 class CalendarConnection;
+class QSqlQuery;
 
 // The moments of one city's prayers, day by day, as the city keeps them: the
 // times of its calendar with its minutes applied, in the clock time of its
@@ -25,6 +28,9 @@ public:
     // The selected city's timetable. Throws DatabaseError when the file
     // cannot be read.
     static CityTimetable selected(CalendarConnection &connection);
+    // The timetable of the city of that name, selected or not. Throws
+    // DatabaseError when the file cannot be read or has no such city.
+    static CityTimetable ofCity(CalendarConnection &connection, const QString &name);
 
     const QString &cityName() const { return m_cityName; }
     int minutes() const { return m_minutes; } // added to the calendar's times
@@ -36,8 +42,12 @@ public:
 
 private:
     explicit CityTimetable(CalendarConnection &connection) : m_connection(&connection) {}
+    // Reads the city of the first row of the query (name, minutes) and the calendar's source.
+    static CityTimetable read(CalendarConnection &connection, QSqlQuery &city);
 
     CalendarConnection *m_connection;
+    bool m_perpetual = false; // else only the rows the file holds
+    CityRows m_rows;          // how the city's rows are made, with a perpetual calendar
     QString m_cityName;
     int m_minutes = 0;
     QString m_source;

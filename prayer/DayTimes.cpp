@@ -4,15 +4,6 @@
 
 namespace DayTimes {
 
-const std::array<QString, count> &columns()
-{
-    static const std::array<QString, count> names = {
-        QStringLiteral("Imsaku"), QStringLiteral("Fexhri"), QStringLiteral("Lindja e diellit"),
-        QStringLiteral("Dhuhri"), QStringLiteral("Asri"),   QStringLiteral("Magribi"),
-        QStringLiteral("Isha")};
-    return names;
-}
-
 QString missingTime()
 {
     return QStringLiteral("--:--");
@@ -27,7 +18,11 @@ QString queryText(const QDate &day)
 
 QString timeText(const Variant &value)
 {
-    const QTime time = value.toTime();
+    return timeText(value.toTime());
+}
+
+QString timeText(const QTime &time)
+{
     return time.isValid() ? time.toString(QStringLiteral("HH:mm")) : missingTime();
 }
 
@@ -35,9 +30,11 @@ Texts load(const QDate &day, CalendarConnection &connection)
 {
     Texts texts;
     Recordset rs;
-    rs.open(queryText(day), connection, CursorType::ForwardOnly, LockType::ReadOnly);
+    rs.open(queryText(day), connection, LockType::ReadOnly);
     for (int i = 0; i < count; ++i)
-        texts[i] = rs.eof() ? missingTime() : timeText(rs.field(columns()[i]));
+        texts[i] = rs.eof()
+                       ? missingTime()
+                       : timeText(rs.field(QString::fromUtf8(TimeColumns::names[std::size_t(i)])));
     rs.close();
     return texts;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/TimeColumns.h"
 #include "data/Variant.h"
 
 #include <QDate>
@@ -11,11 +12,8 @@ class CalendarConnection;
 // The seven times of one day as the main window shows them.
 namespace DayTimes {
 
-inline constexpr int count = 7;
+inline constexpr int count = TimeColumns::count;
 using Texts = std::array<QString, count>;
-
-// Column of table kolvira for each time, in display order.
-const std::array<QString, count> &columns();
 
 // The text shown for a time that is missing or cannot be read; it matches no
 // clock minute, so no adhan can start from it.
@@ -26,6 +24,8 @@ QString queryText(const QDate &day);
 
 // A stored time as "hh:mm" (24-hour), or missingTime().
 QString timeText(const Variant &value);
+// A time as shown, "hh:mm" (24-hour), or missingTime() when it is invalid.
+QString timeText(const QTime &time);
 
 // The day's seven times; missingTime() for each when the day has no row.
 // Failures of the database travel up as DatabaseError.

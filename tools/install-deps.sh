@@ -11,13 +11,15 @@ build_packages=(
   libgl-dev libvulkan-dev dpkg-dev file
 )
 # A real desktop session for running the program and its end-to-end tests,
-# which see it through the accessibility tree.
+# which see it through the accessibility tree; the readers of the PDF and
+# calendar files the tests check.
 run_packages=(
   xvfb xauth x11-utils xdotool openbox trayer
   pulseaudio pulseaudio-utils sox libsox-fmt-mp3 libfaketime
   gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
   imagemagick desktop-file-utils appstream
   dbus-daemon at-spi2-core python3-dogtail python3-dbus python3-gi
+  poppler-utils python3-icalendar fonts-dejavu-core
 )
 
 want=("${build_packages[@]}")

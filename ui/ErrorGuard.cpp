@@ -64,6 +64,8 @@ void fatalFromCurrentException()
         throw;
     } catch (const DatabaseError &e) {
         fatal(e.number(), e.message());
+    } catch (const KolviraError &e) {
+        fatal(DatabaseError::noNumber, e.message());
     } catch (const std::exception &e) {
         fatal(0, QString::fromLocal8Bit(e.what()));
     } catch (...) {

@@ -20,6 +20,7 @@
 #include "ui/FrmDitelindja.h"
 #include "ui/FrmQytetet.h"
 #include "ui/FrmRrethProg.h"
+#include "ui/FrmTakvimiMuajit.h"
 #include "ui/LoadedWindows.h"
 #include "ui/PlayerStrip.h"
 #include "ui/PushButton.h"
@@ -212,17 +213,20 @@ void FrmMain::buildControls()
     m_cmdQyteti->setObjectName(QStringLiteral("cmdQyteti"));
     m_cmdDalje = makePushButton(QStringLiteral("Dalje nga programi"), this, 5640, 4920);
     m_cmdDalje->setObjectName(QStringLiteral("CmdDalje"));
+    m_cmdTakvimi = makePushButton(QStringLiteral("Takvimi i muajit"), this, 4200, 4920);
+    m_cmdTakvimi->setObjectName(QStringLiteral("CmdTakvimi"));
     setTabOrder(m_cmdRrethProgramit, m_cmdDalje);
     setTabOrder(m_cmdDalje, m_cmdQyteti);
     setTabOrder(m_cmdQyteti, m_cmdDitelindja);
-    // Where the buttons leave room: beside the exit, below the birthday.
-    m_cmdCilesimet = makePushButton(QStringLiteral("Cilësimet..."), this, 4200, 4920);
+    setTabOrder(m_cmdDitelindja, m_cmdTakvimi);
+    // Where the buttons leave room: left of the month's timetable, right of the times.
+    m_cmdCilesimet = makePushButton(QStringLiteral("Cilësimet..."), this, 2880, 4920);
     m_cmdCilesimet->setObjectName(QStringLiteral("CmdCilesimet"));
-    setTabOrder(m_cmdDitelindja, m_cmdCilesimet);
+    setTabOrder(m_cmdTakvimi, m_cmdCilesimet);
 
-    // Below the last row, left of the buttons; above the first, under the clock.
+    // Below the last row, left of the buttons; above the first row, under the clock.
     m_lblKohaMbetur =
-        makeLabel(this, QStringLiteral("LblKohaMbetur"), QString(), 120, 5130, 3960, 390, false);
+        makeLabel(this, QStringLiteral("LblKohaMbetur"), QString(), 120, 5130, 2680, 390, false);
     m_lblKohaMbetur->setFont(designFont(verdana, 8.25, false));
     m_lblBajrami =
         makeLabel(this, QStringLiteral("LblBajrami"), QString(), 120, 1500, 2200, 240, true);
@@ -245,6 +249,7 @@ void FrmMain::buildControls()
     connect(m_cmdDitelindja, &QPushButton::clicked, this, [this] { openModal(m_openBirthday); });
     connect(m_cmdQyteti, &QPushButton::clicked, this, [this] { openModal(m_openCity); });
     connect(m_cmdRrethProgramit, &QPushButton::clicked, this, [this] { openModal(m_openAbout); });
+    connect(m_cmdTakvimi, &QPushButton::clicked, this, [this] { openModal(m_openTimetable); });
     connect(m_cmdCilesimet, &QPushButton::clicked, this, [this] { openModal(m_openSettings); });
 
     m_mnuPopup = new QMenu(QStringLiteral("Menuja Popup"), this);
@@ -252,6 +257,9 @@ void FrmMain::buildControls()
     m_mnuNdaloEzanin = m_mnuPopup->addAction(QStringLiteral("Ndalo ezanin"));
     m_mnuNdaloEzanin->setObjectName(QStringLiteral("mnuNdaloEzanin"));
     connect(m_mnuNdaloEzanin, &QAction::triggered, this, [this] { stopAdhan(); });
+    m_mnuTakvimi = m_mnuPopup->addAction(QStringLiteral("Takvimi i muajit"));
+    m_mnuTakvimi->setObjectName(QStringLiteral("mnuTakvimi"));
+    connect(m_mnuTakvimi, &QAction::triggered, this, [this] { openModal(m_openTimetable); });
     m_mnuCilesimet = m_mnuPopup->addAction(QStringLiteral("Cilësimet..."));
     m_mnuCilesimet->setObjectName(QStringLiteral("mnuCilesimet"));
     connect(m_mnuCilesimet, &QAction::triggered, this, [this] { openModal(m_openSettings); });
@@ -283,6 +291,11 @@ void FrmMain::setDefaultWindowOpeners()
     };
     m_openAbout = [] {
         FrmRrethProg window;
+        LoadedWindows::mark(&window);
+        window.exec();
+    };
+    m_openTimetable = [this] {
+        FrmTakvimiMuajit window(m_connection, m_clock);
         LoadedWindows::mark(&window);
         window.exec();
     };

@@ -54,12 +54,12 @@ public:
     QMenu *mnuPopup() const { return m_mnuPopup; }
     ClockTimer *timer() const { return m_timer1; }
     QAction *mnuDalje() const { return m_mnuDalje; }
+    QAction *mnuTakvimi() const { return m_mnuTakvimi; }
     QAction *mnuNdaloEzanin() const { return m_mnuNdaloEzanin; }
     QAction *mnuCilesimet() const { return m_mnuCilesimet; }
 
     // Where the notices go; by default the desktop's notification service.
     void setNotifier(Notifier &notifier);
-    const UserSettings &settings() const { return m_settings; }
     // Puts the settings to work at once: the adhans, the reminders, the
     // Hijri date, the volume. Storing them is the caller's.
     void applySettings(const UserSettings &settings);
@@ -71,8 +71,6 @@ public:
     // What the three buttons open (each shows its window modal).
     void setWindowOpeners(std::function<void()> birthday, std::function<void()> city,
                           std::function<void()> about);
-    // What "Cilësimet..." opens.
-    void setSettingsOpener(std::function<void()> opener) { m_openSettings = std::move(opener); }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -108,6 +106,7 @@ private:
     QPushButton *m_cmdDitelindja = nullptr;
     QPushButton *m_cmdQyteti = nullptr;
     QPushButton *m_cmdDalje = nullptr;
+    QPushButton *m_cmdTakvimi = nullptr;
     QPushButton *m_cmdCilesimet = nullptr;
     AutoSizeLabel *m_lblKohaMbetur = nullptr; // the next prayer and the time left
     AutoSizeLabel *m_lblBajrami = nullptr;    // the Bajram prayer, on its days
@@ -122,6 +121,7 @@ private:
     std::unique_ptr<AdhanScheduler> m_scheduler;
     QMenu *m_mnuPopup = nullptr;
     QAction *m_mnuDalje = nullptr;
+    QAction *m_mnuTakvimi = nullptr;
     QAction *m_mnuNdaloEzanin = nullptr;
     QAction *m_mnuCilesimet = nullptr;
     Notifier *m_notifier = nullptr;
@@ -132,5 +132,6 @@ private:
     std::function<void()> m_openBirthday;
     std::function<void()> m_openCity;
     std::function<void()> m_openAbout;
+    std::function<void()> m_openTimetable;
     std::function<void()> m_openSettings;
 };

@@ -1,9 +1,9 @@
 #include "astronomy/CalendarTable.h"
 #include "astronomy/CrescentRule.h"
-#include "astronomy/DeltaT.h"
 #include "astronomy/Mjd.h"
 #include "astronomy/MoonSun.h"
 #include "astronomy/PrayerCalculator.h"
+#include "astronomy/TimeScale.h"
 #include "calendar/OfficialHijriDates.h"
 
 #include <QDateTime>
@@ -125,9 +125,11 @@ private Q_SLOTS:
         QFETCH(bool, terrestrialTime);
         const double expected =
             Mjd::fromDate(instant.date()) + instant.time().msecsSinceStartOfDay() / 86400000.0;
-        double found = MoonSun::conjunctionNear(expected + 3);
+        const SunTrack sun(instant.date().addDays(-2), instant.date().addDays(5),
+                           SunTrack::Scale::Ut1);
+        double found = MoonSun::conjunctionNear(expected + 3, sun);
         if (terrestrialTime)
-            found = DeltaT::toTt(found);
+            found = TimeScale::ttFromUt1(found);
         QVERIFY2(std::abs(found - expected) * 1440 < 1,
                  qPrintable(Mjd::toSecond(found).toString(Qt::ISODate)));
     }

@@ -90,7 +90,7 @@ private Q_SLOTS:
         QFETCH(QDate, date);
         QTEST(HijriDateText(date), "hijriText");
         QTEST(LongGregorianDate(HijriDateText(date)), "longGregorian");
-        // The clock writes the Hijri date ten times a second; the test
+        // The clock writes the Hijri date every second; the test
         // BenchLongHijriDate runs this alone and prints the cost of one call.
         const QString text = date.toString(QStringLiteral("M/d/yyyy"));
         QString longHijri;

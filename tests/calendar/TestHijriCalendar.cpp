@@ -1,6 +1,6 @@
+#include "astronomy/HijriMonthComputation.h"
 #include "calendar/CalendarService.h"
 #include "calendar/HijriCalendar.h"
-#include "calendar/HijriMonthComputation.h"
 #include "calendar/SelectorGuard.h"
 
 #include <QCalendar>

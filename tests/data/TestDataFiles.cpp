@@ -77,13 +77,17 @@ private Q_SLOTS:
     void userCopyOfAnEarlierReleaseTakesTheNewCalendar_data()
     {
         QTest::addColumn<QString>("ownCity");
+        QTest::addColumn<bool>("backupBlocked");
         QTest::addColumn<bool>("replaced");
-        QTest::newRow("copy of an earlier default") << QString() << true;
-        QTest::newRow("file made by hand") << QStringLiteral("Atlantis") << false;
+        QTest::newRow("copy of an earlier default") << QString() << false << true;
+        QTest::newRow("file made by hand") << QStringLiteral("Atlantis") << false << false;
+        // A folder where the old file would be kept.
+        QTest::newRow("old file cannot be kept") << QString() << true << false;
     }
     void userCopyOfAnEarlierReleaseTakesTheNewCalendar()
     {
         QFETCH(QString, ownCity);
+        QFETCH(bool, backupBlocked);
         QFETCH(bool, replaced);
         FixtureDatabase installed(FixtureDatabase::Cities), old(FixtureDatabase::Cities);
         installed.addPerpetual(2026,
@@ -97,7 +101,12 @@ private Q_SLOTS:
         QVERIFY(writeFile(where.installedFolders.at(1) + "/kolvira.db",
                           readFile(installed.filePath())));
 
-        QCOMPARE(DataFiles::databasePath(where), user);
+        if (backupBlocked)
+            QVERIFY(QDir().mkpath(user + ".bak"));
+        QString notice;
+        QCOMPARE(DataFiles::databasePath(where, &notice), user);
+        QCOMPARE(notice.contains(QStringLiteral("kopja e vjetër nuk mund të ruhet")),
+                 backupBlocked);
         QCOMPARE(SqlFile::rows(user, "SELECT Qyteti FROM Qytetet WHERE ESelektuar"),
                  QStringList{"Tiranë"});
         QCOMPARE(SqlFile::rows(user, "SELECT count(*) FROM Kalendari"),

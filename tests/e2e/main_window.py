@@ -8,7 +8,9 @@
 #   nothing.
 # - "Ditëlindja" opens the birthday window with its figures for the birth date
 #   it starts with; "Rreth programit" opens the window about the program with
-#   the contact address. "Kthehu" closes each.
+#   the contact address. "Kthehu" closes each. "Takvimi i muajit" opens the
+#   month's timetable of the city, today's row read cell by cell with the
+#   column names; "Mbyll" closes it.
 # - The close box hides the main window, the icon in the notification area
 #   shows it again and hides it; "Dalje" in the icon's menu ends the program
 #   with status 0.
@@ -27,6 +29,10 @@ BIRTHDAY = {"Hixhri": "04.06.1395",
             "Sot keni sipas hixhrit": "53 vite, 0 muaj dhe 23 ditë",
             "Ditëlindja në këtë vit": "E xhuma, 13 Nëntor (11), 2026"}
 CITIES = "Zgjedhja e qytetit"
+# Today in the month's timetable: the calendar's own times, Gjilan's minute taken off.
+TODAY_ROW = ["Data: 06.12.2026", "Dita: E diel", "Data sipas hixhrit: 27 Xhumadeth-Thani",
+             "Imsaku: 05:05", "Fexhri: 05:25", "Lindja e diellit: 06:46", "Dhuhri: 11:31",
+             "Asri: 13:53", "Magribi: 16:09", "Isha: 17:47"]
 
 with Session() as s:
     s.prepare_program()
@@ -77,6 +83,16 @@ with Session() as s:
     about = s.window("Rreth programit")
     s.find(about, name="kolvira@kolvira.org", role="label")
     s.press(about, "Kthehu", closes=True)
+    s.press(main, "Takvimi i muajit")
+    timetable = s.window("Takvimi i muajit")
+    s.check(s.label(timetable, "Qyteti dhe kalendari").name.startswith("Gjilan (-1 min)"),
+            "the timetable names another city")
+    table = s.find(timetable, name="Takvimi i muajit", role="table").queryTable()
+    row = next(r for r in range(table.nRows) if table.getAccessibleAt(r, 0).name == TODAY_ROW[0])
+    read = [table.getAccessibleAt(row, c).name for c in range(table.nColumns)]
+    s.log(f"today's row: {read}")
+    s.check(read == TODAY_ROW, "today's row of the timetable reads wrong")
+    s.press(timetable, "Mbyll", closes=True)
     s.check(main.showing, "the main window went away")
 
     s.close_box(main)
@@ -86,7 +102,9 @@ with Session() as s:
     s.click_icon()
     s.wait("main window hidden by the icon", lambda: not s.shown("Kolvira"), 5)
     s.click_icon(3)
-    exit_item = s.find(s.menu(), name="Dalje", role="menu item", limit=5)
+    menu = s.menu()
+    s.find(menu, name="Takvimi i muajit", role="menu item", limit=5)
+    exit_item = s.find(menu, name="Dalje", role="menu item", limit=5)
     try:
         exit_item.doActionNamed("Press")
     except Exception:  # the program may end before it answers

@@ -290,11 +290,18 @@ class Session:
     # --- The desktop around the program ---------------------------------------
 
     # Closes the active window as its close box does: through the window manager.
+    # On a busy machine the window manager may not have the focus there yet
+    # when the key comes: the key is sent again while the window shows.
     def close_box(self, window):
         self.wait(f"{window.name} active", lambda: window.getState().contains(
             pyatspi.STATE_ACTIVE))
-        run(["xdotool", "key", "alt+F4"])
-        self.wait(f"{window.name} hidden", lambda: not window.showing, 5)
+        for attempt in range(3):
+            run(["xdotool", "key", "alt+F4"])
+            try:
+                return self.wait(f"{window.name} hidden", lambda: not window.showing, 4)
+            except AssertionError:
+                if attempt == 2:
+                    raise
 
     # Clicks the program's icon in the notification area. The icon is no part
     # of the accessibility tree: its window is the program's one named after

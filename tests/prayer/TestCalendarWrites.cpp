@@ -6,6 +6,7 @@
 #include "support/WriteProtection.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QTest>
 #include <memory>
@@ -167,6 +168,64 @@ private Q_SLOTS:
         QCOMPARE(notices.size(), 1);
         QVERIFY2(notices[0].contains("vitit 2027") && notices[0].contains("vitit 2026"),
                  qPrintable(notices[0]));
+    }
+
+    // Tiranë keeps its own calendar, Prishtinë the perpetual one: the rows
+    // follow the flag in the same transaction, or neither moves; a flag
+    // moved by another program brings the rows along at the next reading.
+    void rowsFollowTheCity_data()
+    {
+        QTest::addColumn<QString>("obstacle");
+        QTest::newRow("chosen here") << "";
+        QTest::newRow("flag moved by another program") << "elsewhere";
+        QTest::newRow("failure between the writes") << "midway";
+        QTest::newRow("write-protected file") << "protected";
+    }
+    void rowsFollowTheCity()
+    {
+        QFETCH(QString, obstacle);
+        const QString file = db->filePath() + QStringLiteral(".full");
+        QVERIFY(QFile::copy(KOLVIRA_DEFAULT_DATABASE, file));
+        const QString all =
+            QStringLiteral("SELECT * FROM kolvira UNION ALL SELECT *, 0, 0, 0, 0 FROM Kalendari "
+                           "UNION ALL SELECT *, 0, 0, 0, 0, 0 FROM Qytetet");
+        const QString tirana = QStringLiteral("SELECT * FROM kolvira WHERE Dita=29 AND Muaji=3");
+        std::optional<WriteProtection> protection;
+        if (obstacle == "protected")
+            protection.emplace(file);
+        CalendarConnection opened;
+        opened.open(ConnectionText::forFile(file));
+        CalendarYear year(opened);
+        year.dayInEffectChanged(QDate(2026, 1, 1));
+        const QStringList before = SqlFile::rows(file, all);
+        CityStore store(opened);
+        if (obstacle == "midway")
+            store.setBetweenWrites([] { throw std::runtime_error("failure between the writes"); });
+        try {
+            if (obstacle == "elsewhere") {
+                SqlFile::run(file, "UPDATE Qytetet SET ESelektuar = (Qyteti = 'Tiranë')");
+                year.dayInEffectChanged(QDate(2026, 6, 1));
+            } else {
+                store.store(29);
+            }
+            QVERIFY(obstacle.isEmpty() || obstacle == "elsewhere");
+        } catch (const CityStore::NotStored &refusal) {
+            QVERIFY2(refusal.message().contains("nuk mund të shkruhet"),
+                     qPrintable(refusal.message()));
+        } catch (const std::runtime_error &) {
+        }
+        protection.reset();
+        if (obstacle == "midway" || obstacle == "protected") {
+            QCOMPARE(SqlFile::rows(file, all), before);
+            return;
+        }
+        // KMSH's published times of Tiranë that day, the first of summer time.
+        QCOMPARE(
+            SqlFile::rows(file, tirana),
+            QStringList{"29|3|04:55:00|04:55:00|06:23:00|12:51:00|16:22:00|19:09:00|20:30:00"});
+        store.setBetweenWrites({});
+        store.store(1);
+        QCOMPARE(SqlFile::rows(file, all), before);
     }
 
 private:

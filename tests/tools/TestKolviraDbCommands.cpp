@@ -3,6 +3,7 @@
 #include "prayer/CalendarYear.h"
 #include "support/FileBytes.h"
 #include "support/FixtureDatabase.h"
+#include "support/PrintedTakvim.h"
 #include "tools/kolvira-db/KolviraDb.h"
 
 #include <QFile>
@@ -28,32 +29,6 @@ struct KolviraDbRun
         status = KolviraDb::run(words, outStream, errStream);
     }
 };
-
-using Minutes = std::array<int, 7>;
-
-// Lines of a day key and seven "hh:mm" times, by that key.
-QHash<int, Minutes> byDay(const QStringList &lines, QChar separator)
-{
-    QHash<int, Minutes> days;
-    for (const QString &line : lines) {
-        const QStringList f = line.split(separator);
-        Minutes times;
-        for (std::size_t i = 0; i < 7; ++i)
-            times[i] = f[int(i) + 1].left(2).toInt() * 60 + f[int(i) + 1].mid(3, 2).toInt();
-        days.insert(f[0].toInt(), times);
-    }
-    return days;
-}
-
-// The printed 2026 edition of the official calendar, by month * 100 + day.
-QHash<int, Minutes> printed2026()
-{
-    QStringList lines;
-    for (const QString &line : QString::fromUtf8(readFile(KOLVIRA_PRINTED_TAKVIM)).split('\n'))
-        if (line.startsWith("2026-"))
-            lines << line.mid(5, 2) + line.mid(8);
-    return byDay(lines, '\t');
-}
 
 QHash<int, Minutes> kolviraRows(const QString &file)
 {
@@ -105,7 +80,7 @@ private Q_SLOTS:
             CalendarYear(connection).dayInEffectChanged(QDate(year, 1, 1));
         }
         const QHash<int, Minutes> rows = kolviraRows(file);
-        const QHash<int, Minutes> printed = printed2026();
+        const QHash<int, Minutes> printed = printed2026(KOLVIRA_PRINTED_TAKVIM);
         QCOMPARE(printed.size(), 365);
         for (QDate d(2026, 1, 1); d.year() == 2026; d = d.addDays(1)) {
             const QDate same(year, d.month(), d.day());
@@ -124,6 +99,37 @@ private Q_SLOTS:
                               "Vushtrri|-1", "Dragash|2", "Preshevë|-2"}));
     }
 
+    // The table the sources keep is the printed edition, summer time out.
+    void takvimRemakesTheKeptTable()
+    {
+        const QString file = dir.filePath(QStringLiteral("takvim.tsv"));
+        QCOMPARE(KolviraDbRun({"takvim", KOLVIRA_PRINTED_TAKVIM, file}).status, 0);
+        QCOMPARE(readFile(file), readFile(KOLVIRA_STANDARD_TAKVIM));
+    }
+
+    // An Albanian city gets its own times, computed the way KMSH publishes
+    // them (checked on the table of Tiranë, not fitted to it), and no minutes.
+    void kmshCityHasItsPublishedTimes()
+    {
+        const QString file = dir.filePath(QStringLiteral("tirane.db"));
+        QCOMPARE(KolviraDbRun({"generate", file, "--year", "2026", "--city", "Tiranë"}).status, 0);
+        QCOMPARE(KolviraDbRun({"check", file}).status, int(KolviraDb::Ok));
+        QCOMPARE(SqlFile::rows(file, "SELECT Qyteti, Minuta FROM Qytetet WHERE ESelektuar"),
+                 QStringList{"Tiranë|0"});
+        const QHash<int, Minutes> rows = kolviraRows(file);
+        const QHash<int, Minutes> published = printed2026(KOLVIRA_KMSH_TIRANE);
+        QCOMPARE(published.size(), 365);
+        int exact = 0;
+        for (auto day = published.cbegin(); day != published.cend(); ++day)
+            for (std::size_t i = 0; i < 7; ++i) {
+                const int off = rows.value(day.key())[i] - day.value()[i];
+                QVERIFY2(std::abs(off) <= 1, qPrintable(QString::number(day.key())));
+                exact += off == 0;
+            }
+        qInfo("KMSH Tiranë 2026: %d of 2555 times exact", exact);
+        QVERIFY(exact >= 2555 * 95 / 100);
+    }
+
     // The place is found by a name typed with a combining diaeresis; every
     // city's minutes are its noon's from there, rounded.
     void bikComesCloseToTheOfficialTable()
@@ -139,7 +145,7 @@ private Q_SLOTS:
                  QStringList(
                      {"Kumanovë|-2|0", "Shkup|-1|0", "Prishtinë|0|1", "Tiranë|5|0", "Ulqin|8|0"}));
         const QHash<int, Minutes> rows = kolviraRows(file);
-        const QHash<int, Minutes> printed = printed2026();
+        const QHash<int, Minutes> printed = printed2026(KOLVIRA_PRINTED_TAKVIM);
         // Asri parts the most; sunrise comes out at 1.64 on average, the
         // others within 1.6.
         const std::array<double, 7> meanAtMost{1.6, 1.6, 1.65, 1.6, 2.7, 1.6, 1.6};
@@ -174,13 +180,17 @@ private Q_SLOTS:
             << "UPDATE kolvira SET Asri='25:61:00' WHERE Dita=6 AND Muaji=12"
             << "Dita 6.12: koha e Asri \"25:61:00\" nuk lexohet.";
         QTest::newRow("two times alike")
-            << "UPDATE kolvira SET Imsaku=Fexhri WHERE Dita=15 AND Muaji=7"
-            << "Dita 15.7: Fexhri (03:13) nuk vjen pas Imsaku (03:13).";
+            << "UPDATE kolvira SET Asri=Dhuhri WHERE Dita=15 AND Muaji=7"
+            << "Dita 15.7: Asri (12:44) nuk vjen pas Dhuhri (12:44).";
         QTest::newRow("no city selected") << "UPDATE Qytetet SET ESelektuar=0"
                                           << "Asnjë qytet nuk është i zgjedhur (ESelektuar).";
         QTest::newRow("two cities selected")
             << "UPDATE Qytetet SET ESelektuar=1 WHERE Qyteti='Tiranë'"
             << "Janë zgjedhur 2 qytete në vend të një: Prishtinë, Tiranë.";
+        QTest::newRow("rows of another city")
+            << "UPDATE Qytetet SET ESelektuar=(Qyteti='Tiranë')"
+            << "Rreshtat e kolvira janë të \"tabela\", jo të qytetit të zgjedhur (\"kmsh "
+               "41.3275 19.8187 Europe/Tirane\").";
         QTest::newRow("city name repeated")
             << "UPDATE Qytetet SET Qyteti='Prizren' WHERE Qyteti='Pejë'"
             << "Qyteti \"Prizren\" përsëritet.";

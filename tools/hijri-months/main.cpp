@@ -4,12 +4,12 @@
 // PUBLISHED.tsv is Diyanet's list of published dates; where it differs from
 // the computed rule, it wins.
 
-#include "calendar/CalendarError.h"
-#include "calendar/HijriMonthComputation.h"
+#include "astronomy/HijriMonthComputation.h"
+#include "data/KolviraError.h"
+#include "data/WholeFile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace {
@@ -34,16 +34,16 @@ int main(int argc, char *argv[])
     try {
         const auto published = readOfficialHijriDates(arguments[0]);
         const auto result = HijriMonthComputation::compute(firstYear, lastYear, published);
-        QSaveFile file(arguments[1]);
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(result.fileText(QFileInfo(arguments[0]).fileName())) < 0 || !file.commit()) {
-            err << "Tabela \"" << arguments[1] << "\" nuk u shkrua: " << file.errorString() << '\n';
+        const QString failed =
+            WholeFile::write(arguments[1], result.fileText(QFileInfo(arguments[0]).fileName()));
+        if (!failed.isEmpty()) {
+            err << failed << '\n';
             return 1;
         }
         out << "Muajt hixhri " << firstYear << "–" << lastYear << " u shkruan në " << arguments[1]
             << "; " << result.corrections.size() << " muaj sipas datave të publikuara.\n";
         return 0;
-    } catch (const CalendarError &e) {
+    } catch (const KolviraError &e) {
         err << e.message() << '\n';
         return 1;
     }

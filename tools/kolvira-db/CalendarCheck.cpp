@@ -4,7 +4,8 @@
 #include "data/ConnectionText.h"
 #include "data/PerpetualStore.h"
 #include "data/Recordset.h"
-#include "tools/kolvira-db/CalendarColumns.h"
+#include "data/TimeColumns.h"
+#include "prayer/CityRows.h"
 
 #include <QDate>
 #include <QHash>
@@ -33,6 +34,13 @@ QString listed(const QStringList &items)
     return text;
 }
 
+// One dawn time serves as both Imsaku and Fexhri in some calendars; every
+// other time comes after the one before it.
+bool comesAfter(int minute, int previous, std::size_t column)
+{
+    return column == 1 ? minute >= previous : minute > previous;
+}
+
 QStringList missingColumns(CalendarConnection &connection, const QString &table,
                            const QStringList &wanted)
 {
@@ -56,15 +64,14 @@ public:
     void days()
     {
         QStringList wanted{QStringLiteral("Dita"), QStringLiteral("Muaji")};
-        for (const char *column : CalendarColumns::times)
+        for (const char *column : TimeColumns::names)
             wanted << QString::fromUtf8(column);
         if (!columnsPresent(QStringLiteral("kolvira"), wanted))
             return;
 
         Recordset rs;
-        rs.open(QStringLiteral("SELECT * FROM kolvira"), m_connection, CursorType::ForwardOnly,
-                LockType::ReadOnly);
-        QMap<int, int> rowsPerDay; // month * 100 + day
+        rs.open(QStringLiteral("SELECT * FROM kolvira"), m_connection, LockType::ReadOnly);
+        QMap<int, int> rowsPerDay; // by day key
         for (; !rs.eof(); rs.moveNext()) {
             const Variant day = rs.field(QStringLiteral("Dita"));
             const Variant month = rs.field(QStringLiteral("Muaji"));
@@ -76,12 +83,12 @@ public:
                 continue;
             }
             const int d = int(day.toInteger()), m = int(month.toInteger());
-            ++rowsPerDay[m * 100 + d];
+            ++rowsPerDay[PerpetualCalendar::dayKey(d, m)];
             times(rs, dayName(d, m));
         }
         QStringList missing, repeated;
         for (QDate date(2000, 1, 1); date.year() == 2000; date = date.addDays(1)) {
-            const int count = rowsPerDay.value(date.month() * 100 + date.day());
+            const int count = rowsPerDay.value(PerpetualCalendar::dayKey(date.day(), date.month()));
             if (count == 0)
                 missing << dayName(date.day(), date.month());
             else if (count > 1)
@@ -105,8 +112,7 @@ public:
                              QStringLiteral("Minuta"), QStringLiteral("ESelektuar")}))
             return;
         Recordset rs;
-        rs.open(QStringLiteral("SELECT * FROM Qytetet"), m_connection, CursorType::ForwardOnly,
-                LockType::ReadOnly);
+        rs.open(QStringLiteral("SELECT * FROM Qytetet"), m_connection, LockType::ReadOnly);
         QHash<QString, int> names;
         for (; !rs.eof(); rs.moveNext()) {
             ++m_result.cities;
@@ -142,26 +148,32 @@ public:
         }
         const PerpetualCalendar calendar = PerpetualStore::read(db);
         const int year = PerpetualStore::yearOfRows(db);
+        const CityRows selected = CityRows::ofSelected(db);
+        if (PerpetualStore::rowsKey(db) != selected.key())
+            m_result.problems << QStringLiteral("Rreshtat e kolvira janë të \"%1\", jo të qytetit "
+                                                "të zgjedhur (\"%2\").")
+                                     .arg(PerpetualStore::rowsKey(db), selected.key());
         QStringList unreadable, differing;
         for (const PerpetualCalendar::Row &row : calendar.rows)
             for (std::size_t i = 0; i < row.times.size(); ++i)
-                if (!row.times[i].isValid() || (i > 0 && row.times[i] <= row.times[i - 1])) {
+                if (!row.times[i].isValid() ||
+                    (i > 0 && !comesAfter(row.times[i].msecsSinceStartOfDay(),
+                                          row.times[i - 1].msecsSinceStartOfDay(), i))) {
                     unreadable << dayName(row.day, row.month);
                     break;
                 }
         QHash<int, std::array<QTime, 7>> local;
-        for (const PerpetualCalendar::Row &row : calendar.localRows(year))
-            local.insert(row.month * 100 + row.day, row.times);
+        for (const PerpetualCalendar::Row &row : selected.localRows(db, year))
+            local.insert(PerpetualCalendar::dayKey(row.day, row.month), row.times);
         QSqlQuery rows(db);
         rows.exec(QStringLiteral("SELECT * FROM kolvira"));
         while (rows.next()) {
             const int day = rows.value(QStringLiteral("Dita")).toInt();
             const int month = rows.value(QStringLiteral("Muaji")).toInt();
-            const auto wanted = local.value(month * 100 + day);
+            const auto wanted = local.value(PerpetualCalendar::dayKey(day, month));
             for (std::size_t i = 0; i < wanted.size(); ++i) {
-                const QTime stored = QTime::fromString(
-                    rows.value(QString::fromUtf8(CalendarColumns::times[i])).toString(),
-                    QStringLiteral("HH:mm:ss"));
+                const QTime stored = TimeColumns::fromStored(
+                    rows.value(QString::fromUtf8(TimeColumns::names[i])).toString());
                 if (stored != wanted[i]) {
                     differing << dayName(day, month);
                     break;
@@ -174,9 +186,12 @@ public:
                                      .arg(listed(unreadable));
         if (!differing.isEmpty())
             m_result.problems << QStringLiteral("Rreshtat e kolvira nuk janë ata të vitit %1 "
-                                                "sipas kalendarit të përhershëm: %2.")
+                                                "sipas %2: %3.")
                                      .arg(year)
-                                     .arg(listed(differing));
+                                     .arg(selected.ownTimes()
+                                              ? QStringLiteral("kalendarit të qytetit")
+                                              : QStringLiteral("kalendarit të përhershëm"),
+                                          listed(differing));
     }
 
     CalendarCheck::Result result() const { return m_result; }
@@ -195,8 +210,8 @@ private:
     {
         int previous = -1;
         QString previousText;
-        for (const char *column : CalendarColumns::times) {
-            const QString name = QString::fromUtf8(column);
+        for (std::size_t i = 0; i < TimeColumns::names.size(); ++i) {
+            const QString name = QString::fromUtf8(TimeColumns::names[i]);
             const Variant value = rs.field(name);
             if (value.kind() != Variant::Kind::Time) {
                 m_result.problems << QStringLiteral("Dita %1: koha e %2 \"%3\" nuk lexohet.")
@@ -206,7 +221,7 @@ private:
             // Only hours and minutes are shown and compared with the clock.
             const QTime t = value.toTime();
             const int minute = t.hour() * 60 + t.minute();
-            if (minute <= previous) {
+            if (!comesAfter(minute, previous, i)) {
                 m_result.problems << QStringLiteral("Dita %1: %2 (%3) nuk vjen pas %4.")
                                          .arg(day, name, t.toString(QStringLiteral("HH:mm")),
                                               previousText);
@@ -222,7 +237,7 @@ private:
         // The program's own query for the selected city.
         Recordset rs;
         rs.open(QStringLiteral("Select * from Qytetet where ESelektuar=True"), m_connection,
-                CursorType::ForwardOnly, LockType::ReadOnly);
+                LockType::ReadOnly);
         QStringList selected;
         for (; !rs.eof(); rs.moveNext())
             selected << rs.field(QStringLiteral("Qyteti")).toText();

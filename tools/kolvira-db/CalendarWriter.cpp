@@ -1,7 +1,10 @@
 #include "tools/kolvira-db/CalendarWriter.h"
 
+#include "data/CityCalendars.h"
 #include "data/PerpetualStore.h"
 #include "data/Schema.h"
+#include "data/WholeFile.h"
+#include "prayer/CityRows.h"
 #include "tools/kolvira-db/ToolError.h"
 
 #include <QDir>
@@ -10,8 +13,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryFile>
-
-#include <filesystem>
 
 namespace CalendarWriter {
 
@@ -26,26 +27,40 @@ void run(QSqlQuery &query, const QString &what)
             QStringLiteral("Shkrimi i %1 dështoi: %2").arg(what, query.lastError().text()));
 }
 
-void fill(QSqlDatabase &db, const PerpetualCalendar &calendar, int year,
-          const QList<CityOffset> &cities, const QString &selected)
+void fill(QSqlDatabase &db, const PerpetualCalendar &calendar, int year, const QList<City> &cities,
+          const QString &selected)
 {
     Schema::create(db);
     if (!db.transaction())
         throw ToolError(
             QStringLiteral("Baza e re nuk mund të shkruhet: %1").arg(db.lastError().text()));
 
-    PerpetualStore::write(db, calendar, year);
-
     QSqlQuery city(db);
     city.prepare(QStringLiteral(
         "INSERT INTO Qytetet (IDQyteti, Qyteti, Minuta, ESelektuar) VALUES (?, ?, ?, ?)"));
+    qint32 selectedKey = 0;
     for (qsizetype i = 0; i < cities.size(); ++i) {
-        city.bindValue(0, int(i + 1));
-        city.bindValue(1, cities[i].name);
+        const Place &place = cities[i].place;
+        const auto key = qint32(i + 1);
+        city.bindValue(0, key);
+        city.bindValue(1, place.name);
         city.bindValue(2, cities[i].minutes);
-        city.bindValue(3, cities[i].name == selected ? 1 : 0);
-        run(city, QStringLiteral("qytetit \"%1\"").arg(cities[i].name));
+        city.bindValue(3, place.name == selected ? 1 : 0);
+        run(city, QStringLiteral("qytetit \"%1\"").arg(place.name));
+        CityCalendars::add(
+            db, key,
+            {place.name,
+             place.ownCalendar.isEmpty() ? QLatin1String(CityCalendars::table) : place.ownCalendar,
+             place.latitude, place.longitude, place.timeZone});
+        if (place.name == selected)
+            selectedKey = key;
     }
+
+    PerpetualStore::write(db, calendar, year);
+    const CityRows rows = CityRows::ofCity(db, selectedKey);
+    if (rows.ownTimes())
+        PerpetualStore::storeYear(db, rows.localRows(db, year), year, rows.key());
+
     if (!db.commit())
         throw ToolError(
             QStringLiteral("Baza e re nuk mund të ruhet: %1").arg(db.lastError().text()));
@@ -54,7 +69,7 @@ void fill(QSqlDatabase &db, const PerpetualCalendar &calendar, int year,
 } // namespace
 
 void write(const QString &path, const PerpetualCalendar &calendar, int year,
-           const QList<CityOffset> &cities, const QString &selected)
+           const QList<City> &cities, const QString &selected)
 {
     const QFileInfo target(path);
     if (!target.absoluteDir().exists())
@@ -62,7 +77,8 @@ void write(const QString &path, const PerpetualCalendar &calendar, int year,
     if (target.isDir())
         throw ToolError(QStringLiteral("\"%1\" është dosje, jo skedar.").arg(path));
 
-    QTemporaryFile temporary(target.absoluteFilePath() + QStringLiteral(".XXXXXX"));
+    // Made aside, then written over the target whole.
+    QTemporaryFile temporary;
     if (!temporary.open())
         throw ToolError(QStringLiteral("Skedari \"%1\" nuk mund të krijohet: %2")
                             .arg(path, temporary.errorString()));
@@ -87,15 +103,11 @@ void write(const QString &path, const PerpetualCalendar &calendar, int year,
         fill(db, calendar, year, cities, selected);
     }
 
-    temporary.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                             QFile::ReadOther);
-    std::error_code error;
-    std::filesystem::rename(temporary.fileName().toStdString(),
-                            target.absoluteFilePath().toStdString(), error);
-    if (error)
-        throw ToolError(QStringLiteral("Skedari \"%1\" nuk mund të zëvendësohet: %2")
-                            .arg(path, QString::fromStdString(error.message())));
-    temporary.setAutoRemove(false);
+    if (!temporary.open())
+        throw ToolError(QStringLiteral("Skedari \"%1\" nuk mund të lexohet: %2")
+                            .arg(temporary.fileName(), temporary.errorString()));
+    if (const QString failed = WholeFile::write(path, temporary.readAll()); !failed.isEmpty())
+        throw ToolError(failed);
 }
 
 } // namespace CalendarWriter

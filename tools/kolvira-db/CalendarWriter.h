@@ -1,6 +1,6 @@
 #pragma once
 
-#include "astronomy/CityOffsets.h"
+#include "astronomy/Place.h"
 #include "data/PerpetualCalendar.h"
 
 #include <QList>
@@ -11,10 +11,17 @@
 // failure never leaves a half-written calendar behind.
 namespace CalendarWriter {
 
-// The perpetual calendar with kolvira's rows of the year; the cities are
-// stored in list order as IDQyteti 1, 2, ...; the one named selected gets
-// ESelektuar 1. Throws ToolError or DatabaseError.
+struct City
+{
+    Place place;     // with the calendar computed for it, if it keeps one
+    int minutes = 0; // its adhan after the perpetual calendar's times
+};
+
+// The perpetual calendar, the cities stored in list order as IDQyteti 1,
+// 2, ... with their calendars, the one named selected with ESelektuar 1, and
+// kolvira's rows of the year for that city. Throws ToolError, DatabaseError
+// or CalculationError.
 void write(const QString &path, const PerpetualCalendar &calendar, int year,
-           const QList<CityOffset> &cities, const QString &selected);
+           const QList<City> &cities, const QString &selected);
 
 } // namespace CalendarWriter

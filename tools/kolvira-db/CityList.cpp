@@ -1,5 +1,6 @@
 #include "tools/kolvira-db/CityList.h"
 
+#include "astronomy/KmshCalendar.h"
 #include "tools/kolvira-db/ToolError.h"
 
 #include <QFile>
@@ -25,7 +26,7 @@ double number(const QString &text, double limit, const QString &what, const QStr
 Place parseLine(const QString &line, const QString &where)
 {
     const QStringList fields = line.split(QLatin1Char('\t'));
-    if (fields.size() != 4 && fields.size() != 5)
+    if (fields.size() < 4 || fields.size() > 6)
         throw ToolError(QStringLiteral("%1: pritet emri, gjerësia, gjatësia dhe zona kohore, "
                                        "të ndara me tabulator.")
                             .arg(where));
@@ -39,8 +40,15 @@ Place parseLine(const QString &line, const QString &where)
     if (!QTimeZone::isTimeZoneIdAvailable(place.timeZone.toUtf8()))
         throw ToolError(
             QStringLiteral("%1: zona kohore \"%2\" nuk njihet.").arg(where, place.timeZone));
-    if (fields.size() == 5 && !fields[4].trimmed().isEmpty())
+    if (fields.size() >= 5 && !fields[4].trimmed().isEmpty())
         place.tableMinutes = int(number(fields[4], 120, QStringLiteral("minutat"), where));
+    if (fields.size() == 6) {
+        place.ownCalendar = fields[5].trimmed();
+        if (place.ownCalendar != QLatin1String(KmshCalendar::name))
+            throw ToolError(QStringLiteral("%1: kalendari \"%2\" nuk njihet; i vetmi kalendar "
+                                           "i llogaritur për qytetin është \"%3\".")
+                                .arg(where, place.ownCalendar, QLatin1String(KmshCalendar::name)));
+    }
     return place;
 }
 

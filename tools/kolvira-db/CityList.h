@@ -7,8 +7,9 @@
 #include <QString>
 
 // The cities of the calendar, read from a tab-separated list: name, latitude,
-// longitude, time zone and, for the towns the official calendar names, its
-// minutes; '#' starts a comment line. Every failure throws
+// longitude, time zone, for the towns the official calendar names its
+// minutes, and for the towns that keep a calendar computed for themselves its
+// name ("kmsh"); '#' starts a comment line. Every failure throws
 // ToolError naming the file and line.
 namespace CityList {
 

@@ -1,5 +1,6 @@
 #include "tools/kolvira-db/GenerateCommand.h"
 
+#include "astronomy/CalculationError.h"
 #include "astronomy/CalendarTable.h"
 #include "astronomy/CityOffsets.h"
 #include "tools/kolvira-db/Arguments.h"
@@ -107,17 +108,20 @@ QString methodText(const PrayerMethod &method)
 }
 
 void report(QTextStream &out, const QString &title, const QString &reference,
-            const QList<CityOffset> &offsets)
+            const QList<CityOffset> &offsets, const QList<Place> &cities)
 {
     out << title << '\n';
     out << QStringLiteral("\n%1 %2  %3\n")
                .arg(QStringLiteral("Qyteti"), -18)
                .arg(QStringLiteral("Minuta"), 6)
                .arg(QStringLiteral("Devijimi më i madh i ezaneve të tjera"));
-    for (const CityOffset &city : offsets) {
+    for (qsizetype i = 0; i < offsets.size(); ++i) {
+        const CityOffset &city = offsets[i];
         out << QStringLiteral("%1 %2  ").arg(city.name, -18).arg(signedMinutes(city.minutes), 6);
         if (city.name == reference)
             out << QStringLiteral("vendi i referencës\n");
+        else if (!cities[i].ownCalendar.isEmpty())
+            out << QStringLiteral("kalendari i vet (%1)\n").arg(cities[i].ownCalendar);
         else
             out << QStringLiteral("%1 min (%2, %3)\n")
                        .arg(decimal(std::abs(city.worstError), 1), 4)
@@ -145,19 +149,23 @@ PerpetualCalendar perpetualOf(const CalendarTable &table, const QString &source)
 struct Made
 {
     PerpetualCalendar calendar;
+    QList<Place> cities; // each with its own calendar, if it keeps one here
     QList<CityOffset> offsets;
     QString selected;
     QString title;
     QString reference; // the city the offsets count from, if it is one of the list
 };
 
+// A city that keeps its own calendar has its own times and no minutes.
 QList<CityOffset> offsetsFrom(const QList<Place> &cities, const CalendarTable &reference,
                               const SunTrack &track, const PrayerMethod &method, bool tableMinutes)
 {
     QList<CityOffset> offsets;
     for (const Place &city : cities)
-        offsets << CityOffset::compute(city, reference, track, method,
-                                       tableMinutes ? city.tableMinutes : std::nullopt);
+        offsets << (city.ownCalendar.isEmpty()
+                        ? CityOffset::compute(city, reference, track, method,
+                                              tableMinutes ? city.tableMinutes : std::nullopt)
+                        : CityOffset{city.name});
     return offsets;
 }
 
@@ -169,6 +177,7 @@ Made official(int year, const QList<Place> &cities, const SunTrack &track)
 {
     Made made;
     made.calendar = TakvimFile::builtIn();
+    made.cities = cities;
     const Place prishtina = CityList::find(cities, defaultPlace);
     Place meridian = prishtina;
     meridian.name = QStringLiteral("meridiani i takvimit");
@@ -183,21 +192,30 @@ Made official(int year, const QList<Place> &cities, const SunTrack &track)
     return made;
 }
 
+// A city named on the command line that the list lacks is a fault of the
+// command line.
+const Place &placeNamed(const QList<Place> &cities, const QString &name)
+{
+    try {
+        return CityList::find(cities, name);
+    } catch (const ToolError &e) {
+        throw UsageError(e.message());
+    }
+}
+
 // A computed calendar counts every city's minutes from its own reference.
 Made computed(int year, const Arguments &args, const QList<Place> &cities, const SunTrack &track)
 {
     Made made;
     const PrayerMethod method = methodFrom(args);
     const QString placeName = args.value(QStringLiteral("place"), defaultPlace);
-    const Place place = [&] {
-        try {
-            return CityList::find(cities, placeName);
-        } catch (const ToolError &e) {
-            throw UsageError(e.message());
-        }
-    }();
+    const Place place = placeNamed(cities, placeName);
     const CalendarTable table(year, place, method, track);
-    made.offsets = offsetsFrom(cities, table, track, method, false);
+    // One computed table serves every city, each by its noon difference.
+    made.cities = cities;
+    for (Place &city : made.cities)
+        city.ownCalendar.clear();
+    made.offsets = offsetsFrom(made.cities, table, track, method, false);
     made.selected = made.reference = place.name;
     made.title = QStringLiteral("Kalendari i vitit %1 për %2\n%3")
                      .arg(year)
@@ -212,7 +230,7 @@ Made computed(int year, const Arguments &args, const QList<Place> &cities, const
 int run(const QStringList &words, QTextStream &out, const Clock &clock)
 {
     QStringList optionNames = computingOptions;
-    optionNames << QStringLiteral("year") << QStringLiteral("cities");
+    optionNames << QStringLiteral("year") << QStringLiteral("cities") << QStringLiteral("city");
     const Arguments args(words, optionNames);
     if (args.positional().size() != 1)
         throw UsageError(QStringLiteral("Komanda \"generate\" kërkon emrin e skedarit që do "
@@ -230,12 +248,16 @@ int run(const QStringList &words, QTextStream &out, const Clock &clock)
     QElapsedTimer timer;
     timer.start();
     const SunTrack track(QDate(year, 1, 1), QDate(year, 12, 31));
-    const Made made =
-        computing ? computed(year, args, cities, track) : official(year, cities, track);
-    CalendarWriter::write(path, made.calendar, year, made.offsets, made.selected);
+    Made made = computing ? computed(year, args, cities, track) : official(year, cities, track);
+    if (args.has(QStringLiteral("city")))
+        made.selected = placeNamed(cities, args.value(QStringLiteral("city"))).name;
+    QList<CalendarWriter::City> written;
+    for (qsizetype i = 0; i < made.cities.size(); ++i)
+        written << CalendarWriter::City{made.cities[i], made.offsets[i].minutes};
+    CalendarWriter::write(path, made.calendar, year, written, made.selected);
     const qint64 elapsed = timer.elapsed();
 
-    report(out, made.title, made.reference, made.offsets);
+    report(out, made.title, made.reference, made.offsets, made.cities);
     out << QStringLiteral("\nU shkrua \"%1\": %2 ditë, %3 qytete. Koha: %4 ms.\n")
                .arg(path)
                .arg(made.calendar.rows.size())

@@ -4,6 +4,8 @@
 #include "data/DatabaseError.h"
 #include "tools/kolvira-db/CheckCommand.h"
 #include "tools/kolvira-db/GenerateCommand.h"
+#include "tools/kolvira-db/TakvimCommand.h"
+#include "tools/kolvira-db/TimetableCommand.h"
 #include "tools/kolvira-db/UsageError.h"
 
 namespace KolviraDb {
@@ -14,6 +16,9 @@ QString helpText()
                "Përdorimi:\n"
                "  kolvira-db generate SKEDARI [opsione]\n"
                "  kolvira-db check SKEDARI\n"
+               "  kolvira-db timetable SKEDARI --city EMRI --year VITI [--month MUAJI]\n"
+               "             (--pdf DALJA | --ics DALJA) [--alarm MINUTA]\n"
+               "  kolvira-db takvim TAKVIMI-I-SHTYPUR.tsv DALJA.tsv\n"
                "  kolvira-db --help\n"
                "\n"
                "generate  shkruan bazën e plotë kolvira.db: kalendarin e përhershëm (në orën\n"
@@ -23,6 +28,8 @@ QString helpText()
                "          llogarit kohët për vendin e referencës. Shfaq për çdo qytet minutat\n"
                "          dhe devijimin më të madh.\n"
                "  --year VITI          viti (parazgjedhur: viti i tanishëm)\n"
+               "  --city EMRI          qyteti i zgjedhur (parazgjedhur: Prishtinë); për\n"
+               "                       qytetet me kalendar të vetin (KMSH) rreshtat e tij\n"
                "  --place EMRI         vendi i referencës (parazgjedhur: Prishtinë)\n"
                "  --method EMRI        metoda: %1\n"
                "                       (parazgjedhur kur llogaritet: mwl, 18° e 17°)\n"
@@ -39,6 +46,14 @@ QString helpText()
                "          që nuk lexohen ose nuk janë me radhë, qytet i zgjedhur që mungon a\n"
                "          është më shumë se një, emra qytetesh të përsëritur, minuta mbi dy orë,\n"
                "          kalendar i përhershëm jo i plotë a rreshta që nuk janë të vitit të tij.\n"
+               "\n"
+               "timetable shkruan takvimin e një qyteti për një muaj a për gjithë vitin: si PDF\n"
+               "          për shtyp (një faqe A4 për muaj) ose si kalendar iCalendar (.ics) me\n"
+               "          një ngjarje për çdo namaz; --alarm shton një kujtesë aq minuta para.\n"
+               "\n"
+               "takvim    kthen një botim të shtypur të takvimit të BIK (data dhe shtatë kohë\n"
+               "          në ditë, me orën verore të vitit) në tabelën e përhershme të programit\n"
+               "          (data/kosova-takvimi.tsv): në orën standarde, me 29 shkurtin.\n"
                "\n"
                "Gjendja në dalje: 0 në rregull, 1 baza ka gabime, 2 komandë e gabuar,\n"
                "3 dështim gjatë punës.\n")
@@ -57,16 +72,17 @@ int run(const QStringList &words, QTextStream &out, QTextStream &err, const Cloc
             return GenerateCommand::run(words.mid(1), out, clock);
         if (command == QLatin1String("check"))
             return CheckCommand::run(words.mid(1), out);
+        if (command == QLatin1String("timetable"))
+            return TimetableCommand::run(words.mid(1), out);
+        if (command == QLatin1String("takvim"))
+            return TakvimCommand::run(words.mid(1), out);
         throw UsageError(command.isEmpty()
                              ? QStringLiteral("Mungon komanda.")
                              : QStringLiteral("Komanda \"%1\" nuk njihet.").arg(command));
     } catch (const UsageError &e) {
         err << e.message() << '\n' << QStringLiteral("Shih: kolvira-db --help\n");
         return Usage;
-    } catch (const CalculationError &e) {
-        err << e.message() << '\n';
-        return Failure;
-    } catch (const DatabaseError &e) {
+    } catch (const KolviraError &e) {
         err << e.message() << '\n';
         return Failure;
     }

@@ -18,4 +18,10 @@ PerpetualCalendar parse(const QByteArray &utf8, const QString &source);
 // The table built into the tool.
 PerpetualCalendar builtIn();
 
+// A printed edition ("yyyy-MM-dd" and seven times a line, in the clock time
+// of Kosovo with that year's summer time) as the file above: summer time
+// taken out, a missing 29 February the midpoint of its neighbours, rounded
+// up on a half minute.
+QByteArray fromPrinted(const QByteArray &utf8, const QString &source);
+
 } // namespace TakvimFile

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "astronomy/CalculationError.h"
+#include "data/KolviraError.h"
 
 // A failure of the calendar tool itself (its files, its command line), with a
-// message in Albanian that tells the user what to change. Callers catch the
-// base class, which the calculations throw too.
-class ToolError : public CalculationError
+// message in Albanian that tells the user what to change.
+class ToolError : public KolviraError
 {
 public:
-    using CalculationError::CalculationError;
+    using KolviraError::KolviraError;
 };

@@ -8,7 +8,7 @@
 IconRenderer::IconRenderer(const QString &svgPath) : m_svgPath(svgPath)
 {
     if (!QSvgRenderer(m_svgPath).isValid())
-        throw Error("not a readable SVG picture: " + m_svgPath.toStdString());
+        throw Error(QStringLiteral("not a readable SVG picture: %1").arg(m_svgPath));
 }
 
 QImage IconRenderer::render(int size) const
@@ -29,7 +29,7 @@ void IconRenderer::save(int size, const QString &pngPath) const
 {
     const QString folder = QFileInfo(pngPath).absolutePath();
     if (!QDir().mkpath(folder))
-        throw Error("cannot create folder " + folder.toStdString());
+        throw Error(QStringLiteral("cannot create folder %1").arg(folder));
     if (!render(size).save(pngPath, "PNG"))
-        throw Error("cannot write " + pngPath.toStdString());
+        throw Error(QStringLiteral("cannot write %1").arg(pngPath));
 }

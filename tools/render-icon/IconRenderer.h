@@ -1,18 +1,18 @@
 #pragma once
 
+#include "data/KolviraError.h"
+
 #include <QImage>
 #include <QString>
-
-#include <stdexcept>
 
 // Draws an SVG picture as a square image of a given size, for the fixed-size
 // PNG icons that desktops without SVG support look for.
 class IconRenderer
 {
 public:
-    struct Error : std::runtime_error
+    struct Error : KolviraError
     {
-        using std::runtime_error::runtime_error;
+        using KolviraError::KolviraError;
     };
 
     // Throws Error when the file is not a readable SVG picture.

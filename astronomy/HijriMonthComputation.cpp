@@ -1,4 +1,4 @@
-#include "calendar/HijriMonthComputation.h"
+#include "astronomy/HijriMonthComputation.h"
 
 #include "astronomy/CrescentRule.h"
 #include "calendar/CalendarError.h"

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "astronomy/Place.h"
+#include "data/PerpetualCalendar.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QtGlobal>
+
+#include <optional>
+
+// What the kolvira rows hold for a city: the perpetual calendar's times,
+// which the city's adhan follows by its minutes, or, for a city that keeps a
+// calendar computed for itself, that city's own times.
+class CityRows
+{
+public:
+    // For the selected city, or for the city with the key. A city the file
+    // gives no calendar of keeps the perpetual calendar. Throws DatabaseError.
+    static CityRows ofSelected(const QSqlDatabase &db);
+    static CityRows ofCity(const QSqlDatabase &db, qint32 cityKey);
+
+    // Names whose times the rows are, as stored beside them: equal keys mean
+    // equal rows in every year.
+    QString key() const;
+    bool ownTimes() const { return m_own.has_value(); }
+    // Where the times come from, and the zone whose clock they follow.
+    QString source(const QSqlDatabase &db) const;
+    QString timeZone(const QSqlDatabase &db) const;
+    // The rows of the year in the clock time of the calendar's zone.
+    // Throws DatabaseError, or CalculationError for a city whose times
+    // cannot be computed.
+    QList<PerpetualCalendar::Row> localRows(const QSqlDatabase &db, int year) const;
+
+private:
+    std::optional<Place> m_own;
+};

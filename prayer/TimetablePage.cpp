@@ -1,0 +1,149 @@
+#include "prayer/TimetablePage.h"
+
+#include "prayer/DayTimes.h"
+
+#include "calendar/CalendarNames.h"
+
+namespace {
+
+QString hijriMonthText(const HijriDate &hijri)
+{
+    return QStringLiteral("%1 %2").arg(Module1::HijriMonthName(hijri.month)).arg(hijri.year);
+}
+
+// The Hijri months the days run through: "Sha'ban – Ramadan 1447", or with
+// both years where the Hijri year changes.
+QString hijriSpan(const HijriDate &first, const HijriDate &last)
+{
+    if (first.month == last.month && first.year == last.year)
+        return hijriMonthText(first);
+    const QString from =
+        first.year == last.year ? Module1::HijriMonthName(first.month) : hijriMonthText(first);
+    return QStringLiteral("%1 \u2013 %2").arg(from, hijriMonthText(last));
+}
+
+// The calendar's source without its note on the clock the table is kept in
+// ("në orën standarde ..., pa orën verore"): a page's times carry the year's
+// summer time.
+QString sourceOnPage(const QString &source)
+{
+    QStringList clauses = source.split(QStringLiteral(", "));
+    clauses.removeIf(
+        [](const QString &clause) { return clause.contains(QStringLiteral("orën ")); });
+    QString text = clauses.join(QStringLiteral(", "));
+    return text.endsWith(QLatin1Char('.')) ? text.chopped(1) : text;
+}
+
+TimetablePage pageOf(const CityTimetable &timetable, const QDate &first, const QDate &last)
+{
+    TimetablePage page;
+    page.cityName = timetable.cityName();
+    page.minutes = timetable.minutes();
+    page.source = sourceOnPage(timetable.source());
+    page.timeZone = timetable.timeZone();
+    for (const CityTimetable::Day &day : timetable.days(first, last)) {
+        const HijriDate hijri = TimetablePages::hijriDay(day.date);
+        page.rows << TimetablePage::Row{
+            day.date, Module1::DayOfWeekName(day.date.dayOfWeek() % 7 + 1), hijri,
+            QStringLiteral("%1 %2").arg(hijri.day).arg(Module1::HijriMonthName(hijri.month)),
+            day.times};
+    }
+    return page;
+}
+
+} // namespace
+
+QString TimetablePage::cityLine() const
+{
+    const QString city = QStringLiteral("%1 (%2 min)")
+                             .arg(cityName, (minutes > 0 ? QStringLiteral("+") : QString()) +
+                                                QString::number(minutes));
+    return source.isEmpty() ? city : QStringLiteral("%1 \u00B7 %2").arg(city, source);
+}
+
+QString TimetablePage::timeName(int index, bool ramadan)
+{
+    static const std::array<QString, 7> names = {
+        QStringLiteral("Imsaku"), QStringLiteral("Fexhri"), QStringLiteral("Lindja e diellit"),
+        QStringLiteral("Dhuhri"), QStringLiteral("Asri"),   QStringLiteral("Magribi"),
+        QStringLiteral("Isha")};
+    if (ramadan && index == 0)
+        return QStringLiteral("Syfyri (Imsaku)");
+    if (ramadan && index == 5)
+        return QStringLiteral("Iftari (Magribi)");
+    return names[std::size_t(index)];
+}
+
+QStringList TimetablePage::headers() const
+{
+    QStringList names{QStringLiteral("Data"), QStringLiteral("Dita"),
+                      QStringLiteral("Data sipas hixhrit")};
+    for (int i : order)
+        names << timeName(i, ramadan);
+    return names;
+}
+
+QStringList TimetablePage::cells(const Row &row) const
+{
+    QStringList texts{row.date.toString(QStringLiteral("dd.MM.yyyy")), row.weekday, row.hijriText};
+    for (int i : order) {
+        const QTime time = row.times[std::size_t(i)];
+        texts << DayTimes::timeText(time);
+    }
+    return texts;
+}
+
+namespace TimetablePages {
+
+HijriDate hijriDay(const QDate &date)
+{
+    return HijriCalendar::instance().fromDate(date);
+}
+
+TimetablePage month(const CityTimetable &timetable, int year, int month)
+{
+    const QDate first(year, month, 1);
+    TimetablePage page = pageOf(timetable, first, first.addMonths(1).addDays(-1));
+    page.title =
+        QStringLiteral("%1 %2 \u00B7 %3")
+            .arg(Module1::GregorianMonthName(month))
+            .arg(year)
+            .arg(page.rows.isEmpty() ? QString()
+                                     : hijriSpan(page.rows.first().hijri, page.rows.last().hijri));
+    return page;
+}
+
+TimetablePage ramadan(const CityTimetable &timetable, int hijriYear)
+{
+    const HijriCalendar &calendar = HijriCalendar::instance();
+    const QDate first = calendar.toDate({hijriYear, 9, 1});
+    const QDate last = first.addDays(calendar.monthLength(hijriYear, 9) - 1);
+    TimetablePage page = pageOf(timetable, first, last);
+    page.ramadan = true;
+    page.order = {0, 5, 1, 2, 3, 4, 6};
+    page.title = QStringLiteral("Ramadan %1 \u00B7 %2 %3 \u2013 %4 %5 %6")
+                     .arg(hijriYear)
+                     .arg(first.day())
+                     .arg(Module1::GregorianMonthName(first.month()))
+                     .arg(last.day())
+                     .arg(Module1::GregorianMonthName(last.month()))
+                     .arg(last.year());
+    return page;
+}
+
+int ramadanYearIn(int gregorianYear)
+{
+    const int hijriYear = hijriDay(QDate(gregorianYear, 1, 1)).year;
+    const QDate start = HijriCalendar::instance().toDate({hijriYear, 9, 1});
+    return start.year() < gregorianYear ? hijriYear + 1 : hijriYear;
+}
+
+QList<TimetablePage> year(const CityTimetable &timetable, int year)
+{
+    QList<TimetablePage> pages;
+    for (int m = 1; m <= 12; ++m)
+        pages << month(timetable, year, m);
+    return pages;
+}
+
+} // namespace TimetablePages

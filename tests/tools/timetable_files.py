@@ -1,0 +1,89 @@
+#!/usr/bin/python3
+# The files "kolvira-db timetable" writes, read by real readers:
+# - the PDF of March 2026 for Prishtinë is one A4 page with its fonts embedded,
+#   and its text (pdftotext) holds each day's row with the seven times of the
+#   printed calendar less a minute, and the Albanian letters intact;
+# - the calendar file of 2026 parses with python3-icalendar; every Magribi is
+#   at the printed time less a minute in Europe/Belgrade (summer time from
+#   29 March), by the zone the file itself describes; Imsaku comes only in
+#   Ramadan; a second export gives the same UIDs;
+# - an unknown city ends with status 3, a wrong command line with 2.
+# Usage: timetable_files.py KOLVIRA_DB DATABASE PRINTED_TSV
+import subprocess
+import sys
+import tempfile
+from datetime import datetime, timedelta
+from zoneinfo import ZoneInfo
+
+import icalendar
+
+tool, database, printed_file = sys.argv[1:]
+work = tempfile.mkdtemp(prefix="kolvira-timetable.")
+printed = {}
+for line in open(printed_file, encoding="utf-8"):
+    if line.startswith("2026-"):
+        day, *times = line.split()
+        printed[day] = [(datetime.strptime(t, "%H:%M") - timedelta(minutes=1)).strftime("%H:%M")
+                        for t in times]
+
+
+def timetable(*options, status=0):
+    result = subprocess.run([tool, "timetable", database, "--city", "Prishtinë", "--year", "2026",
+                             *options], capture_output=True, text=True)
+    assert result.returncode == status, f"{options}: status {result.returncode}: {result.stderr}"
+    return result.stderr
+
+
+def output(*command):
+    return subprocess.run(command, capture_output=True, text=True, check=True).stdout
+
+
+pdf = f"{work}/mars.pdf"
+timetable("--month", "3", "--pdf", pdf)
+info = output("pdfinfo", pdf)
+assert "Pages:           1\n" in info and "(A4)" in info, info
+fonts = output("pdffonts", pdf).splitlines()[2:]
+assert fonts and all(f.split()[-5] == "yes" for f in fonts), fonts  # the "emb" column
+text = output("pdftotext", "-layout", pdf, "-")
+for word in ("Mars 2026", "Ramadan – Shewwal 1447", "Prishtinë (-1 min)",
+             "Takvimi i Bashkësisë Islame të Kosovës", "E mërkurë", "Lindja e"):
+    assert word in text, f"{word!r} not in the PDF's text"
+for day in range(1, 32):
+    row = next((line.split() for line in text.splitlines() if f"{day:02}.03.2026" in line), [])
+    assert row[-7:] == printed[f"2026-03-{day:02}"], f"{day} March reads {row}"
+
+uids = []
+for run in range(2):
+    ics = f"{work}/2026-{run}.ics"
+    timetable("--ics", ics, "--alarm", "10")
+    raw = open(ics, "rb").read()
+    assert all(len(line) <= 75 for line in raw.split(b"\r\n")), "a line longer than 75 octets"
+    assert b"\n" not in raw.replace(b"\r\n", b""), "a line not ended by CRLF"
+    calendar = icalendar.Calendar.from_ical(raw)
+    zone = calendar.walk("VTIMEZONE")[0].to_tz()
+    events = calendar.walk("VEVENT")
+    uids.append([str(e["UID"]) for e in events])
+    magribi = {}
+    imsaku = set()
+    for event in events:
+        start = event["DTSTART"]
+        assert start.params["TZID"] == "Europe/Belgrade", start.params
+        # The wall-clock time, placed by the file's own zone, is the instant in Kosovo.
+        naive = start.dt.replace(tzinfo=None)
+        instant = zone.localize(naive).astimezone(ZoneInfo("Europe/Belgrade"))
+        day = instant.strftime("%Y-%m-%d")
+        if "Magribi" in event["SUMMARY"]:
+            magribi[day] = instant.strftime("%H:%M")
+        if "Imsaku" in event["SUMMARY"]:
+            imsaku.add(day)
+        assert event.walk("VALARM")[0]["TRIGGER"].dt == timedelta(minutes=-10)
+    assert magribi == {day: times[5] for day, times in printed.items()}, "Magribi differs"
+    assert magribi["2026-03-29"] == "19:05", magribi["2026-03-29"]
+    assert min(imsaku) == "2026-02-19" and max(imsaku) == "2026-03-19" and len(imsaku) == 29, imsaku
+assert uids[0] == uids[1] and len(set(uids[0])) == len(uids[0]), "UIDs not stable and unique"
+
+assert "nuk është në listën e qyteteve" in subprocess.run(
+    [tool, "timetable", database, "--city", "Atlantidë", "--year", "2026", "--ics", ics],
+    capture_output=True, text=True).stderr
+timetable("--ics", ics, "--pdf", pdf, status=2)
+print("timetable files: PDF and iCalendar read right")
