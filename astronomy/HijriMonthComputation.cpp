@@ -74,7 +74,7 @@ QByteArray Result::fileText(const QString &listName) const
                  table.starts.back().addDays(-1).toString(Qt::ISODate)),
         QStringLiteral("Islamic communities of Kosovo, Albania and North Macedonia keep them, "
                        "those of Turkey's"),
-        QStringLiteral("Presidency of Religious Affairs (Diyanet). Written by tools/hijri-months: "
+        QStringLiteral("Presidency of Religious Affairs (Diyanet). Written by generators/hijri-months: "
                        "Diyanet's"),
         QStringLiteral("crescent rule as astronomy/CrescentRule computes it, and Diyanet's "
                        "published dates"),

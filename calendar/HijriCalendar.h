@@ -15,7 +15,7 @@ struct HijriDate
 // The Hijri calendar the Islamic communities of Kosovo, Albania and North
 // Macedonia keep: the months of Turkey's Presidency of Religious Affairs
 // (Diyanet). Over the computed years (1899 to 2101) the first days of the
-// months are read from the table tools/hijri-months writes
+// months are read from the table generators/hijri-months writes
 // (calendar/hijri-months.tsv); before and after them runs the arithmetic
 // calendar, shifted by the days it differs from the table at each end, so
 // that the months at the seams still have 29 or 30 days. Valid from its

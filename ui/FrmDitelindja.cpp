@@ -4,6 +4,7 @@
 #include "calendar/CalendarService.h"
 #include "calendar/SelectorGuard.h"
 #include "ui/AutoSizeLabel.h"
+#include "ui/DateField.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Fonts.h"
 #include "ui/LoadedWindows.h"
@@ -70,9 +71,10 @@ FrmDitelindja::FrmDitelindja(const Clock &clock, QWidget *parent) : QDialog(pare
 
 void FrmDitelindja::buildControls()
 {
-    // The separator is drawn on the window itself, beneath every control.
+    // The separator is drawn on the window itself, beneath every control,
+    // under the picker row and within the margins of the texts.
     QWidget *line3 = makeFilledBox(this, QStringLiteral("Line3"), Qt::black);
-    line3->setGeometry(0, Twips::toPixels(1200), Twips::toPixels(4080), 1);
+    line3->setGeometry(Twips::toPixels(360), Twips::toPixels(1800), Twips::toPixels(6975), 1);
 
     m_picture1 = makeFilledBox(this, QStringLiteral("Picture1"), QColor(192, 0, 0));
     Twips::place(m_picture1, 840, 0, 6615, 855);
@@ -88,7 +90,7 @@ void FrmDitelindja::buildControls()
     const AutoSizeLabel *caption =
         makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Data Gregoriane"), 705, 1245,
                   1590, 240, false);
-    m_dtPicker1 = new QDateEdit(this);
+    m_dtPicker1 = new DateField(this);
     m_dtPicker1->setObjectName(QStringLiteral("DTPicker1"));
     m_dtPicker1->setAccessibleName(caption->text());
     m_dtPicker1->setFont(designFont(QStringLiteral("Verdana"), 9.75, true));
@@ -101,6 +103,9 @@ void FrmDitelindja::buildControls()
     m_lblHixhriThjesht = makeLabel(this, QStringLiteral("LblHixhriThjesht"), QStringLiteral("XXX"),
                                    4950, 1260, 450, 240, true);
     m_lblHixhriThjesht->describeBy(*caption);
+    // The caption sizes itself to its text: the value stands a little after it.
+    m_lblHixhriThjesht->move(caption->geometry().right() + Twips::toPixels(90),
+                             m_lblHixhriThjesht->y());
 
     caption = makeLabel(this, QStringLiteral("Label7"), QStringLiteral("Ditëlindja sipas hixhrit:"),
                         360, 2280, 2235, 240, false);

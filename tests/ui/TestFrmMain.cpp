@@ -361,6 +361,31 @@ private Q_SLOTS:
         QTEST(labelText(birthday, "LblHixhriThjesht"), "shortHijri");
     }
 
+    // Figures typed with the cursor anywhere in a part, nothing selected,
+    // replace that part.
+    void typingABirthDate_data()
+    {
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDate>("date");
+        QTest::newRow("day") << 1 << "21" << QDate(1975, 6, 21);
+        QTest::newRow("month") << 4 << "11" << QDate(1975, 11, 14);
+        QTest::newRow("year") << 10 << "1998" << QDate(1998, 6, 14);
+    }
+    void typingABirthDate()
+    {
+        QFETCH(int, cursor);
+        QFETCH(QString, typed);
+        FrmDitelindja birthday(f->clock);
+        birthday.show();
+        QVERIFY(QTest::qWaitForWindowActive(&birthday));
+        auto *field = birthday.findChild<QDateEdit *>();
+        field->setFocus();
+        field->findChild<QLineEdit *>()->setCursorPosition(cursor);
+        QTest::keyClicks(field, typed);
+        QTEST(field->date(), "date");
+    }
+
     // A right click and a click beside the address open nothing; each left
     // click on it opens one link.
     void eachClickOpensOneMailLink()

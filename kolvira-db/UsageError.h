@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/kolvira-db/ToolError.h"
+#include "kolvira-db/ToolError.h"
 
 // A command line the tool cannot follow: unknown command or option, a
 // missing or malformed value.

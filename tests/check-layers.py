@@ -2,9 +2,10 @@
 """Checks that the includes of the sources run with the layers.
 
 The core (data/, calendar/, astronomy/, prayer/) includes no widget header and
-nothing of print/, ui/, app/ or tools/, and inside it a folder includes nothing
-of the folders after it in that order; print/ includes no widget header and
-nothing of ui/, app/ or tools/; ui/ includes nothing of app/ or tools/; no two
+nothing of print/, ui/, app/ or the programs over it (kolvira-db/, generators/),
+and inside it a folder includes nothing of the folders after it in that order;
+print/ includes no widget header and nothing of ui/, app/ or those programs;
+ui/ includes nothing of app/ or those programs; no two
 files (a header with its .cpp counted as one) include each other, directly or
 through others.
 
@@ -17,16 +18,17 @@ from pathlib import Path
 
 CORE = ("data", "calendar", "astronomy", "prayer")  # lowest first
 WITHOUT_WIDGETS = CORE + ("print",)
+PROGRAMS = ("kolvira-db", "generators")
 FORBIDDEN = {
-    folder: CORE[i + 1:] + ("print", "ui", "app", "tools") for i, folder in enumerate(CORE)
+    folder: CORE[i + 1:] + ("print", "ui", "app") + PROGRAMS for i, folder in enumerate(CORE)
 }
-FORBIDDEN["print"] = ("ui", "app", "tools")
-FORBIDDEN["ui"] = ("app", "tools")
+FORBIDDEN["print"] = ("ui", "app") + PROGRAMS
+FORBIDDEN["ui"] = ("app",) + PROGRAMS
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
 
 
 def sources(root):
-    for folder in WITHOUT_WIDGETS + ("ui", "app", "tools"):
+    for folder in WITHOUT_WIDGETS + ("ui", "app") + PROGRAMS:
         yield from sorted((root / folder).rglob("*.[ch]*"))
 
 

@@ -1,4 +1,4 @@
-#include "tools/kolvira-db/CalendarCheck.h"
+#include "kolvira-db/CalendarCheck.h"
 
 #include "data/CalendarConnection.h"
 #include "data/ConnectionText.h"

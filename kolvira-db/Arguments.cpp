@@ -1,6 +1,6 @@
-#include "tools/kolvira-db/Arguments.h"
+#include "kolvira-db/Arguments.h"
 
-#include "tools/kolvira-db/UsageError.h"
+#include "kolvira-db/UsageError.h"
 
 Arguments::Arguments(const QStringList &words, const QStringList &optionNames)
 {

@@ -1,11 +1,11 @@
-#include "tools/kolvira-db/CalendarWriter.h"
+#include "kolvira-db/CalendarWriter.h"
 
 #include "data/CityCalendars.h"
 #include "data/PerpetualStore.h"
 #include "data/Schema.h"
 #include "data/WholeFile.h"
 #include "prayer/CityRows.h"
-#include "tools/kolvira-db/ToolError.h"
+#include "kolvira-db/ToolError.h"
 
 #include <QDir>
 #include <QFileInfo>

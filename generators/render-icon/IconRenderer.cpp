@@ -1,4 +1,4 @@
-#include "tools/render-icon/IconRenderer.h"
+#include "generators/render-icon/IconRenderer.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "tools/kolvira-db/CityList.h"
+#include "kolvira-db/CityList.h"
 
 #include "astronomy/KmshCalendar.h"
-#include "tools/kolvira-db/ToolError.h"
+#include "kolvira-db/ToolError.h"
 
 #include <QFile>
 #include <QSet>

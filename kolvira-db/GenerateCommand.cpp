@@ -1,13 +1,13 @@
-#include "tools/kolvira-db/GenerateCommand.h"
+#include "kolvira-db/GenerateCommand.h"
 
 #include "astronomy/CalculationError.h"
 #include "astronomy/CalendarTable.h"
 #include "astronomy/CityOffsets.h"
-#include "tools/kolvira-db/Arguments.h"
-#include "tools/kolvira-db/CalendarWriter.h"
-#include "tools/kolvira-db/CityList.h"
-#include "tools/kolvira-db/TakvimFile.h"
-#include "tools/kolvira-db/UsageError.h"
+#include "kolvira-db/Arguments.h"
+#include "kolvira-db/CalendarWriter.h"
+#include "kolvira-db/CityList.h"
+#include "kolvira-db/TakvimFile.h"
+#include "kolvira-db/UsageError.h"
 
 #include <QDate>
 #include <QElapsedTimer>

@@ -4,7 +4,7 @@
 #include "support/FileBytes.h"
 #include "support/FixtureDatabase.h"
 #include "support/PrintedTakvim.h"
-#include "tools/kolvira-db/KolviraDb.h"
+#include "kolvira-db/KolviraDb.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,12 +1,12 @@
-#include "tools/kolvira-db/TimetableCommand.h"
+#include "kolvira-db/TimetableCommand.h"
 
 #include "data/CalendarConnection.h"
 #include "data/ConnectionText.h"
 #include "data/WholeFile.h"
 #include "prayer/IcsCalendar.h"
 #include "print/TimetablePrint.h"
-#include "tools/kolvira-db/Arguments.h"
-#include "tools/kolvira-db/UsageError.h"
+#include "kolvira-db/Arguments.h"
+#include "kolvira-db/UsageError.h"
 
 #include <QDateTime>
 #include <QFileInfo>

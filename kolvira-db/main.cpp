@@ -1,4 +1,4 @@
-#include "tools/kolvira-db/KolviraDb.h"
+#include "kolvira-db/KolviraDb.h"
 
 #include <QGuiApplication>
 #include <memory>

@@ -1,9 +1,9 @@
-#include "tools/kolvira-db/CheckCommand.h"
+#include "kolvira-db/CheckCommand.h"
 
 #include "data/DatabaseError.h"
-#include "tools/kolvira-db/Arguments.h"
-#include "tools/kolvira-db/CalendarCheck.h"
-#include "tools/kolvira-db/UsageError.h"
+#include "kolvira-db/Arguments.h"
+#include "kolvira-db/CalendarCheck.h"
+#include "kolvira-db/UsageError.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
-#include "tools/kolvira-db/TakvimFile.h"
+#include "kolvira-db/TakvimFile.h"
 
-#include "tools/kolvira-db/ToolError.h"
+#include "kolvira-db/ToolError.h"
 
 #include <QDate>
 #include <QFile>

@@ -2,7 +2,7 @@
 // Writes FOLDER/<SIZE>x<SIZE>/apps/kolvira.png for each SIZE, the layout of
 // the hicolor icon theme, so the build can install the folder as it is.
 
-#include "tools/render-icon/IconRenderer.h"
+#include "generators/render-icon/IconRenderer.h"
 
 #include <QString>
 

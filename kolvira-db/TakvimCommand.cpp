@@ -1,9 +1,9 @@
-#include "tools/kolvira-db/TakvimCommand.h"
+#include "kolvira-db/TakvimCommand.h"
 
 #include "data/WholeFile.h"
-#include "tools/kolvira-db/Arguments.h"
-#include "tools/kolvira-db/TakvimFile.h"
-#include "tools/kolvira-db/UsageError.h"
+#include "kolvira-db/Arguments.h"
+#include "kolvira-db/TakvimFile.h"
+#include "kolvira-db/UsageError.h"
 
 #include <QFile>
 

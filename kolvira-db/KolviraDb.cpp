@@ -1,12 +1,12 @@
-#include "tools/kolvira-db/KolviraDb.h"
+#include "kolvira-db/KolviraDb.h"
 
 #include "astronomy/PrayerMethod.h"
 #include "data/DatabaseError.h"
-#include "tools/kolvira-db/CheckCommand.h"
-#include "tools/kolvira-db/GenerateCommand.h"
-#include "tools/kolvira-db/TakvimCommand.h"
-#include "tools/kolvira-db/TimetableCommand.h"
-#include "tools/kolvira-db/UsageError.h"
+#include "kolvira-db/CheckCommand.h"
+#include "kolvira-db/GenerateCommand.h"
+#include "kolvira-db/TakvimCommand.h"
+#include "kolvira-db/TimetableCommand.h"
+#include "kolvira-db/UsageError.h"
 
 namespace KolviraDb {
 
