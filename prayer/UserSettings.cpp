@@ -50,10 +50,6 @@ UserSettings SettingsStore::load()
                        .arg(file->fileName());
         return settings;
     }
-    if (file->status() != QSettings::NoError)
-        m_notes << QStringLiteral("Skedari i cilësimeve %1 është i dëmtuar; vlejnë cilësimet e "
-                                  "paracaktuara për atë që nuk lexohet.")
-                       .arg(file->fileName());
     // A number in its range, else the default with a note.
     const auto number = [&](const QString &key, int low, int high, int fallback) {
         if (!file->contains(key))
@@ -86,6 +82,11 @@ UserSettings SettingsStore::load()
     settings.hijriAdjustment = number(hijriKey, -UserSettings::largestHijriAdjustment,
                                       UserSettings::largestHijriAdjustment, 0);
     settings.volume = number(volumeKey, 0, 100, settings.volume);
+    // Known once the file has been read.
+    if (file->status() != QSettings::NoError)
+        m_notes << QStringLiteral("Skedari i cilësimeve %1 është i dëmtuar; vlejnë cilësimet e "
+                                  "paracaktuara për atë që nuk lexohet.")
+                       .arg(file->fileName());
     return settings;
 }
 
@@ -94,7 +95,8 @@ QString SettingsStore::write(const std::function<void(QSettings &)> &fill) const
     const auto file = open(m_path);
     fill(*file);
     file->sync();
-    if (file->status() == QSettings::NoError)
+    // A spoiled file's FormatError stays reported after it is written over.
+    if (file->status() != QSettings::AccessError)
         return {};
     return QStringLiteral("Cilësimet nuk u ruajtën në %1: skedari nuk shkruhet.")
         .arg(file->fileName());

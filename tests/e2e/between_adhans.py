@@ -10,14 +10,12 @@
 # - a clock set over Asri and Akshami tells once that Akshami's time came,
 #   and plays nothing.
 import os
-import subprocess
 
-from session import DAILY_HZ, RATE, RECORDINGS, TIMES, Session, rms
+from session import Session, rms
 
 DAY = "2026-03-01"  # 11 Ramadan 1447
 TIP = ("Kolvira\nIftari (akshami) në 16:02 — edhe 10 orë e 53 minuta\n"
        "E diel, 11 Ramadan (09), 1447")
-SETTINGS = "[Ezani]\nSabahu=njoftimi\n[Kujtesa]\nDreka=15\n"
 
 
 def quiet(s, seconds=2):
@@ -25,17 +23,11 @@ def quiet(s, seconds=2):
 
 
 with Session() as s:
-    s.prepare_program()
-    s.sql("UPDATE kolvira SET " + ", ".join(f'"{k}" = \'{v}:00\'' for k, v in TIMES.items()) +
-          " WHERE Dita = 1 AND Muaji = 3")
-    # A daily recording that lasts, so only the stop ends it.
-    subprocess.run(["sox", "-n", "-r", str(RATE), f"{s.app_dir}/{RECORDINGS[DAILY_HZ]}", "synth",
-                    "60", "sine", str(DAILY_HZ), "gain", "-6"], check=True)
-    os.makedirs(f"{os.environ['XDG_CONFIG_HOME']}/kolvira")
-    with open(f"{os.environ['XDG_CONFIG_HOME']}/kolvira/kolvira.conf", "w") as f:
-        f.write(SETTINGS)
+    s.prepare_program(day=DAY, seconds=60)  # a recording that lasts: only the stop ends it
+    os.makedirs(folder := f"{os.environ['XDG_CONFIG_HOME']}/kolvira")
+    open(f"{folder}/kolvira.conf", "w").write("[Ezani]\nSabahu=njoftimi\n[Kujtesa]\nDreka=15\n")
     s.start_notices()
-    s.start_program(f"{DAY} 05:09:45", jumps=True)
+    s.start_program(f"{DAY} 05:09:45")
     main = s.window("Kolvira")
     s.wait("the tip in the main window", lambda: main.findChild(
         lambda n: n.roleName == "label" and n.description == TIP, retry=False))

@@ -7,7 +7,6 @@ import json
 import os
 import sys
 
-import dbus
 import dbus.service
 from dbus.mainloop.glib import DBusGMainLoop
 from gi.repository import GLib
@@ -16,26 +15,19 @@ NAME = "org.freedesktop.Notifications"
 
 
 class Service(dbus.service.Object):
-    def __init__(self, bus, record):
-        super().__init__(bus, "/org/freedesktop/Notifications")
-        self.record, self.count = record, 0
-
     @dbus.service.method(NAME, out_signature="as")
     def GetCapabilities(self):
         return ["actions", "body"]
 
     @dbus.service.method(NAME, in_signature="susssasa{sv}i", out_signature="u")
     def Notify(self, app, replaces, icon, summary, body, actions, hints, timeout):
-        self.count += 1
-        with open(self.record, "a") as f:
+        with open(sys.argv[1], "a") as f:
             print(json.dumps({"app": app, "icon": icon, "summary": summary, "body": body,
-                              "actions": list(actions)}), file=f, flush=True)
-        return self.count
+                              "actions": list(actions)}), file=f)
+        return 1
 
 
-DBusGMainLoop(set_as_default=True)
-bus = dbus.SessionBus()
-keep = dbus.service.BusName(NAME, bus)
-service = Service(bus, sys.argv[1])
+DBusGMainLoop(set_as_default=True)  # the object keeps the name it is exported under
+service = Service(dbus.service.BusName(NAME, dbus.SessionBus()), "/org/freedesktop/Notifications")
 os.write(int(sys.argv[2]), b"ready\n")
 GLib.MainLoop().run()

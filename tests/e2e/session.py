@@ -171,18 +171,19 @@ class Session:
 
     # --- The program --------------------------------------------------------
 
-    # The program folder: the program, two recordings, the database with the
-    # test day's times and a selected city without offset.
-    def prepare_program(self, database=True):
+    # The program folder: the program, two recordings (of so many seconds),
+    # the database with the test day's times on day and a selected city
+    # without offset.
+    def prepare_program(self, database=True, day=DAY, seconds=8):
         self.app_dir = f"{self.work}/app"
         os.makedirs(self.app_dir)
         shutil.copy(self.program, self.app_dir)
         for hz, file in RECORDINGS.items():
-            subprocess.run(["sox", "-n", "-r", str(RATE), f"{self.app_dir}/{file}", "synth", "8",
-                            "sine", str(hz), "gain", "-6"], check=True)
+            subprocess.run(["sox", "-n", "-r", str(RATE), f"{self.app_dir}/{file}", "synth",
+                            str(seconds), "sine", str(hz), "gain", "-6"], check=True)
         if database:
             shutil.copy(self.database, self.app_dir)
-            _, month, day = map(int, DAY.split("-"))
+            _, month, day = map(int, day.split("-"))
             self.sql("UPDATE kolvira SET " + ", ".join(f'"{k}" = \'{v}:00\'' for k, v in
                                                        TIMES.items()) +
                      " WHERE Dita = ? AND Muaji = ?", day, month)
@@ -195,18 +196,15 @@ class Session:
     def selected_city(self):
         return self.sql("SELECT Qyteti, Minuta FROM Qytetet WHERE ESelektuar")
 
-    # Runs the program with its wall clock starting at instant (UTC). With
-    # jumps, the clock's start is read from a file, so jump() can set it.
-    def start_program(self, instant, jumps=False):
+    # Runs the program with its wall clock starting at instant (UTC). The
+    # clock's start is read from a file, so jump() can set it.
+    def start_program(self, instant):
         faketime = glob.glob("/usr/lib/*/faketime/libfaketime.so.1")
         self.check(faketime, "libfaketime is missing (tools/install-deps.sh)")
-        clock = dict(FAKETIME="@" + instant)
-        if jumps:
-            self.offset_file = f"{self.work}/clock-start"
-            self.jump(instant)
-            clock = dict(FAKETIME_TIMESTAMP_FILE=self.offset_file, FAKETIME_CACHE_DURATION="1")
-        env = dict(os.environ, LD_PRELOAD=faketime[0], **clock,
-                   FAKETIME_DONT_FAKE_MONOTONIC="1", XDG_DATA_DIRS=f"{self.work}/no-shared-data",
+        self.clock_file = f"{self.work}/clock-start"
+        self.jump(instant)
+        env = dict(os.environ, LD_PRELOAD=faketime[0], FAKETIME_TIMESTAMP_FILE=self.clock_file,
+                   FAKETIME_CACHE_DURATION="1", FAKETIME_DONT_FAKE_MONOTONIC="1", XDG_DATA_DIRS=f"{self.work}/no-shared-data",
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
         self.app_process = subprocess.Popen(
             [f"{self.app_dir}/kolvira"], env=env, stdout=open(f"{self.art}/program.log", "w"),
@@ -216,18 +214,16 @@ class Session:
             predicate.IsAnApplicationNamed("kolvira"), recursive=False, retry=False,
             requireResult=False))
 
-    # Sets the program's clock to instant (UTC), as a clock set by hand.
+    # Sets the program's clock to instant (UTC), as a clock set by hand (or at start).
     def jump(self, instant):
-        with open(self.offset_file, "w") as f:
-            f.write(f"@{instant}\n")
-        self.log(f"clock set to {instant}")
+        open(self.clock_file, "w").write(f"@{instant}\n")
 
     # A notification service of the session's own, recording what it receives.
     def start_notices(self):
         self.notice_file = f"{self.work}/notices.jsonl"
-        service = os.path.join(os.path.dirname(os.path.abspath(__file__)), "notification_service.py")
-        self.helper_output("notices", lambda fd: ["/usr/bin/python3", "-B", service,
-                                                  self.notice_file, str(fd)])
+        self.helper_output("notices", lambda fd: [
+            "/usr/bin/python3", "-B", f"{os.path.dirname(__file__)}/notification_service.py",
+            self.notice_file, str(fd)])
 
     # The notices received so far: body, summary, app, icon, actions.
     def notices(self):
