@@ -1,6 +1,7 @@
 #include "calendar/ClockTimer.h"
 
 #include "calendar/Clock.h"
+#include "calendar/ClockChangeWatch.h"
 
 #include <QTimer>
 #include <algorithm>
@@ -15,6 +16,11 @@ ClockTimer::ClockTimer(const Clock &clock, NextEvent nextEvent, std::function<vo
     // A coarse timer may come a little early, which would show the old second.
     m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &ClockTimer::fire);
+    // A clock set or a machine woken is looked at now, not after the longest wait.
+    connect(new ClockChangeWatch(this), &ClockChangeWatch::clockChanged, this, [this] {
+        if (isActive())
+            fire();
+    });
 }
 
 qint64 ClockTimer::waitMs(const QDateTime &now, const QDateTime &nextEvent, bool everySecond)

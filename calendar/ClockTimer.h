@@ -12,7 +12,8 @@ class QTimer;
 // next event the handler's owner names. A single wait never lasts longer than
 // longestWaitMs, because the timer counts time that never jumps while the
 // events are on the wall clock: a clock set by hand or by the network, or a
-// machine that slept, is seen within that wait.
+// machine that slept, is seen within that wait, and at once where the
+// kernel tells of a clock set (ClockChangeWatch).
 class ClockTimer : public QObject
 {
     Q_OBJECT

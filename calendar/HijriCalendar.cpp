@@ -13,6 +13,8 @@ namespace {
 constexpr int lastHijriYear = 9999;
 constexpr int monthCount = 12 * lastHijriYear;
 
+int adjustment = 0; // HijriCalendar::setAdjustmentDays
+
 void checkMonth(int year, int month)
 {
     if (year < 1 || year > lastHijriYear || month < 1 || month > 12)
@@ -68,11 +70,21 @@ int HijriCalendar::monthContaining(qint64 julianDay) const
     return m_firstComputedMonth + int(next - m_computedStarts.begin()) - 1;
 }
 
+void HijriCalendar::setAdjustmentDays(int days)
+{
+    adjustment = std::clamp(days, -2, 2);
+}
+
+int HijriCalendar::adjustmentDays()
+{
+    return adjustment;
+}
+
 HijriDate HijriCalendar::fromDate(const QDate &date) const
 {
     if (!date.isValid())
         throw CalendarError(QStringLiteral("Data nuk është e vlefshme."));
-    const qint64 julianDay = date.toJulianDay();
+    const qint64 julianDay = date.toJulianDay() + adjustment;
     if (julianDay < monthStart(0))
         throw CalendarError(QStringLiteral("Data %1 është para fillimit të kalendarit hixhri.")
                                 .arg(date.toString(Qt::ISODate)));
@@ -92,7 +104,7 @@ QDate HijriCalendar::toDate(const HijriDate &hijri) const
                                 .arg(hijri.month)
                                 .arg(hijri.year));
     return QDate::fromJulianDay(monthStart(12 * (hijri.year - 1) + hijri.month - 1) + hijri.day -
-                                1);
+                                1 - adjustment);
 }
 
 int HijriCalendar::monthLength(int year, int month) const

@@ -34,6 +34,12 @@ public:
     // 29 or 30. Throws CalendarError for a month outside 1 to 12 or a year outside 1 to 9999.
     int monthLength(int year, int month) const;
 
+    // Days added to every Hijri date the program shows, -2 to +2, for a
+    // community that announces a month a day or two apart from the table.
+    // Applies to fromDate and toDate alike, so every reader follows it.
+    static void setAdjustmentDays(int days);
+    static int adjustmentDays();
+
     // The first and the last day of the computed months.
     QDate computedFrom() const;
     QDate computedUntil() const;

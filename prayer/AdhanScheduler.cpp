@@ -1,6 +1,7 @@
 #include "prayer/AdhanScheduler.h"
 
 #include "calendar/CalendarNames.h"
+#include "calendar/HijriCalendar.h"
 #include "prayer/MediaPlayer.h"
 
 #include <cmath>
@@ -63,6 +64,11 @@ AdhanScheduler::AdhanScheduler(MediaPlayer &player, QString dawnRecording, QStri
     m_minutes.fill(-1);
 }
 
+void AdhanScheduler::setSettings(const UserSettings &settings)
+{
+    m_settings = settings;
+}
+
 void AdhanScheduler::setOffsetText(const QString &text)
 {
     const std::optional<int> offset = offsetMinutes(text);
@@ -111,6 +117,64 @@ QString AdhanScheduler::gregorianDateText(const QDate &day)
            QString::number(day.day()) + QLatin1Char(' ') +
            Module1::GregorianMonthName(day.month()) + QStringLiteral(" (") +
            QString::number(day.month()) + QStringLiteral("), ") + QString::number(day.year());
+}
+
+bool AdhanScheduler::isRamadan(const QDate &day)
+{
+    constexpr int ramadan = 9;
+    return HijriCalendar::instance().fromDate(day).month == ramadan;
+}
+
+AdhanScheduler::Upcoming AdhanScheduler::nextPrayer(const QDateTime &now)
+{
+    Upcoming result;
+    if (!m_timesDay.isValid())
+        return result;
+    const int offset = m_offset.value_or(0);
+    // The first time after the minute `after` of the day; -1 for none.
+    const auto pick = [](const std::array<int, DayTimes::count> &minutes, bool ramadan, int after) {
+        if (ramadan)
+            for (int i : {0, 5})
+                if (minutes[std::size_t(i)] > after)
+                    return i;
+        for (int i : UserSettings::adhanTimes)
+            if (minutes[std::size_t(i)] > after)
+                return i;
+        return -1;
+    };
+    QDate day = m_timesDay;
+    std::array<int, DayTimes::count> minutes = m_minutes;
+    const bool sameDay = dayInEffect(now) == day;
+    int index =
+        pick(minutes, isRamadan(day), sameDay ? shiftedMinuteOfDay(now.time(), offset) : -1);
+    if (index < 0) {
+        day = day.addDays(1);
+        if (m_nextDay != day) {
+            m_nextDayTimes = m_loadDay(day);
+            m_nextDay = day;
+        }
+        for (int i = 0; i < DayTimes::count; ++i)
+            minutes[std::size_t(i)] = minuteOfDay(m_nextDayTimes[std::size_t(i)]);
+        index = pick(minutes, isRamadan(day), -1);
+        if (index < 0)
+            return result;
+    }
+    const int minute = minutes[std::size_t(index)];
+    result.index = index;
+    result.day = day;
+    result.moment = QDateTime(day, QTime(minute / 60, minute % 60)).addSecs(qint64(offset) * 60);
+    result.ramadan = isRamadan(day) && (index == 0 || index == 5);
+    return result;
+}
+
+QString AdhanScheduler::momentText(int index) const
+{
+    const int minute = m_minutes[std::size_t(index)];
+    if (minute < 0)
+        return m_times[std::size_t(index)];
+    return QTime(minute / 60, minute % 60)
+        .addSecs(qint64(m_offset.value_or(0)) * 60)
+        .toString(QStringLiteral("HH:mm"));
 }
 
 void AdhanScheduler::startRecording(const QString &path)
@@ -178,11 +242,14 @@ void AdhanScheduler::decideAdhan(const QDateTime &now, Tick &result)
         m_startedToday = 0;
     }
     const int shifted = shiftedMinuteOfDay(now.time(), *m_offset);
+    findPassedOver(day, shifted, result);
+    decideReminder(day, shifted, minute, result);
     const int index = adhanAt(shifted);
     if (index < 0) {
         m_ezaniFilloi = false;
         const int next = shifted + 1 < minutesPerDay ? adhanAt(shifted + 1) : -1;
-        if (next >= 0 && m_preparedMinute != minute + 1 && !(m_startedToday & (1u << next)) &&
+        if (next >= 0 && modeOf(next) == UserSettings::AdhanMode::AdhanAndWindow &&
+            m_preparedMinute != minute + 1 && !(m_startedToday & (1u << next)) &&
             m_player.playState() != MediaPlayer::playing) {
             m_player.prepare(recordingOf(next));
             m_preparedMinute = minute + 1;
@@ -195,6 +262,12 @@ void AdhanScheduler::decideAdhan(const QDateTime &now, Tick &result)
     }
     if (m_startedToday & (1u << index))
         return;
+    if (modeOf(index) != UserSettings::AdhanMode::AdhanAndWindow) {
+        m_startedToday |= 1u << index;
+        if (modeOf(index) == UserSettings::AdhanMode::NotificationOnly)
+            result.noticeIndex = index;
+        return;
+    }
     // The dawn adhan looks at the status text, the daily ones at the state.
     const bool busy = index == dawnIndex ? m_player.status().contains(QLatin1String("Playing"))
                                          : m_player.playState() == MediaPlayer::playing;
@@ -207,6 +280,49 @@ void AdhanScheduler::decideAdhan(const QDateTime &now, Tick &result)
     m_runMinute = minute;
     result.start = index == dawnIndex ? Start::Dawn : Start::Daily;
     result.prayerIndex = index;
+}
+
+void AdhanScheduler::findPassedOver(const QDate &day, int shifted, Tick &result)
+{
+    // From the minute after the last tick's, or from midnight on a new day.
+    int from = minutesPerDay; // the first tick passes over nothing
+    if (day == m_lastTickDay)
+        from = m_lastTickShifted + 1;
+    else if (m_lastTickDay.isValid() && day > m_lastTickDay)
+        from = 0;
+    m_lastTickDay = day;
+    m_lastTickShifted = shifted;
+    for (int i : UserSettings::adhanTimes) {
+        const int at = m_minutes[std::size_t(i)];
+        if (at < from || at >= shifted || (m_startedToday & (1u << i)) ||
+            modeOf(i) == UserSettings::AdhanMode::Nothing)
+            continue;
+        m_startedToday |= 1u << i;
+        if (result.missedIndex < 0 || at > m_minutes[std::size_t(result.missedIndex)])
+            result.missedIndex = i;
+    }
+}
+
+int AdhanScheduler::reminderMinute(const QDate &day, int index) const
+{
+    const int before = m_settings.reminders[std::size_t(index)];
+    const int at = m_minutes[std::size_t(index)];
+    if (before <= 0 || at < before || (index == 0 && !isRamadan(day)))
+        return -1;
+    return at - before;
+}
+
+void AdhanScheduler::decideReminder(const QDate &day, int shifted, qint64 minute, Tick &result)
+{
+    if (minute == m_remindedMinute)
+        return;
+    for (int i : UserSettings::reminderTimes) {
+        if (reminderMinute(day, i) == shifted) {
+            result.reminderIndex = i;
+            m_remindedMinute = minute;
+            return;
+        }
+    }
 }
 
 QDateTime AdhanScheduler::nextEvent(const QDateTime &now) const
@@ -234,6 +350,12 @@ QDateTime AdhanScheduler::nextEvent(const QDateTime &now) const
         for (int event : {adhan - 1, adhan}) // its preparation, its start
             if (event > shiftedNow && event < next)
                 next = event;
+    }
+    const QDate day = dayInEffect(now);
+    for (int i : UserSettings::reminderTimes) {
+        const int reminder = reminderMinute(day, i);
+        if (reminder >= 0 && dayStart + reminder > shiftedNow && dayStart + reminder < next)
+            next = dayStart + reminder;
     }
     return atMinute(next + *m_offset);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "prayer/DayTimes.h"
+#include "prayer/UserSettings.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -22,6 +23,12 @@ class MediaPlayer;
 // at 23:58 with an offset of 5 still sounds at 00:03 against the previous
 // day's time, and the new day's times take over as soon as the shifted clock
 // reaches it.
+//
+// The user's settings decide what each adhan time brings (the adhan, a
+// notice only, nothing) and which times have a reminder some minutes before.
+// An adhan time the clock passed over between two ticks (a machine that
+// slept, a clock set forward) starts nothing: the tick names it once, so the
+// user is told that its time came.
 class AdhanScheduler
 {
 public:
@@ -34,7 +41,19 @@ public:
         QString hijriDate;     // long Hijri text of today
         bool timesReloaded = false;
         Start start = Start::None;
-        int prayerIndex = -1; // index of the time whose adhan started
+        int prayerIndex = -1;   // index of the time whose adhan started
+        int noticeIndex = -1;   // a time come, whose setting is a notice only
+        int reminderIndex = -1; // a time whose reminder is due now
+        int missedIndex = -1;   // the latest adhan time passed over since the last tick
+    };
+
+    // The next time the user waits for, and when it comes on the city's clock.
+    struct Upcoming
+    {
+        int index = -1; // -1 when the times cannot be read
+        QDate day;      // whose times it is: the day in effect or the next
+        QDateTime moment;
+        bool ramadan = false; // counted as the fast counts: to Imsaku, then to Magribi
     };
 
     using DayLoader = std::function<DayTimes::Texts(const QDate &)>;
@@ -47,6 +66,9 @@ public:
     // The times the main window shows, and the day they belong to.
     void setTimes(const QDate &day, const DayTimes::Texts &times);
     const DayTimes::Texts &times() const { return m_times; }
+    void setSettings(const UserSettings &settings);
+    // Forgets the date texts, so the next tick writes them afresh (the Hijri adjustment changed).
+    void refreshDateTexts() { m_lastDate = QDate(); }
     QDate timesDay() const { return m_timesDay; }
 
     Tick tick(const QDateTime &now);
@@ -66,6 +88,13 @@ public:
     // the offset (the clock's own date when the offset is no number).
     QDate dayInEffect(const QDateTime &now) const;
     static QString gregorianDateText(const QDate &day);
+    // Whether the day is in Ramadan by the Hijri date shown.
+    static bool isRamadan(const QDate &day);
+    // The next prayer after the current minute: in Ramadan Imsaku before it
+    // and Magribi after it. The next day's times are loaded when needed.
+    Upcoming nextPrayer(const QDateTime &now);
+    // The city's clock time of a time of the day in effect, "hh:mm".
+    QString momentText(int index) const;
 
 private:
     void startRecording(const QString &path);
@@ -73,6 +102,10 @@ private:
     int adhanAt(int shiftedMinute) const;
     const QString &recordingOf(int index) const;
     void decideAdhan(const QDateTime &now, Tick &result);
+    void findPassedOver(const QDate &day, int shifted, Tick &result);
+    void decideReminder(const QDate &day, int shifted, qint64 minute, Tick &result);
+    int reminderMinute(const QDate &day, int index) const;
+    UserSettings::AdhanMode modeOf(int index) const { return m_settings.modes[std::size_t(index)]; }
 
     MediaPlayer &m_player;
     QString m_dawnRecording;
@@ -89,6 +122,12 @@ private:
     unsigned m_startedToday = 0; // bit per time index
     qint64 m_preparedMinute = 0; // minute of the clock whose adhan is prepared
     qint64 m_heldBackMinute = 0; // an adhan of this minute waits for the player
+    UserSettings m_settings;
+    qint64 m_remindedMinute = 0; // minute of the clock of the last reminder
+    QDate m_lastTickDay;         // day in effect and shifted minute of the last tick
+    int m_lastTickShifted = -1;
+    QDate m_nextDay; // the day after the day in effect, and its times
+    DayTimes::Texts m_nextDayTimes;
 
     // Texts of the last tick, so a tick in the same second or day reuses them.
     int m_lastSecond = -1;

@@ -2,16 +2,21 @@
 
 #include "calendar/Clock.h"
 #include "calendar/ClockTimer.h"
+#include "calendar/HijriCalendar.h"
 #include "data/CalendarConnection.h"
 #include "data/QueryHelpers.h"
 #include "prayer/AdhanScheduler.h"
+#include "prayer/BajramPrayer.h"
 #include "prayer/CalendarYear.h"
+#include "prayer/DBusNotifier.h"
 #include "prayer/DayTimes.h"
+#include "prayer/PrayerTexts.h"
 #include "prayer/QtMediaPlayer.h"
 #include "prayer/Recordings.h"
 #include "ui/AutoSizeLabel.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Fonts.h"
+#include "ui/FrmCilesimet.h"
 #include "ui/FrmDitelindja.h"
 #include "ui/FrmQytetet.h"
 #include "ui/FrmRrethProg.h"
@@ -32,12 +37,21 @@
 #include <QScreen>
 #include <QSvgRenderer>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
 
 const QString verdana = QStringLiteral("Verdana");
+const QColor darkRed(128, 0, 0); // the adhan rows' captions
+
+void setTextColour(QWidget *label, const QColor &colour)
+{
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, colour);
+    label->setPalette(p);
+}
 
 // Row tops of the seven times, and which caption label stands on each row.
 constexpr std::array<int, 7> rowTops = {1920, 2400, 2880, 3360, 3840, 4320, 4800};
@@ -109,11 +123,21 @@ FrmMain::FrmMain(CalendarConnection &connection, const Clock &clock, MediaPlayer
         m_playerStrip = qtPlayer;
     }
     m_calendarYear = std::make_unique<CalendarYear>(m_connection);
-    m_calendarYear->setNotice([this](const QString &reason) { tellCalendarNotKept(reason); });
+    // Start goes on: the times shown are right, only the file keeps the old ones.
+    m_calendarYear->setNotice([this](const QString &reason) { tell(reason, true); });
     m_scheduler = std::make_unique<AdhanScheduler>(
         *m_player, Recordings::dawn(), Recordings::daily(),
         [this](const QDate &day) { return m_calendarYear->timesOf(day); });
+    setNotifier(*new DBusNotifier(this));
+    m_settings = m_settingsStore.load();
+    if (m_playerStrip)
+        m_playerStrip->setVolume(m_settings.volume);
+    if (!m_settingsStore.notes().isEmpty()) // told once the icon is there
+        QTimer::singleShot(0, this, [this, notes = m_settingsStore.notes()] {
+            tell(notes.join(QLatin1Char('\n')), true);
+        });
     buildControls();
+    applySettings(m_settings);
     setDefaultWindowOpeners();
     Form_Load();
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -163,11 +187,8 @@ void FrmMain::buildControls()
         auto *label = makeLabel(this, QStringLiteral("LblFusha_%1").arg(caption),
                                 QString::fromUtf8(captions[caption].text), 2055 - 1935,
                                 rowTops[row], 1935, 240, captions[caption].adhan, Qt::AlignRight);
-        if (captions[caption].adhan) {
-            QPalette p = label->palette();
-            p.setColor(QPalette::WindowText, QColor(128, 0, 0));
-            label->setPalette(p);
-        }
+        if (captions[caption].adhan)
+            setTextColour(label, darkRed);
         m_lblFusha[caption] = label;
         m_lblKohaENamazit[row] =
             makeLabel(this, QStringLiteral("LblKohaENamazit_%1").arg(row), QStringLiteral("XX:XX"),
@@ -198,9 +219,29 @@ void FrmMain::buildControls()
     setTabOrder(m_cmdDalje, m_cmdQyteti);
     setTabOrder(m_cmdQyteti, m_cmdDitelindja);
     setTabOrder(m_cmdDitelindja, m_cmdTakvimi);
+    // Where the buttons leave room: left of the month's timetable, right of the times.
+    m_cmdCilesimet = makePushButton(QStringLiteral("Cilësimet..."), this, 2880, 4920);
+    m_cmdCilesimet->setObjectName(QStringLiteral("CmdCilesimet"));
+    setTabOrder(m_cmdTakvimi, m_cmdCilesimet);
 
-    m_playerArea = m_playerStrip ? static_cast<QWidget *>(new PlayerStrip(*m_playerStrip, this))
-                                 : new QWidget(this);
+    // Below the last row, left of the buttons; above the first row, under the clock.
+    m_lblKohaMbetur =
+        makeLabel(this, QStringLiteral("LblKohaMbetur"), QString(), 120, 5130, 2680, 390, false);
+    m_lblKohaMbetur->setFont(designFont(verdana, 8.25, false));
+    m_lblBajrami =
+        makeLabel(this, QStringLiteral("LblBajrami"), QString(), 120, 1500, 2200, 240, true);
+    setTextColour(m_lblBajrami, darkRed);
+    m_lblBajrami->setAccessibleDescription(QStringLiteral("Namazi i Bajramit"));
+
+    auto *strip = m_playerStrip ? new PlayerStrip(*m_playerStrip, this) : nullptr;
+    m_playerArea = strip ? static_cast<QWidget *>(strip) : new QWidget(this);
+    if (strip) {
+        connect(strip, &PlayerStrip::volumeChosen, this, [this](int volume) {
+            m_settings.volume = volume;
+            m_settingsStore.saveVolume(volume); // a failure keeps the volume for this run
+        });
+        connect(m_playerStrip, &QtMediaPlayer::playStateChanged, this, [this] { followPlayer(); });
+    }
     m_playerArea->setObjectName(QStringLiteral("WindowsMediaPlayer1"));
     Twips::place(m_playerArea, 0, 5520, 7095, 675);
 
@@ -209,18 +250,27 @@ void FrmMain::buildControls()
     connect(m_cmdQyteti, &QPushButton::clicked, this, [this] { openModal(m_openCity); });
     connect(m_cmdRrethProgramit, &QPushButton::clicked, this, [this] { openModal(m_openAbout); });
     connect(m_cmdTakvimi, &QPushButton::clicked, this, [this] { openModal(m_openTimetable); });
+    connect(m_cmdCilesimet, &QPushButton::clicked, this, [this] { openModal(m_openSettings); });
 
     m_mnuPopup = new QMenu(QStringLiteral("Menuja Popup"), this);
     m_mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
+    m_mnuNdaloEzanin = m_mnuPopup->addAction(QStringLiteral("Ndalo ezanin"));
+    m_mnuNdaloEzanin->setObjectName(QStringLiteral("mnuNdaloEzanin"));
+    connect(m_mnuNdaloEzanin, &QAction::triggered, this, [this] { stopAdhan(); });
     m_mnuTakvimi = m_mnuPopup->addAction(QStringLiteral("Takvimi i muajit"));
     m_mnuTakvimi->setObjectName(QStringLiteral("mnuTakvimi"));
     connect(m_mnuTakvimi, &QAction::triggered, this, [this] { openModal(m_openTimetable); });
+    m_mnuCilesimet = m_mnuPopup->addAction(QStringLiteral("Cilësimet..."));
+    m_mnuCilesimet->setObjectName(QStringLiteral("mnuCilesimet"));
+    connect(m_mnuCilesimet, &QAction::triggered, this, [this] { openModal(m_openSettings); });
+    connect(m_mnuPopup, &QMenu::aboutToShow, this, [this] { followPlayer(); });
+    followPlayer();
     m_mnuDalje = m_mnuPopup->addAction(QStringLiteral("Dalje"));
     m_mnuDalje->setObjectName(QStringLiteral("mnuDalje"));
     connect(m_mnuDalje, &QAction::triggered, this, [this] { CmdDalje_Click(); });
 
     m_timer1 = new ClockTimer(
-        m_clock, [this](const QDateTime &now) { return m_scheduler->nextEvent(now); },
+        m_clock, [this](const QDateTime &now) { return nextWake(now); },
         [this] { ErrorGuard::run([this] { Timer1_Timer(); }); }, this);
     m_timer1->start();
 }
@@ -249,6 +299,59 @@ void FrmMain::setDefaultWindowOpeners()
         LoadedWindows::mark(&window);
         window.exec();
     };
+    m_openSettings = [this] {
+        FrmCilesimet window(m_settings);
+        LoadedWindows::mark(&window);
+        if (window.exec() != QDialog::Accepted)
+            return;
+        const UserSettings chosen = window.settings();
+        applySettings(chosen);
+        // Not kept: they hold for this run, and the user is told.
+        if (const QString failure = m_settingsStore.save(chosen); !failure.isEmpty())
+            tell(failure, true);
+    };
+}
+
+void FrmMain::setNotifier(Notifier &notifier)
+{
+    m_notifier = &notifier;
+    m_notifier->setStopChosen([this] { stopAdhan(); });
+}
+
+void FrmMain::applySettings(const UserSettings &settings)
+{
+    m_settings = settings;
+    m_scheduler->setSettings(settings);
+    HijriCalendar::setAdjustmentDays(settings.hijriAdjustment);
+    m_scheduler->refreshDateTexts();
+    m_nextShownAt = -1;
+    if (m_playerStrip)
+        m_playerStrip->setVolume(settings.volume);
+    if (isVisible())
+        Timer1_Timer(); // the Hijri date shown anew
+    if (m_timer1->isActive())
+        m_timer1->start(); // the reminders may wake it at other minutes
+}
+
+void FrmMain::stopAdhan()
+{
+    m_player->stop();
+    followPlayer();
+}
+
+void FrmMain::followPlayer()
+{
+    m_mnuNdaloEzanin->setEnabled(m_player->playState() == MediaPlayer::playing);
+}
+
+QDateTime FrmMain::nextWake(const QDateTime &now) const
+{
+    const QDateTime event = m_scheduler->nextEvent(now);
+    if (!trayIconData().icon)
+        return event;
+    // The icon's tip counts the minutes left.
+    const QTime time = now.time();
+    return std::min(event, now.addMSecs(60'000 - time.second() * 1000 - time.msec()));
 }
 
 void FrmMain::setWindowOpeners(std::function<void()> birthday, std::function<void()> city,
@@ -286,6 +389,7 @@ void FrmMain::Form_Activate()
                        float(Twips::fromPixels(m_lblQyteti->width())) + 100.0f;
     m_lblMinuta->move(Twips::toPixels(left), m_lblMinuta->y());
     m_scheduler->setOffsetText(m_lblMinuta->text());
+    m_onTakvim = BajramPrayer::selectedCityOnTakvim(m_connection);
     MerriKoheratEFaljes(m_scheduler->dayInEffect(m_clock.now()));
     if (!m_timer1->isActive())
         m_timer1->start();
@@ -297,6 +401,7 @@ void FrmMain::MerriKoheratEFaljes(const QDate &day)
     for (int i = 0; i < DayTimes::count; ++i)
         m_lblKohaENamazit[i]->setText(times[i]);
     m_scheduler->setTimes(day, times);
+    m_nextShownAt = -1;
 }
 
 void FrmMain::Form_Load()
@@ -315,40 +420,102 @@ void FrmMain::Timer1_Timer()
     if (tick.timesReloaded) {
         for (int i = 0; i < DayTimes::count; ++i)
             m_lblKohaENamazit[i]->setText(m_scheduler->times()[i]);
+        m_nextShownAt = -1;
     }
     if (tick.start != AdhanScheduler::Start::None) {
         setVisible(true);
         announceAdhan(tick.prayerIndex);
     }
+    tellNotices(tick);
+    showNextPrayer(m_clock.now());
+    followPlayer();
+}
+
+void FrmMain::tellNotices(const AdhanScheduler::Tick &tick)
+{
+    if (const int i = tick.reminderIndex; i >= 0)
+        tell(PrayerTexts::reminder(i, m_settings.reminders[std::size_t(i)],
+                                   m_scheduler->momentText(i)));
+    for (const int i : {tick.noticeIndex, tick.missedIndex})
+        if (i >= 0)
+            tell(PrayerTexts::timeCame(i, m_scheduler->momentText(i)));
+}
+
+void FrmMain::showNextPrayer(const QDateTime &now)
+{
+    // The minutes left change only with the minute; the clock ticks each second.
+    const qint64 minute = now.toSecsSinceEpoch() / 60;
+    if (minute == m_nextShownAt)
+        return;
+    m_nextShownAt = minute;
+    const AdhanScheduler::Upcoming next = m_scheduler->nextPrayer(now);
+    QString line;
+    int row = -1;
+    if (next.index >= 0) {
+        const qint64 minutesLeft = (now.msecsTo(next.moment) + 59'999) / 60'000;
+        line = PrayerTexts::nextLine(next.index, next.ramadan,
+                                     next.moment.toString(QStringLiteral("HH:mm")), minutesLeft);
+        if (next.day == m_scheduler->timesDay()) // the rows show that day
+            row = next.index;
+    }
+    const QString bajram = BajramPrayer::timeText(
+        m_scheduler->timesDay(), m_scheduler->times()[2],
+        AdhanScheduler::offsetMinutes(m_lblMinuta->text()).value_or(0), m_onTakvim);
+    m_lblBajrami->setText(bajram.isEmpty() ? QString()
+                                           : QStringLiteral("Namazi i Bajramit: ") + bajram);
+
+    QStringList tip{windowTitle()};
+    for (const QString &part : {line, m_lblBajrami->text(), m_lblDataHixhri->text()})
+        if (!part.isEmpty())
+            tip << part;
+    TrayIconData &tray = trayIconData();
+    tray.tip = tip.join(QLatin1Char('\n'));
+    if (tray.icon && tray.icon->toolTip() != tray.tip)
+        tray.icon->setToolTip(tray.tip);
+    // The line shows what the icon's tip says and tells all of it on hovering, as a
+    // screen reader does (the tip is the label's description).
+    m_lblKohaMbetur->setText(line.replace(QStringLiteral(" — "), QStringLiteral("\n")));
+    m_lblKohaMbetur->setToolTip(tray.tip);
+
+    if (row != m_nextRow) {
+        if (m_nextRow >= 0)
+            setTextColour(m_lblKohaENamazit[std::size_t(m_nextRow)], Qt::black);
+        if (row >= 0)
+            setTextColour(m_lblKohaENamazit[std::size_t(row)], darkRed);
+        m_nextRow = row;
+    }
+}
+
+void FrmMain::tell(const QString &text, bool warning)
+{
+    if (m_notifier->notify({QStringLiteral("Kolvira"), text}))
+        return;
+    const auto icon = warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information;
+    if (QSystemTrayIcon *tray = trayIconData().icon) {
+        tray->showMessage(QStringLiteral("Kolvira"), text, icon, 60 * 1000);
+        return;
+    }
+    auto *box = new QMessageBox(warning ? QMessageBox::Warning : QMessageBox::Information,
+                                QStringLiteral("Kolvira"), text, QMessageBox::NoButton, this);
+    box->addButton(QStringLiteral("Në rregull"), QMessageBox::AcceptRole);
+    box->setObjectName(QStringLiteral("MsgNjoftimi"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }
 
 void FrmMain::announceAdhan(int timeIndex)
 {
-    // Also told from the notification area, so the adhan is noticed when the
-    // sound fails (a missing recording is not detected by the player).
-    if (QSystemTrayIcon *icon = trayIconData().icon) {
-        const QString caption = m_lblFusha[captionOnRow[timeIndex]]->text();
-        icon->showMessage(
-            QStringLiteral("Kolvira"),
-            QStringLiteral("Ezani: %1, %2").arg(caption, m_lblKohaENamazit[timeIndex]->text()),
-            QSystemTrayIcon::Information, 60 * 1000);
-    }
-}
-
-void FrmMain::tellCalendarNotKept(const QString &reason)
-{
-    // Start goes on: the times shown are right, only the file keeps the old ones.
-    if (QSystemTrayIcon *icon = trayIconData().icon) {
-        icon->showMessage(QStringLiteral("Kolvira"), reason, QSystemTrayIcon::Warning, 60 * 1000);
+    // Also told as a notice, so the adhan is noticed when the sound fails (a
+    // missing recording is not detected by the player); the window comes
+    // forward anyway, so without a service only the icon's balloon tells it.
+    const QString caption = m_lblFusha[captionOnRow[timeIndex]]->text();
+    const QString text =
+        QStringLiteral("Ezani: %1, %2").arg(caption, m_scheduler->momentText(timeIndex));
+    if (m_notifier->notify({QStringLiteral("Kolvira"), text, true}))
         return;
-    }
-    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Kolvira"), reason,
-                                QMessageBox::NoButton, this);
-    box->addButton(QStringLiteral("Në rregull"), QMessageBox::AcceptRole);
-    box->setObjectName(QStringLiteral("MsgKalendari"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::NonModal);
-    box->show();
+    if (QSystemTrayIcon *icon = trayIconData().icon)
+        icon->showMessage(QStringLiteral("Kolvira"), text, QSystemTrayIcon::Information, 60 * 1000);
 }
 
 void FrmMain::CmdDalje_Click()

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "prayer/AdhanScheduler.h"
+#include "prayer/UserSettings.h"
+
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -9,6 +12,7 @@ class AdhanScheduler;
 class AutoSizeLabel;
 class CalendarYear;
 class MediaPlayer;
+class Notifier;
 class CalendarConnection;
 class Clock;
 class ClockTimer;
@@ -51,6 +55,16 @@ public:
     ClockTimer *timer() const { return m_timer1; }
     QAction *mnuDalje() const { return m_mnuDalje; }
     QAction *mnuTakvimi() const { return m_mnuTakvimi; }
+    QAction *mnuNdaloEzanin() const { return m_mnuNdaloEzanin; }
+    QAction *mnuCilesimet() const { return m_mnuCilesimet; }
+
+    // Where the notices go; by default the desktop's notification service.
+    void setNotifier(Notifier &notifier);
+    // Puts the settings to work at once: the adhans, the reminders, the
+    // Hijri date, the volume. Storing them is the caller's.
+    void applySettings(const UserSettings &settings);
+    // Stops the adhan that plays, from the icon's menu or a notice's action.
+    void stopAdhan();
 
     // How the program ends on the exit command; tests record it instead.
     void setEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
@@ -69,7 +83,12 @@ private:
     void Form_Load();
     void setDefaultWindowOpeners();
     void announceAdhan(int timeIndex);
-    void tellCalendarNotKept(const QString &reason);
+    void tellNotices(const AdhanScheduler::Tick &tick);
+    void showNextPrayer(const QDateTime &now);
+    // Tells the user: the notification service, else the icon's balloon, else a message window.
+    void tell(const QString &text, bool warning = false);
+    void followPlayer();
+    QDateTime nextWake(const QDateTime &now) const;
     void followVisibility();
     void openModal(const std::function<void()> &opener);
 
@@ -88,6 +107,12 @@ private:
     QPushButton *m_cmdQyteti = nullptr;
     QPushButton *m_cmdDalje = nullptr;
     QPushButton *m_cmdTakvimi = nullptr;
+    QPushButton *m_cmdCilesimet = nullptr;
+    AutoSizeLabel *m_lblKohaMbetur = nullptr; // the next prayer and the time left
+    AutoSizeLabel *m_lblBajrami = nullptr;    // the Bajram prayer, on its days
+    int m_nextRow = -1;                       // the row that stands out
+    qint64 m_nextShownAt = -1; // minute of the clock the line was written for; -1 to rewrite
+    bool m_onTakvim = false;   // the city keeps the takvim of Kosovo
     QWidget *m_playerArea = nullptr;
     ClockTimer *m_timer1 = nullptr;
     MediaPlayer *m_player = nullptr;
@@ -97,10 +122,16 @@ private:
     QMenu *m_mnuPopup = nullptr;
     QAction *m_mnuDalje = nullptr;
     QAction *m_mnuTakvimi = nullptr;
+    QAction *m_mnuNdaloEzanin = nullptr;
+    QAction *m_mnuCilesimet = nullptr;
+    Notifier *m_notifier = nullptr;
+    SettingsStore m_settingsStore;
+    UserSettings m_settings;
 
     std::function<void()> m_endProgram;
     std::function<void()> m_openBirthday;
     std::function<void()> m_openCity;
     std::function<void()> m_openAbout;
     std::function<void()> m_openTimetable;
+    std::function<void()> m_openSettings;
 };

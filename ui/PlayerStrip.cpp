@@ -56,8 +56,14 @@ PlayerStrip::PlayerStrip(QtMediaPlayer &player, QWidget *parent)
     });
     connect(m_position, &QSlider::sliderMoved, this,
             [this](int value) { m_player.setPosition(qint64(value) * 100); });
-    connect(m_volume, &QSlider::valueChanged, this,
-            [this](int value) { m_player.setVolume(value); });
+    connect(m_volume, &QSlider::valueChanged, this, [this](int value) {
+        m_player.setVolume(value);
+        if (!m_volume->isSliderDown())
+            Q_EMIT volumeChosen(value);
+    });
+    // A drag is chosen when let go, not at every step.
+    connect(m_volume, &QSlider::sliderReleased, this,
+            [this] { Q_EMIT volumeChosen(m_volume->value()); });
     connect(&player, &QtMediaPlayer::playStateChanged, this, &PlayerStrip::updateButtons);
     updateButtons();
 }

@@ -14,6 +14,10 @@ class PlayerStrip : public QWidget
 public:
     PlayerStrip(QtMediaPlayer &player, QWidget *parent);
 
+Q_SIGNALS:
+    // The user set the volume (a drag counts when let go).
+    void volumeChosen(int volume);
+
 private:
     void updateButtons();
 

@@ -6,6 +6,7 @@
 # Usage of a script:  with Session() as s: ...  (arguments NAME PROGRAM DATABASE ARTEFACTS)
 import array
 import glob
+import json
 import math
 import os
 import shutil
@@ -170,18 +171,19 @@ class Session:
 
     # --- The program --------------------------------------------------------
 
-    # The program folder: the program, two recordings, the database with the
-    # test day's times and a selected city without offset.
-    def prepare_program(self, database=True):
+    # The program folder: the program, two recordings (of so many seconds),
+    # the database with the test day's times on day and a selected city
+    # without offset.
+    def prepare_program(self, database=True, day=DAY, seconds=8):
         self.app_dir = f"{self.work}/app"
         os.makedirs(self.app_dir)
         shutil.copy(self.program, self.app_dir)
         for hz, file in RECORDINGS.items():
-            subprocess.run(["sox", "-n", "-r", str(RATE), f"{self.app_dir}/{file}", "synth", "8",
-                            "sine", str(hz), "gain", "-6"], check=True)
+            subprocess.run(["sox", "-n", "-r", str(RATE), f"{self.app_dir}/{file}", "synth",
+                            str(seconds), "sine", str(hz), "gain", "-6"], check=True)
         if database:
             shutil.copy(self.database, self.app_dir)
-            _, month, day = map(int, DAY.split("-"))
+            _, month, day = map(int, day.split("-"))
             self.sql("UPDATE kolvira SET " + ", ".join(f'"{k}" = \'{v}:00\'' for k, v in
                                                        TIMES.items()) +
                      " WHERE Dita = ? AND Muaji = ?", day, month)
@@ -194,12 +196,15 @@ class Session:
     def selected_city(self):
         return self.sql("SELECT Qyteti, Minuta FROM Qytetet WHERE ESelektuar")
 
-    # Runs the program with its wall clock starting at instant (UTC).
+    # Runs the program with its wall clock starting at instant (UTC). The
+    # clock's start is read from a file, so jump() can set it.
     def start_program(self, instant):
         faketime = glob.glob("/usr/lib/*/faketime/libfaketime.so.1")
         self.check(faketime, "libfaketime is missing (tools/install-deps.sh)")
-        env = dict(os.environ, LD_PRELOAD=faketime[0], FAKETIME="@" + instant,
-                   FAKETIME_DONT_FAKE_MONOTONIC="1", XDG_DATA_DIRS=f"{self.work}/no-shared-data",
+        self.clock_file = f"{self.work}/clock-start"
+        self.jump(instant)
+        env = dict(os.environ, LD_PRELOAD=faketime[0], FAKETIME_TIMESTAMP_FILE=self.clock_file,
+                   FAKETIME_CACHE_DURATION="1", FAKETIME_DONT_FAKE_MONOTONIC="1", XDG_DATA_DIRS=f"{self.work}/no-shared-data",
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
         self.app_process = subprocess.Popen(
             [f"{self.app_dir}/kolvira"], env=env, stdout=open(f"{self.art}/program.log", "w"),
@@ -208,6 +213,27 @@ class Session:
         self.app = self.wait("program in the accessibility tree", lambda: tree.root.findChild(
             predicate.IsAnApplicationNamed("kolvira"), recursive=False, retry=False,
             requireResult=False))
+
+    # Sets the program's clock to instant (UTC), as a clock set by hand (or at start).
+    def jump(self, instant):
+        open(self.clock_file, "w").write(f"@{instant}\n")
+
+    # A notification service of the session's own, recording what it receives.
+    def start_notices(self):
+        self.notice_file = f"{self.work}/notices.jsonl"
+        self.helper_output("notices", lambda fd: [
+            "/usr/bin/python3", "-B", f"{os.path.dirname(__file__)}/notification_service.py",
+            self.notice_file, str(fd)])
+
+    # The notices received so far: body, summary, app, icon, actions.
+    def notices(self):
+        exists = os.path.exists(self.notice_file)
+        return [json.loads(line) for line in open(self.notice_file)] if exists else []
+
+    # Waits for a notice with this body; returns it.
+    def notice(self, body, limit=20):
+        return self.wait(f"notice {body!r}", lambda: next(
+            (n for n in self.notices() if n["body"] == body), None), limit)
 
     def running(self, when):
         self.check(self.app_process.poll() is None, f"the program ended {when}")

@@ -152,6 +152,85 @@ private Q_SLOTS:
         QCOMPARE(scheduler->tick(at(7, 5, 10)).start, Start::None);
     }
 
+    // What the user's setting of one time brings at each tick: the adhan, a
+    // notice only, nothing, a reminder (Imsaku's only in Ramadan); a clock
+    // set over adhan times names the latest once, unless its setting is nothing.
+    void settingsAndTimesPassedOver_data()
+    {
+        QTest::addColumn<int>("time");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("reminder");
+        QTest::addColumn<QList<QDateTime>>("ticks");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("adhan, reminder")
+            << 3 << 0 << 15
+            << QList{at(6, 11, 59, 59), at(6, 12, 0), at(6, 12, 0, 30), at(6, 12, 15)}
+            << "12:00 reminder 3, 12:15 start 3";
+        QTest::newRow("notice only")
+            << 3 << 1 << 0 << QList{at(6, 12, 14), at(6, 12, 15, 1)} << "12:15 notice 3";
+        QTest::newRow("nothing") << 3 << 2 << 0 << QList{at(6, 12, 14), at(6, 12, 15)} << "";
+        QTest::newRow("set over Dhuhri and Asri")
+            << 3 << 0 << 0 << QList{at(6, 12, 0), at(6, 13, 56), at(6, 13, 57)} << "13:56 missed 4";
+        QTest::newRow("set over Dhuhri, set to nothing")
+            << 3 << 2 << 0 << QList{at(6, 12, 0), at(6, 12, 20)} << "";
+        QTest::newRow("a night's sleep")
+            << 1 << 0 << 0 << QList{at(6, 20, 0), at(7, 6, 0)} << "06:00 missed 1";
+        QTest::newRow("Imsaku in Ramadan")
+            << 0 << 0 << 10 << QList{QDateTime(QDate(2026, 3, 1), QTime(3, 50))}
+            << "03:50 reminder 0";
+        QTest::newRow("Imsaku in another month") << 0 << 0 << 10 << QList{at(6, 3, 50)} << "";
+    }
+    void settingsAndTimesPassedOver()
+    {
+        QFETCH(int, time);
+        QFETCH(int, mode);
+        QFETCH(int, reminder);
+        UserSettings settings;
+        settings.modes[std::size_t(time)] = UserSettings::AdhanMode(mode);
+        settings.reminders[std::size_t(time)] = reminder;
+        scheduler->setSettings(settings);
+        activate("0");
+        QStringList seen;
+        QFETCH(QList<QDateTime>, ticks);
+        for (const QDateTime &t : ticks) {
+            const AdhanScheduler::Tick k = scheduler->tick(t);
+            player.playing = false;
+            for (const auto &[what, i] : {std::pair{"start ", k.prayerIndex},
+                                          {"notice ", k.noticeIndex},
+                                          {"missed ", k.missedIndex},
+                                          {"reminder ", k.reminderIndex}})
+                if (i >= 0)
+                    seen << t.toString("HH:mm ") + what + QString::number(i);
+        }
+        QTEST(seen.join(", "), "expected");
+        if (mode != 0) // no sound, not even its pipeline
+            QVERIFY(player.prepared.isEmpty() && player.started.isEmpty());
+    }
+
+    // The next prayer counted to: in Ramadan Imsaku before it, Magribi after
+    // it; after Isha the next day's first.
+    void nextPrayer_data()
+    {
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("after Isha") << at(6, 17, 45) << "1 7 05:15";
+        const QDate ramadan(2026, 3, 1);
+        QTest::newRow("Ramadan, before Imsaku") << QDateTime(ramadan, QTime(3, 0)) << "0 04:05 R";
+        QTest::newRow("Ramadan, after it") << QDateTime(ramadan, QTime(6, 0)) << "5 16:09 R";
+        QTest::newRow("Ramadan, after Magribi") << QDateTime(ramadan, QTime(16, 30)) << "6 17:44";
+    }
+    void nextPrayer()
+    {
+        QFETCH(QDateTime, now);
+        scheduler->setOffsetText("5");
+        scheduler->setTimes(now.date(), dayTimes = times());
+        const AdhanScheduler::Upcoming next = scheduler->nextPrayer(now);
+        const QString day = next.day != now.date() ? QString::number(next.day.day()) + ' ' : "";
+        QTEST(QString::number(next.index) + ' ' + day + next.moment.toString("HH:mm") +
+                  (next.ramadan ? " R" : ""),
+              "expected");
+    }
+
     // A whole leap year woken by the timer while the window is hidden, on a
     // fake clock of Prishtinë (Europe/Belgrade), both daylight-saving changes
     // included, against a table in a real database file, with a clock that

@@ -3,11 +3,13 @@
 #include "data/CalendarConnection.h"
 #include "support/FakeClock.h"
 #include "support/FakeMediaPlayer.h"
+#include "support/FakeNotifier.h"
 #include "support/FixtureDatabase.h"
 #include "ui/ErrorGuard.h"
 #include "ui/FrmMain.h"
 
 #include <QLabel>
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTest>
 #include <memory>
@@ -44,15 +46,19 @@ public:
 };
 
 // A main window over the standard cities (and days, unless told otherwise),
-// at 09:30 on 6 December 2026 by a fake clock, playing into a fake player;
-// the failures that would end the program are recorded.
+// at 09:30 on 6 December 2026 by a fake clock, playing into a fake player,
+// telling a fake notification service, with the default settings (the
+// user's own file is not read); the failures that would end the program are
+// recorded.
 struct MainWindowFixture
 {
     explicit MainWindowFixture(FixtureDatabase::Content content = FixtureDatabase::CitiesAndDays)
         : db(content)
     {
         connection.open(db.connectionText());
+        QStandardPaths::setTestModeEnabled(true);
         form = std::make_unique<FrmMain>(connection, clock, &player);
+        form->setNotifier(notifier);
     }
     QString label(const QString &name) const { return labelText(*form, name); }
 
@@ -60,6 +66,7 @@ struct MainWindowFixture
     CalendarConnection connection;
     FakeClock clock{QDateTime(QDate(2026, 12, 6), QTime(9, 30))};
     FakeMediaPlayer player;
+    FakeNotifier notifier;
     FatalRecorder fatals;
     std::unique_ptr<FrmMain> form;
 };

@@ -146,6 +146,19 @@ private Q_SLOTS:
         QCOMPARE(f->label("LblDataGregoriane"), QStringLiteral("E hënë, 7 Dhjetor (12), 2026"));
     }
 
+    // The adhan's notice offers to stop it, and choosing that stops it; the
+    // icon's menu offers "Ndalo ezanin" only while an adhan plays.
+    void adhanStoppedFromItsNotice()
+    {
+        form()->Form_Activate(); // Prishtinë, no minutes
+        f->clock.set(QDateTime(QDate(2026, 12, 6), QTime(11, 37)));
+        form()->Timer1_Timer();
+        QVERIFY(f->notifier.notices.size() == 1 && f->notifier.notices[0].offersStop);
+        QVERIFY(f->player.playing && form()->mnuNdaloEzanin()->isEnabled());
+        f->notifier.chooseStop();
+        QVERIFY(!f->player.playing && !form()->mnuNdaloEzanin()->isEnabled());
+    }
+
     // The close box hides the window, or minimises it where no notification
     // area could bring it back. The clock timer wakes each whole second
     // while the window shows; out of sight it sleeps until there is work.

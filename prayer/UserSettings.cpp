@@ -1,0 +1,122 @@
+#include "prayer/UserSettings.h"
+
+#include <QFileInfo>
+#include <QSettings>
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+// The keys name the times as the takvim does; the file stays readable by hand.
+const std::array<const char *, DayTimes::count> keyNames = {
+    "Imsaku", "Sabahu", "LindjaEDiellit", "Dreka", "Ikindia", "Akshami", "Jacia"};
+const std::array<const char *, 3> modeValues = {"ezani", "njoftimi", "asgje"};
+
+QString modeKey(int time)
+{
+    return QStringLiteral("Ezani/") + QLatin1String(keyNames[std::size_t(time)]);
+}
+
+QString reminderKey(int time)
+{
+    return QStringLiteral("Kujtesa/") + QLatin1String(keyNames[std::size_t(time)]);
+}
+
+const QString hijriKey = QStringLiteral("Kalendari/KorrigjimiHixhri");
+const QString volumeKey = QStringLiteral("Luajtesi/Volumi");
+
+// The user's own file is the native one, ~/.config/kolvira/kolvira.conf on Linux.
+std::unique_ptr<QSettings> open(const QString &path)
+{
+    if (path.isEmpty())
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                           QStringLiteral("kolvira"), QStringLiteral("kolvira"));
+    return std::make_unique<QSettings>(path, QSettings::IniFormat);
+}
+
+} // namespace
+
+SettingsStore::SettingsStore(QString path) : m_path(std::move(path)) {}
+
+UserSettings SettingsStore::load()
+{
+    m_notes.clear();
+    UserSettings settings;
+    const auto file = open(m_path);
+    const QFileInfo info(file->fileName());
+    if (info.exists() && !info.isReadable()) {
+        m_notes << QStringLiteral("Skedari i cilësimeve %1 nuk lexohet; vlejnë cilësimet e "
+                                  "paracaktuara.")
+                       .arg(file->fileName());
+        return settings;
+    }
+    // A number in its range, else the default with a note.
+    const auto number = [&](const QString &key, int low, int high, int fallback) {
+        if (!file->contains(key))
+            return fallback;
+        bool ok = false;
+        const int value = file->value(key).toString().trimmed().toInt(&ok);
+        if (ok && value >= low && value <= high)
+            return value;
+        m_notes << QStringLiteral("Vlera e \"%1\" në cilësime nuk vlen; mbetet %2.")
+                       .arg(key)
+                       .arg(fallback);
+        return fallback;
+    };
+    for (int time : UserSettings::adhanTimes) {
+        if (!file->contains(modeKey(time)))
+            continue;
+        const QString value = file->value(modeKey(time)).toString().trimmed();
+        const auto found = std::find_if(modeValues.begin(), modeValues.end(),
+                                        [&](const char *v) { return value == QLatin1String(v); });
+        if (found == modeValues.end())
+            m_notes << QStringLiteral("Vlera e \"%1\" në cilësime nuk vlen; mbetet ezani.")
+                           .arg(modeKey(time));
+        else
+            settings.modes[std::size_t(time)] =
+                UserSettings::AdhanMode(int(found - modeValues.begin()));
+    }
+    for (int time : UserSettings::reminderTimes)
+        settings.reminders[std::size_t(time)] =
+            number(reminderKey(time), 0, UserSettings::longestReminder, 0);
+    settings.hijriAdjustment = number(hijriKey, -UserSettings::largestHijriAdjustment,
+                                      UserSettings::largestHijriAdjustment, 0);
+    settings.volume = number(volumeKey, 0, 100, settings.volume);
+    // Known once the file has been read.
+    if (file->status() != QSettings::NoError)
+        m_notes << QStringLiteral("Skedari i cilësimeve %1 është i dëmtuar; vlejnë cilësimet e "
+                                  "paracaktuara për atë që nuk lexohet.")
+                       .arg(file->fileName());
+    return settings;
+}
+
+QString SettingsStore::write(const std::function<void(QSettings &)> &fill) const
+{
+    const auto file = open(m_path);
+    fill(*file);
+    file->sync();
+    // A spoiled file's FormatError stays reported after it is written over.
+    if (file->status() != QSettings::AccessError)
+        return {};
+    return QStringLiteral("Cilësimet nuk u ruajtën në %1: skedari nuk shkruhet.")
+        .arg(file->fileName());
+}
+
+QString SettingsStore::save(const UserSettings &settings) const
+{
+    return write([&](QSettings &file) {
+        for (int time : UserSettings::adhanTimes)
+            file.setValue(
+                modeKey(time),
+                QLatin1String(modeValues[std::size_t(settings.modes[std::size_t(time)])]));
+        for (int time : UserSettings::reminderTimes)
+            file.setValue(reminderKey(time), settings.reminders[std::size_t(time)]);
+        file.setValue(hijriKey, settings.hijriAdjustment);
+        file.setValue(volumeKey, settings.volume);
+    });
+}
+
+QString SettingsStore::saveVolume(int volume) const
+{
+    return write([&](QSettings &file) { file.setValue(volumeKey, volume); });
+}

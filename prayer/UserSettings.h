@@ -1,0 +1,56 @@
+#pragma once
+
+#include "prayer/DayTimes.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+
+// What the user chose in the settings window, with its defaults. Indexed by
+// the time's place in the day (DayTimes): Imsaku 0, Fexhri 1, sunrise 2,
+// Dhuhri 3, Asri 4, Magribi 5, Isha 6.
+struct UserSettings
+{
+    enum class AdhanMode { AdhanAndWindow, NotificationOnly, Nothing };
+
+    static constexpr int longestReminder = 120;      // minutes
+    static constexpr int largestHijriAdjustment = 2; // days either way
+    // The five prayers that have an adhan, and the times that may have a
+    // reminder (Imsaku only in Ramadan).
+    static constexpr std::array<int, 5> adhanTimes = {1, 3, 4, 5, 6};
+    static constexpr std::array<int, 6> reminderTimes = {0, 1, 3, 4, 5, 6};
+
+    std::array<AdhanMode, DayTimes::count> modes{}; // of the adhan times; the others unused
+    std::array<int, DayTimes::count> reminders{};   // minutes before; 0 none
+    int hijriAdjustment = 0;
+    int volume = 50; // of the adhan player, 0 to 100
+
+    bool operator==(const UserSettings &) const = default;
+};
+
+// Reads and writes the settings with QSettings: by default the user's file
+// ~/.config/kolvira/kolvira.conf. Every value is checked on reading; a file
+// that is missing gives the defaults, one that cannot be read or holds a
+// value out of its range gives the defaults for what is wrong and a note.
+class SettingsStore
+{
+public:
+    // An empty path means the user's own file.
+    explicit SettingsStore(QString path = {});
+
+    UserSettings load();
+    // What was wrong with the file at the last load, in Albanian; empty when all was well.
+    const QStringList &notes() const { return m_notes; }
+    // Writes all of them; QSettings replaces the file whole, so a failed write
+    // leaves the old one. Returns the Albanian reason of a failure, or empty.
+    QString save(const UserSettings &settings) const;
+    // Keeps only the player's volume.
+    QString saveVolume(int volume) const;
+
+private:
+    QString write(const std::function<void(class QSettings &)> &fill) const;
+
+    QString m_path;
+    QStringList m_notes;
+};

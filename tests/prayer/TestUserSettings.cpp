@@ -1,0 +1,68 @@
+#include "prayer/UserSettings.h"
+#include "support/FileBytes.h"
+#include "support/WriteProtection.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+// The settings file: what each content gives, what a failed write keeps.
+class TestUserSettings : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void readsWhatIsSound_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // empty: no file
+        QTest::addColumn<UserSettings>("expected");
+        QTest::addColumn<int>("notes"); // one for each value that is wrong
+        QTest::newRow("missing") << QByteArray() << UserSettings() << 0;
+        QTest::newRow("chosen") << QByteArray("[Ezani]\nJacia=asgje\n[Kujtesa]\nImsaku=120\n"
+                                              "[Kalendari]\nKorrigjimiHixhri=-2\n")
+                                << chosen() << 0;
+        QTest::newRow("out of range, not numbers, unknown mode")
+            << QByteArray("[Ezani]\nJacia=zhurm\xc3\xab\n[Kujtesa]\nDreka=121\nIkindia=abc\n"
+                          "[Kalendari]\nKorrigjimiHixhri=3\n[Luajtesi]\nVolumi=-1\n")
+            << UserSettings() << 5;
+        QTest::newRow("no settings file at all")
+            << QByteArray("\x00\xff\x89PNG\r\n[[[\n=\n", 14) << UserSettings() << 1;
+    }
+    void readsWhatIsSound()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(UserSettings, expected);
+        QVERIFY(content.isEmpty() || writeFile(path(), content));
+        SettingsStore store(path());
+        QVERIFY(store.load() == expected);
+        QTEST(int(store.notes().size()), "notes");
+    }
+
+    // What is saved over a spoiled file reads back; a write that fails says so
+    // and keeps the old file.
+    void savedOrKept()
+    {
+        QVERIFY(writeFile(path(), QByteArray("\x00[[[\n=\n", 7)));
+        SettingsStore store(path());
+        QVERIFY(store.save(chosen()).isEmpty() && store.load() == chosen());
+        const QByteArray before = readFile(path());
+        WriteProtection protection(dir.path());
+        QVERIFY(protection.holds() && !store.saveVolume(10).isEmpty());
+        QCOMPARE(readFile(path()), before);
+    }
+
+private:
+    static UserSettings chosen()
+    {
+        UserSettings settings;
+        settings.modes[6] = UserSettings::AdhanMode::Nothing;
+        settings.reminders[0] = 120;
+        settings.hijriAdjustment = -2;
+        return settings;
+    }
+    QString path() const { return dir.filePath(QStringLiteral("kolvira.conf")); }
+
+    QTemporaryDir dir;
+};
+
+QTEST_GUILESS_MAIN(TestUserSettings)
+#include "TestUserSettings.moc"
