@@ -39,9 +39,13 @@ void ShowSplash(FrmMain &main, const Clock &clock, const std::function<void()> &
 std::unique_ptr<FrmMain> Main()
 {
     CalendarConnection &connection = CalendarConnection::shared();
-    connection.open(ConnectionText::forFile(DataFiles::databasePath()));
+    QString notice; // a user's copy that could not take the new calendar
+    connection.open(
+        ConnectionText::forFile(DataFiles::databasePath(DataFiles::Locations::current(), &notice)));
     auto main = std::make_unique<FrmMain>(connection, Clock::system());
     AddTrayIcon(*main, main->mnuPopup());
+    if (!notice.isEmpty())
+        main->tell(notice, true);
     // This year's rows before the window loads its first times.
     main->calendarYear().dayInEffectChanged(Clock::system().now().date());
     // The hidden main window's timer may sleep for seconds: the splash's own

@@ -65,6 +65,8 @@ public:
     void applySettings(const UserSettings &settings);
     // Stops the adhan that plays, from the icon's menu or a notice's action.
     void stopAdhan();
+    // Tells the user: the notification service, else the icon's balloon, else a message window.
+    void tell(const QString &text, bool warning = false);
 
     // How the program ends on the exit command; tests record it instead.
     void setEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
@@ -85,8 +87,6 @@ private:
     void announceAdhan(int timeIndex);
     void tellNotices(const AdhanScheduler::Tick &tick);
     void showNextPrayer(const QDateTime &now);
-    // Tells the user: the notification service, else the icon's balloon, else a message window.
-    void tell(const QString &text, bool warning = false);
     void followPlayer();
     QDateTime nextWake(const QDateTime &now) const;
     void followVisibility();
