@@ -39,11 +39,15 @@ bool isBajramDay(const QDate &day)
     return (hijri.month == 10 && hijri.day == 1) || (hijri.month == 12 && hijri.day == 10);
 }
 
-bool selectedCityOnTakvim(CalendarConnection &connection)
+bool onTakvim(const CityTimetable &city)
 {
     static const QSet<QString> towns = takvimTowns();
-    const CityTimetable city = CityTimetable::selected(connection);
     return city.source().startsWith(takvimSource) && towns.contains(city.cityName());
+}
+
+bool selectedCityOnTakvim(CalendarConnection &connection)
+{
+    return onTakvim(CityTimetable::selected(connection));
 }
 
 QString timeText(const QDate &day, const QString &sunrise, int townMinutes, bool onTakvim)

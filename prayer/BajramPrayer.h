@@ -4,6 +4,7 @@
 #include <QString>
 
 class CalendarConnection;
+class CityTimetable;
 
 // The time of the Bajram prayer on the first day of each Bajram (1 Shawwal,
 // 10 Dhu al-Hijja, by the Hijri date shown). The Islamic Community of Kosovo
@@ -15,9 +16,10 @@ class CalendarConnection;
 namespace BajramPrayer {
 
 bool isBajramDay(const QDate &day);
-// Whether the selected city keeps the takvim of the Islamic Community of
-// Kosovo: its calendar (CityTimetable::source) is that takvim and the city is
-// one of the towns the takvim's note gives minutes to.
+// Whether the city keeps the takvim of the Islamic Community of Kosovo: its
+// calendar (CityTimetable::source) is that takvim and the city is one of the
+// towns the takvim's note gives minutes to.
+bool onTakvim(const CityTimetable &city);
 bool selectedCityOnTakvim(CalendarConnection &connection);
 // "hh:mm", the takvim's sunrise ("hh:mm") + 45 minutes + the town's minutes;
 // empty on any other day or for a city off the takvim.

@@ -1,5 +1,6 @@
 #include "prayer/TimetablePage.h"
 
+#include "prayer/BajramPrayer.h"
 #include "prayer/DayTimes.h"
 
 #include "calendar/CalendarNames.h"
@@ -63,15 +64,11 @@ QString TimetablePage::cityLine() const
 
 QString TimetablePage::timeName(int index, bool ramadan)
 {
-    static const std::array<QString, 7> names = {
-        QStringLiteral("Imsaku"), QStringLiteral("Fexhri"), QStringLiteral("Lindja e diellit"),
-        QStringLiteral("Dhuhri"), QStringLiteral("Asri"),   QStringLiteral("Magribi"),
-        QStringLiteral("Isha")};
     if (ramadan && index == 0)
         return QStringLiteral("Syfyri (Imsaku)");
     if (ramadan && index == 5)
         return QStringLiteral("Iftari (Magribi)");
-    return names[std::size_t(index)];
+    return QString::fromUtf8(TimeColumns::names[std::size_t(index)]);
 }
 
 QStringList TimetablePage::headers() const
@@ -128,6 +125,21 @@ TimetablePage ramadan(const CityTimetable &timetable, int hijriYear)
                      .arg(last.day())
                      .arg(Module1::GregorianMonthName(last.month()))
                      .arg(last.year());
+    // The first day of Bajram follows, with its prayer where the city's
+    // calendar gives one; the day's sunrise already carries the town's minutes.
+    const QDate bajram = last.addDays(1);
+    const QList<CityTimetable::Day> next = timetable.days(bajram, bajram);
+    const QString prayer =
+        next.isEmpty() ? QString()
+                       : BajramPrayer::timeText(bajram, DayTimes::timeText(next.first().times[2]),
+                                                0, BajramPrayer::onTakvim(timetable));
+    if (!prayer.isEmpty())
+        page.note = QStringLiteral("Namazi i Bajramit të Fitrit: %1, %2 %3 %4, ora %5")
+                        .arg(Module1::DayOfWeekName(bajram.dayOfWeek() % 7 + 1))
+                        .arg(bajram.day())
+                        .arg(Module1::GregorianMonthName(bajram.month()))
+                        .arg(bajram.year())
+                        .arg(prayer);
     return page;
 }
 

@@ -31,6 +31,7 @@ struct TimetablePage
     // The time columns in the order shown: indices of Row::times.
     std::array<int, 7> order{0, 1, 2, 3, 4, 5, 6};
     QList<Row> rows;
+    QString note; // a line under the days: the Bajram prayer after Ramadan
 
     // "Prishtinë (-1 min) · <source>"
     QString cityLine() const;

@@ -72,6 +72,11 @@ void paintPage(QPainter &painter, const QRectF &area, const TimetablePage &page)
         top += rowHeight;
     }
     painter.drawLine(QPointF(area.left(), top), QPointF(area.right(), top));
+    if (!page.note.isEmpty()) {
+        painter.setFont(pageFont(10.5, true));
+        painter.drawText(QRectF(area.left(), top + 4 * unit, area.width(), 16 * unit),
+                         Qt::AlignLeft | Qt::AlignVCenter, page.note);
+    }
 }
 
 } // namespace

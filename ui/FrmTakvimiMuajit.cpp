@@ -176,6 +176,7 @@ void FrmTakvimiMuajit::fillTable()
     m_spnViti->setValue(m_year);
     m_lblTitulli->setText(m_page.title);
     m_lblQyteti->setText(m_page.cityLine());
+    m_lblGjendja->setText(m_page.note);
 
     const QStringList headers = m_page.headers();
     m_tblTakvimi->clear();

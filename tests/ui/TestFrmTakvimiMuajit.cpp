@@ -3,6 +3,7 @@
 #include "support/PrintedTakvim.h"
 #include "ui/FrmTakvimiMuajit.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -32,12 +33,15 @@ private Q_SLOTS:
         QTest::addColumn<QDate>("first");
         QTest::addColumn<QDate>("last");
         QTest::addColumn<QString>("timeColumns");
+        QTest::addColumn<QString>("note");
         QTest::newRow("February 2026, as opened")
             << QString() << QDate(2026, 2, 1) << QDate(2026, 2, 28)
-            << "Imsaku|Fexhri|Lindja e diellit|Dhuhri|Asri|Magribi|Isha";
-        QTest::newRow("Ramadan 1447") << "Ramazani" << QDate(2026, 2, 19) << QDate(2026, 3, 19)
-                                      << "Syfyri (Imsaku)|Iftari (Magribi)|Fexhri|Lindja e "
-                                         "diellit|Dhuhri|Asri|Isha";
+            << "Imsaku|Fexhri|Lindja e diellit|Dhuhri|Asri|Magribi|Isha" << QString();
+        // The Bajram prayer: the printed sunrise 05:33 of 20 March, + 45, -1.
+        QTest::newRow("Ramadan 1447")
+            << "Ramazani" << QDate(2026, 2, 19) << QDate(2026, 3, 19)
+            << "Syfyri (Imsaku)|Iftari (Magribi)|Fexhri|Lindja e diellit|Dhuhri|Asri|Isha"
+            << "Namazi i Bajramit të Fitrit: E xhuma, 20 Mars 2026, ora 06:17";
     }
     void showsTheCitysTimesDayByDay()
     {
@@ -54,6 +58,7 @@ private Q_SLOTS:
         for (int c = 0; c < table->columnCount(); ++c)
             headers << table->horizontalHeaderItem(c)->text();
         QTEST(headers.mid(3).join(QLatin1Char('|')), "timeColumns");
+        QTEST(window.findChild<QLabel *>(QStringLiteral("LblGjendja"))->text(), "note");
         const QHash<int, Minutes> printed = printed2026(KOLVIRA_PRINTED_TAKVIM);
         for (int r = 0; r < table->rowCount(); ++r) {
             const QDate date = first.addDays(r);
