@@ -30,7 +30,6 @@ public:
     void stop();
     bool isActive() const;
     void setEverySecond(bool everySecond);
-    bool everySecond() const { return m_everySecond; }
     // The wait planned by the last start or wake-up.
     qint64 plannedWaitMs() const { return m_waitMs; }
     // One wake-up: the handler, then the next plan. The timer calls it; tests

@@ -9,20 +9,25 @@
 namespace {
 
 constexpr int minutesPerDay = 24 * 60;
-constexpr int dawnIndex = 1;
+constexpr int dawnIndex = DayTimes::Fexhri;
+
+// Division rounded down, also below zero (a minute shifted back over
+// midnight); the divisor is positive.
+template <typename T> T floorDiv(T value, T divisor)
+{
+    return value / divisor - (value % divisor < 0 ? 1 : 0);
+}
+
+template <typename T> T floorMod(T value, T divisor)
+{
+    return value - floorDiv(value, divisor) * divisor;
+}
 
 // The minute of the clock counted from the epoch: the same minute of the
 // wall clock twice only when the clock was set back.
 qint64 minuteCount(const QDateTime &now)
 {
-    const qint64 ms = now.toMSecsSinceEpoch();
-    return ms >= 0 ? ms / 60000 : -((59'999 - ms) / 60000);
-}
-
-int floorMod(int value, int divisor)
-{
-    const int r = value % divisor;
-    return r < 0 ? r + divisor : r;
+    return floorDiv<qint64>(now.toMSecsSinceEpoch(), 60000);
 }
 
 // "hh:mm" to the minute of the day; -1 for anything else ("XX:XX", "--:--").
@@ -96,8 +101,7 @@ std::optional<int> AdhanScheduler::offsetMinutes(const QString &text)
 
 int AdhanScheduler::shiftedMinuteOfDay(const QTime &now, int offset)
 {
-    const int minute = (now.hour() * 60 + now.minute() - offset) % minutesPerDay;
-    return minute < 0 ? minute + minutesPerDay : minute;
+    return floorMod(now.hour() * 60 + now.minute() - offset, minutesPerDay);
 }
 
 QDate AdhanScheduler::dayInEffect(const QDateTime &now) const
@@ -105,9 +109,7 @@ QDate AdhanScheduler::dayInEffect(const QDateTime &now) const
     if (!m_offset)
         return now.date();
     const int minute = now.time().hour() * 60 + now.time().minute() - *m_offset;
-    const int days =
-        minute >= 0 ? minute / minutesPerDay : -((minutesPerDay - 1 - minute) / minutesPerDay);
-    return now.date().addDays(days);
+    return now.date().addDays(floorDiv(minute, minutesPerDay));
 }
 
 QString AdhanScheduler::gregorianDateText(const QDate &day)
@@ -134,7 +136,7 @@ AdhanScheduler::Upcoming AdhanScheduler::nextPrayer(const QDateTime &now)
     // The first time after the minute `after` of the day; -1 for none.
     const auto pick = [](const std::array<int, DayTimes::count> &minutes, bool ramadan, int after) {
         if (ramadan)
-            for (int i : {0, 5})
+            for (int i : {DayTimes::Imsaku, DayTimes::Magribi})
                 if (minutes[std::size_t(i)] > after)
                     return i;
         for (int i : UserSettings::adhanTimes)
@@ -163,7 +165,7 @@ AdhanScheduler::Upcoming AdhanScheduler::nextPrayer(const QDateTime &now)
     result.index = index;
     result.day = day;
     result.moment = QDateTime(day, QTime(minute / 60, minute % 60)).addSecs(qint64(offset) * 60);
-    result.ramadan = isRamadan(day) && (index == 0 || index == 5);
+    result.ramadan = isRamadan(day) && (index == DayTimes::Imsaku || index == DayTimes::Magribi);
     return result;
 }
 
@@ -177,15 +179,9 @@ QString AdhanScheduler::momentText(int index) const
         .toString(QStringLiteral("HH:mm"));
 }
 
-void AdhanScheduler::startRecording(const QString &path)
-{
-    m_player.setURL(path);
-    m_ezaniFilloi = true;
-}
-
 int AdhanScheduler::adhanAt(int shiftedMinute) const
 {
-    for (int i = 3; i <= 6; ++i)
+    for (int i : {DayTimes::Dhuhri, DayTimes::Asri, DayTimes::Magribi, DayTimes::Isha})
         if (m_minutes[i] == shiftedMinute)
             return i;
     return m_minutes[dawnIndex] == shiftedMinute ? dawnIndex : -1;
@@ -223,7 +219,7 @@ AdhanScheduler::Tick AdhanScheduler::tick(const QDateTime &now)
     }
 
     if (!m_offset) { // no city selected: no adhan
-        m_ezaniFilloi = false;
+        m_inAdhanRun = false;
         return result;
     }
     decideAdhan(now, result);
@@ -235,7 +231,7 @@ void AdhanScheduler::decideAdhan(const QDateTime &now, Tick &result)
     const qint64 minute = minuteCount(now);
     // The mark holds only through adhan minutes that follow one another.
     if (minute != m_runMinute && minute != m_runMinute + 1)
-        m_ezaniFilloi = false;
+        m_inAdhanRun = false;
     const QDate day = dayInEffect(now);
     if (day != m_startedDay) {
         m_startedDay = day;
@@ -246,7 +242,7 @@ void AdhanScheduler::decideAdhan(const QDateTime &now, Tick &result)
     decideReminder(day, shifted, minute, result);
     const int index = adhanAt(shifted);
     if (index < 0) {
-        m_ezaniFilloi = false;
+        m_inAdhanRun = false;
         const int next = shifted + 1 < minutesPerDay ? adhanAt(shifted + 1) : -1;
         if (next >= 0 && modeOf(next) == UserSettings::AdhanMode::AdhanAndWindow &&
             m_preparedMinute != minute + 1 && !(m_startedToday & (1u << next)) &&
@@ -256,7 +252,7 @@ void AdhanScheduler::decideAdhan(const QDateTime &now, Tick &result)
         }
         return;
     }
-    if (m_ezaniFilloi) {
+    if (m_inAdhanRun) {
         m_runMinute = minute;
         return;
     }
@@ -275,7 +271,8 @@ void AdhanScheduler::decideAdhan(const QDateTime &now, Tick &result)
         m_heldBackMinute = minute;
         return;
     }
-    startRecording(recordingOf(index));
+    m_player.setURL(recordingOf(index));
+    m_inAdhanRun = true;
     m_startedToday |= 1u << index;
     m_runMinute = minute;
     result.start = index == dawnIndex ? Start::Dawn : Start::Daily;
@@ -307,7 +304,7 @@ int AdhanScheduler::reminderMinute(const QDate &day, int index) const
 {
     const int before = m_settings.reminders[std::size_t(index)];
     const int at = m_minutes[std::size_t(index)];
-    if (before <= 0 || at < before || (index == 0 && !isRamadan(day)))
+    if (before <= 0 || at < before || (index == DayTimes::Imsaku && !isRamadan(day)))
         return -1;
     return at - before;
 }
@@ -343,7 +340,7 @@ QDateTime AdhanScheduler::nextEvent(const QDateTime &now) const
     const int shiftedNow = nowMinute - *m_offset;
     const int dayStart = shiftedNow - floorMod(shiftedNow, minutesPerDay);
     int next = dayStart + minutesPerDay; // the next day in effect
-    for (int i : {dawnIndex, 3, 4, 5, 6}) {
+    for (int i : UserSettings::adhanTimes) {
         if (m_minutes[i] < 0)
             continue;
         const int adhan = dayStart + m_minutes[i];

@@ -72,7 +72,6 @@ public:
     QDate timesDay() const { return m_timesDay; }
 
     Tick tick(const QDateTime &now);
-    bool ezaniFilloi() const { return m_ezaniFilloi; }
     // The first instant after now at which a tick can do more than write the
     // clock: prepare or start an adhan, or bring in the next day's times (and
     // a second later while an adhan of this minute waits for the player).
@@ -97,7 +96,6 @@ public:
     QString momentText(int index) const;
 
 private:
-    void startRecording(const QString &path);
     // Index of the adhan time at this shifted minute, -1 for none; daily before dawn.
     int adhanAt(int shiftedMinute) const;
     const QString &recordingOf(int index) const;
@@ -116,7 +114,7 @@ private:
     DayTimes::Texts m_times;
     std::array<int, DayTimes::count> m_minutes; // minute of the day, -1 for no time
     QDate m_timesDay;
-    bool m_ezaniFilloi = false;
+    bool m_inAdhanRun = false;   // an adhan started in this run of adhan minutes
     qint64 m_runMinute = 0;      // last minute of the clock that kept the mark
     QDate m_startedDay;          // day in effect of the starts below
     unsigned m_startedToday = 0; // bit per time index

@@ -15,6 +15,10 @@ namespace DayTimes {
 inline constexpr int count = TimeColumns::count;
 using Texts = std::array<QString, count>;
 
+// The seven times by their place in the day, which indexes Texts and the
+// settings of each time.
+enum Time : int { Imsaku, Fexhri, LindjaEDiellit, Dhuhri, Asri, Magribi, Isha };
+
 // The text shown for a time that is missing or cannot be read; it matches no
 // clock minute, so no adhan can start from it.
 QString missingTime();

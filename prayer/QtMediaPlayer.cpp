@@ -12,7 +12,17 @@ constexpr int startDelayMs = 200;
 constexpr int keepPreparedMs = 150'000;
 } // namespace
 
-QtMediaPlayer::QtMediaPlayer(QObject *parent) : QObject(parent) {}
+QtMediaPlayer::QtMediaPlayer(QObject *parent) : QObject(parent), m_keepPrepared(new QTimer(this))
+{
+    m_keepPrepared->setObjectName(QStringLiteral("keepPrepared"));
+    m_keepPrepared->setSingleShot(true);
+    m_keepPrepared->setInterval(keepPreparedMs);
+    // A preparation that became the playing adhan is not let go.
+    connect(m_keepPrepared, &QTimer::timeout, this, [this] {
+        if (playState() == 1)
+            release();
+    });
+}
 
 QtMediaPlayer::~QtMediaPlayer() = default;
 
@@ -75,10 +85,7 @@ void QtMediaPlayer::prepare(const QString &path)
     // The pipeline only: building it is what holds the window still; a
     // source loaded a minute early was not heard when it came to play.
     media();
-    QTimer::singleShot(keepPreparedMs, this, [this, n = ++m_preparations] {
-        if (n == m_preparations && playState() == 1)
-            release();
-    });
+    m_keepPrepared->start();
 }
 
 void QtMediaPlayer::setURL(const QString &path)

@@ -6,6 +6,7 @@
 
 class QAudioOutput;
 class QMediaPlayer;
+class QTimer;
 
 // The adhan player over Qt Multimedia: volume 50 of 100, plays a file once,
 // never shows an error dialog (a file it cannot play just leaves it stopped).
@@ -52,8 +53,8 @@ private:
     QMediaPlayer *m_player = nullptr;
     QAudioOutput *m_audio = nullptr;
     QString m_url;
-    QString m_loadedUrl; // what the pipeline holds
-    int m_preparations = 0;
+    QString m_loadedUrl;    // what the pipeline holds
+    QTimer *m_keepPrepared; // lets go of a preparation not played soon
     bool m_startPending = false;
     int m_volume = 50;
 };

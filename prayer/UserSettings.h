@@ -8,8 +8,7 @@
 #include <functional>
 
 // What the user chose in the settings window, with its defaults. Indexed by
-// the time's place in the day (DayTimes): Imsaku 0, Fexhri 1, sunrise 2,
-// Dhuhri 3, Asri 4, Magribi 5, Isha 6.
+// the time's place in the day (DayTimes::Time).
 struct UserSettings
 {
     enum class AdhanMode { AdhanAndWindow, NotificationOnly, Nothing };
@@ -18,8 +17,11 @@ struct UserSettings
     static constexpr int largestHijriAdjustment = 2; // days either way
     // The five prayers that have an adhan, and the times that may have a
     // reminder (Imsaku only in Ramadan).
-    static constexpr std::array<int, 5> adhanTimes = {1, 3, 4, 5, 6};
-    static constexpr std::array<int, 6> reminderTimes = {0, 1, 3, 4, 5, 6};
+    static constexpr std::array<int, 5> adhanTimes = {
+        DayTimes::Fexhri, DayTimes::Dhuhri, DayTimes::Asri, DayTimes::Magribi, DayTimes::Isha};
+    static constexpr std::array<int, 6> reminderTimes = {DayTimes::Imsaku,  DayTimes::Fexhri,
+                                                         DayTimes::Dhuhri,  DayTimes::Asri,
+                                                         DayTimes::Magribi, DayTimes::Isha};
 
     std::array<AdhanMode, DayTimes::count> modes{}; // of the adhan times; the others unused
     std::array<int, DayTimes::count> reminders{};   // minutes before; 0 none

@@ -54,8 +54,8 @@ private:
     static UserSettings chosen()
     {
         UserSettings settings;
-        settings.modes[6] = UserSettings::AdhanMode::Nothing;
-        settings.reminders[0] = 120;
+        settings.modes[DayTimes::Isha] = UserSettings::AdhanMode::Nothing;
+        settings.reminders[DayTimes::Imsaku] = 120;
         settings.hijriAdjustment = -2;
         return settings;
     }

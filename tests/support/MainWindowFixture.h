@@ -46,7 +46,7 @@ public:
 };
 
 // A main window over the standard cities (and days, unless told otherwise),
-// at 09:30 on 6 December 2026 by a fake clock, playing into a fake player,
+// at 09:30:00.4 on 6 December 2026 by a fake clock, playing into a fake player,
 // telling a fake notification service, with the default settings (the
 // user's own file is not read); the failures that would end the program are
 // recorded.
@@ -64,7 +64,7 @@ struct MainWindowFixture
 
     FixtureDatabase db;
     CalendarConnection connection;
-    FakeClock clock{QDateTime(QDate(2026, 12, 6), QTime(9, 30))};
+    FakeClock clock{QDateTime(QDate(2026, 12, 6), QTime(9, 30, 0, 400))};
     FakeMediaPlayer player;
     FakeNotifier notifier;
     FatalRecorder fatals;
