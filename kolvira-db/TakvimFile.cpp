@@ -11,11 +11,22 @@
 
 namespace TakvimFile {
 
-PerpetualCalendar parse(const QByteArray &utf8, const QString &source)
+namespace {
+
+// An empty calendar in the takvim's time zone.
+PerpetualCalendar inTakvimZone()
 {
     PerpetualCalendar calendar;
     calendar.timeZone = QString::fromUtf8(timeZone);
     calendar.standardOffset = standardOffset;
+    return calendar;
+}
+
+} // namespace
+
+PerpetualCalendar parse(const QByteArray &utf8, const QString &source)
+{
+    PerpetualCalendar calendar = inTakvimZone();
     QSet<int> days;
     const QStringList lines = QString::fromUtf8(utf8).split(QLatin1Char('\n'));
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -59,9 +70,7 @@ PerpetualCalendar parse(const QByteArray &utf8, const QString &source)
 
 QByteArray fromPrinted(const QByteArray &utf8, const QString &source)
 {
-    PerpetualCalendar zone;
-    zone.timeZone = QString::fromUtf8(timeZone);
-    zone.standardOffset = standardOffset;
+    const PerpetualCalendar zone = inTakvimZone();
     QMap<int, std::array<int, 7>> minutes; // by day key, of the day
     QList<QDate> summer;
     int year = 0;
