@@ -11,22 +11,11 @@
 
 namespace TakvimFile {
 
-namespace {
-
-// An empty calendar in the takvim's time zone.
-PerpetualCalendar inTakvimZone()
+PerpetualCalendar parse(const QByteArray &utf8, const QString &source)
 {
     PerpetualCalendar calendar;
     calendar.timeZone = QString::fromUtf8(timeZone);
     calendar.standardOffset = standardOffset;
-    return calendar;
-}
-
-} // namespace
-
-PerpetualCalendar parse(const QByteArray &utf8, const QString &source)
-{
-    PerpetualCalendar calendar = inTakvimZone();
     QSet<int> days;
     const QStringList lines = QString::fromUtf8(utf8).split(QLatin1Char('\n'));
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -70,7 +59,9 @@ PerpetualCalendar parse(const QByteArray &utf8, const QString &source)
 
 QByteArray fromPrinted(const QByteArray &utf8, const QString &source)
 {
-    const PerpetualCalendar zone = inTakvimZone();
+    PerpetualCalendar zone;
+    zone.timeZone = QString::fromUtf8(timeZone);
+    zone.standardOffset = standardOffset;
     QMap<int, std::array<int, 7>> minutes; // by day key, of the day
     QList<QDate> summer;
     int year = 0;
