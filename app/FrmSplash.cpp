@@ -2,10 +2,9 @@
 
 #include "ui/LoadedWindows.h"
 #include "ui/Twips.h"
+#include "ui/WindowLook.h"
 
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 #include <QSvgRenderer>
 
 FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
@@ -16,11 +15,7 @@ FrmSplash::FrmSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(Twips::toPixels(7485), Twips::toPixels(4560));
     LoadedWindows::mark(this);
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect r = rect();
-        r.moveCenter(screen->availableGeometry().center());
-        move(r.topLeft());
-    }
+    centreOnScreen(this);
 }
 
 void FrmSplash::paintEvent(QPaintEvent *)

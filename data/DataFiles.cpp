@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -73,11 +72,10 @@ QString databasePath(const Locations &where, QString *notice)
         throw DatabaseError(
             0, QStringLiteral("cannot create folder"),
             QStringLiteral("Dosja \"%1\" nuk mund të krijohet.").arg(where.userFolder));
-    QFile source(installed);
-    const QString failed = source.open(QIODevice::ReadOnly)
-                               ? WholeFile::write(user, source.readAll())
-                               : QStringLiteral("Skedari \"%1\" nuk mund të lexohet: %2")
-                                     .arg(installed, source.errorString());
+    QByteArray bytes;
+    QString failed = WholeFile::read(installed, bytes);
+    if (failed.isEmpty())
+        failed = WholeFile::write(user, bytes);
     if (!failed.isEmpty())
         throw DatabaseError(DatabaseError::noNumber, failed,
                             QStringLiteral("Baza e të dhënave \"%1\" nuk mund të kopjohet në "

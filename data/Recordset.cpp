@@ -204,16 +204,19 @@ void Recordset::update()
 
     const QList<Variant> &row = m_rows.at(m_current);
     const QList<Variant> &old = m_original.at(m_current);
+    QList<int> changed;
+    for (int i = 0; i < m_columns.size(); ++i) {
+        if (row.at(i) != old.at(i))
+            changed << i;
+    }
+    if (changed.isEmpty())
+        return;
     QStringList assignments;
     QList<QVariant> values;
-    for (int i = 0; i < m_columns.size(); ++i) {
-        if (row.at(i) == old.at(i))
-            continue;
+    for (int i : std::as_const(changed)) {
         assignments << quoted(m_columns.at(i)) + QStringLiteral(" = ?");
         values << toSql(row.at(i));
     }
-    if (assignments.isEmpty())
-        return;
     // Optimistic: the row is written only if the changed fields still hold
     // the values that were read.
     QStringList conditions;
@@ -222,9 +225,7 @@ void Recordset::update()
         conditions << quoted(key.fieldName(k)) + QStringLiteral(" IS ?");
         conditionValues << toSql(old.at(columnIndex(key.fieldName(k))));
     }
-    for (int i = 0; i < m_columns.size(); ++i) {
-        if (row.at(i) == old.at(i))
-            continue;
+    for (int i : std::as_const(changed)) {
         conditions << quoted(m_columns.at(i)) + QStringLiteral(" IS ?");
         conditionValues << toSql(old.at(i));
     }

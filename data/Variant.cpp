@@ -2,50 +2,32 @@
 
 Variant Variant::null()
 {
-    Variant v;
-    v.m_kind = Kind::Null;
-    return v;
+    return Variant(Kind::Null, {});
 }
 
 Variant Variant::boolean(bool value)
 {
-    Variant v;
-    v.m_kind = Kind::Boolean;
-    v.m_value = value;
-    return v;
+    return Variant(Kind::Boolean, value);
 }
 
 Variant Variant::integer(qint64 value)
 {
-    Variant v;
-    v.m_kind = Kind::Integer;
-    v.m_value = value;
-    return v;
+    return Variant(Kind::Integer, value);
 }
 
 Variant Variant::real(double value)
 {
-    Variant v;
-    v.m_kind = Kind::Real;
-    v.m_value = value;
-    return v;
+    return Variant(Kind::Real, value);
 }
 
 Variant Variant::text(const QString &value)
 {
-    Variant v;
-    v.m_kind = Kind::Text;
-    v.m_value = value;
-    return v;
+    return Variant(Kind::Text, value);
 }
 
 Variant Variant::time(const QTime &value, const QString &storedText)
 {
-    Variant v;
-    v.m_kind = Kind::Time;
-    v.m_value = value;
-    v.m_timeText = storedText;
-    return v;
+    return Variant(Kind::Time, value, storedText);
 }
 
 bool Variant::toBool() const

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QTime>
 #include <QtGlobal>
+#include <utility>
 #include <variant>
 
 // A database result as the query helpers hand it on: nothing at all (empty),
@@ -36,8 +37,14 @@ public:
     friend bool operator==(const Variant &a, const Variant &b);
 
 private:
+    using Value = std::variant<std::monostate, bool, qint64, double, QString, QTime>;
+    Variant(Kind kind, Value value, const QString &timeText = {})
+        : m_kind(kind), m_value(std::move(value)), m_timeText(timeText)
+    {
+    }
+
     Kind m_kind = Kind::Empty;
-    std::variant<std::monostate, bool, qint64, double, QString, QTime> m_value;
+    Value m_value;
     QString m_timeText;
 };
 

@@ -1,5 +1,6 @@
 #include "data/WholeFile.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 namespace WholeFile {
@@ -10,6 +11,16 @@ QString write(const QString &path, const QByteArray &bytes)
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return {};
     return QStringLiteral("Skedari \"%1\" nuk mund të shkruhet: %2").arg(path, file.errorString());
+}
+
+QString read(const QString &path, QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("Skedari \"%1\" nuk mund të lexohet: %2")
+            .arg(path, file.errorString());
+    bytes = file.readAll();
+    return {};
 }
 
 } // namespace WholeFile

@@ -10,5 +10,8 @@ namespace WholeFile {
 
 // An empty text when written, else what went wrong, in Albanian.
 QString write(const QString &path, const QByteArray &bytes);
+// Reads the whole file into bytes: an empty text when read, else what went
+// wrong, in Albanian.
+QString read(const QString &path, QByteArray &bytes);
 
 } // namespace WholeFile

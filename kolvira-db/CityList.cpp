@@ -1,9 +1,9 @@
 #include "kolvira-db/CityList.h"
 
 #include "astronomy/KmshCalendar.h"
+#include "data/WholeFile.h"
 #include "kolvira-db/ToolError.h"
 
-#include <QFile>
 #include <QSet>
 #include <QTimeZone>
 
@@ -79,11 +79,10 @@ QList<Place> parse(const QByteArray &utf8, const QString &source)
 
 QList<Place> load(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ToolError(QStringLiteral("Lista e qyteteve \"%1\" nuk mund të lexohet: %2")
-                            .arg(path, file.errorString()));
-    return parse(file.readAll(), path);
+    QByteArray bytes;
+    if (const QString failed = WholeFile::read(path, bytes); !failed.isEmpty())
+        throw ToolError(failed);
+    return parse(bytes, path);
 }
 
 QList<Place> builtIn()

@@ -5,8 +5,6 @@
 #include "kolvira-db/TakvimFile.h"
 #include "kolvira-db/UsageError.h"
 
-#include <QFile>
-
 namespace TakvimCommand {
 
 int run(const QStringList &words, QTextStream &out)
@@ -17,12 +15,10 @@ int run(const QStringList &words, QTextStream &out)
                                         "skedarin që do të shkruhet."));
     const QString printed = args.positional().at(0);
     const QString target = args.positional().at(1);
-    QFile file(printed);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ToolError(QStringLiteral("Skedari \"%1\" nuk mund të lexohet: %2")
-                            .arg(printed, file.errorString()));
-    const QString failure =
-        WholeFile::write(target, TakvimFile::fromPrinted(file.readAll(), printed));
+    QByteArray bytes;
+    QString failure = WholeFile::read(printed, bytes);
+    if (failure.isEmpty())
+        failure = WholeFile::write(target, TakvimFile::fromPrinted(bytes, printed));
     if (!failure.isEmpty())
         throw ToolError(failure);
     out << QStringLiteral("U shkrua \"%1\".\n").arg(target);

@@ -44,3 +44,14 @@ void AutoSizeLabel::fitToText()
     else
         setGeometry(old.left(), old.top(), width, height);
 }
+
+AutoSizeLabel *makeLabel(QWidget *parent, const QString &name, const QString &text,
+                         const QFont &font, int left, int top, int width, int height,
+                         Qt::Alignment alignment)
+{
+    auto *label = new AutoSizeLabel(text, parent, alignment);
+    label->setObjectName(name);
+    label->setFont(font);
+    label->placeTwips(left, top, width, height);
+    return label;
+}

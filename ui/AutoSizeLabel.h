@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+class QFont;
+
 // A label that sizes itself to its text, like the labels of all our windows.
 // A right-aligned one keeps its right edge, a left-aligned one its left edge.
 class AutoSizeLabel : public QLabel
@@ -23,3 +25,9 @@ public:
 private:
     void fitToText();
 };
+
+// A label of a window: named for the tests and screen readers, in the font,
+// placed by its design rectangle in twips.
+AutoSizeLabel *makeLabel(QWidget *parent, const QString &name, const QString &text,
+                         const QFont &font, int left, int top, int width, int height,
+                         Qt::Alignment alignment = Qt::AlignLeft);

@@ -10,11 +10,10 @@
 #include "ui/LoadedWindows.h"
 #include "ui/PushButton.h"
 #include "ui/Twips.h"
+#include "ui/WindowLook.h"
 
 #include <QDateEdit>
-#include <QGuiApplication>
 #include <QIcon>
-#include <QScreen>
 
 namespace {
 
@@ -22,29 +21,13 @@ using CalendarService::datePart;
 using CalendarService::Gregorian;
 using CalendarService::Hijri;
 
-AutoSizeLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int left,
-                         int top, int width, int height, bool bold)
-{
-    auto *label = new AutoSizeLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(designFont(QStringLiteral("Verdana"), 9.75, bold));
-    label->placeTwips(left, top, width, height);
-    return label;
-}
-
-void fill(QWidget *widget, const QColor &colour)
-{
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::Window, colour);
-    widget->setPalette(pal);
-    widget->setAutoFillBackground(true);
-}
+const QString verdana = QStringLiteral("Verdana");
 
 QWidget *makeFilledBox(QWidget *parent, const QString &name, const QColor &colour)
 {
     auto *box = new QWidget(parent);
     box->setObjectName(name);
-    fill(box, colour);
+    fillBackground(box, colour);
     return box;
 }
 
@@ -55,14 +38,12 @@ FrmDitelindja::FrmDitelindja(const Clock &clock, QWidget *parent) : QDialog(pare
     setObjectName(QStringLiteral("FrmDitelindja"));
     setWindowTitle(QStringLiteral("Ditëlindja sipas hixhrit"));
     setWindowIcon(QIcon(QStringLiteral(":/art/birthday.svg")));
-    fill(this, Qt::white);
+    fillBackground(this, Qt::white);
     LoadedWindows::mark(this);
 
     buildControls();
     resize(Twips::toPixels(7470), Twips::toPixels(4290));
-    const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    if (screen)
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 
     // The result labels are filled before the window is first seen.
     ErrorGuard::run([this] { Form_Load(); });
@@ -81,15 +62,13 @@ void FrmDitelindja::buildControls()
     auto *label1 = new AutoSizeLabel(QStringLiteral("Shënoni ditëlindjen tuaj"), m_picture1);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setFont(designFont(QStringLiteral("Verdana"), 14.25));
-    QPalette white = label1->palette();
-    white.setColor(QPalette::WindowText, Qt::white);
-    label1->setPalette(white);
+    setTextColour(label1, Qt::white);
     label1->placeTwips(360, 240, 3465, 345);
     Twips::place(makeFilledBox(this, QStringLiteral("Picture2"), Qt::black), 0, 840, 7575, 135);
 
     const AutoSizeLabel *caption =
-        makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Data Gregoriane"), 705, 1245,
-                  1590, 240, false);
+        makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Data Gregoriane"),
+                  designFont(verdana, 9.75), 705, 1245, 1590, 240);
     m_dtPicker1 = new DateField(this);
     m_dtPicker1->setObjectName(QStringLiteral("DTPicker1"));
     m_dtPicker1->setAccessibleName(caption->text());
@@ -98,33 +77,34 @@ void FrmDitelindja::buildControls()
     m_dtPicker1->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     m_dtPicker1->setDateRange(QDate(1601, 1, 1), QDate(9999, 12, 31));
     Twips::place(m_dtPicker1, 2400, 1200, 1695, 330);
-    caption = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("> Hixhri:"), 4125, 1245,
-                        825, 240, false);
+    caption = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("> Hixhri:"),
+                        designFont(verdana, 9.75), 4125, 1245, 825, 240);
     m_lblHixhriThjesht = makeLabel(this, QStringLiteral("LblHixhriThjesht"), QStringLiteral("XXX"),
-                                   4950, 1260, 450, 240, true);
+                                   designFont(verdana, 9.75, true), 4950, 1260, 450, 240);
     m_lblHixhriThjesht->describeBy(*caption);
     // The caption sizes itself to its text: the value stands a little after it.
     m_lblHixhriThjesht->move(caption->geometry().right() + Twips::toPixels(90),
                              m_lblHixhriThjesht->y());
 
     caption = makeLabel(this, QStringLiteral("Label7"), QStringLiteral("Ditëlindja sipas hixhrit:"),
-                        360, 2280, 2235, 240, false);
-    m_lblDatSipasH = makeLabel(this, QStringLiteral("LblDatSipasH"), QStringLiteral("XXX"), 2640,
-                               2280, 450, 240, true);
+                        designFont(verdana, 9.75), 360, 2280, 2235, 240);
+    m_lblDatSipasH = makeLabel(this, QStringLiteral("LblDatSipasH"), QStringLiteral("XXX"),
+                               designFont(verdana, 9.75, true), 2640, 2280, 450, 240);
     m_lblDatSipasH->describeBy(*caption);
     caption = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Sot keni sipas hixhrit:"),
-                        360, 2640, 2145, 240, false);
+                        designFont(verdana, 9.75), 360, 2640, 2145, 240);
     m_lblMoshaSipasH = makeLabel(this, QStringLiteral("LblMoshaSipasH"), QStringLiteral("XXX"),
-                                 2640, 2640, 450, 240, true);
+                                 designFont(verdana, 9.75, true), 2640, 2640, 450, 240);
     m_lblMoshaSipasH->describeBy(*caption);
     caption = makeLabel(this, QStringLiteral("Label4"), QStringLiteral("Ditëlindja në këtë vit:"),
-                        360, 3000, 2145, 240, false);
-    m_lblDitelindjaSivjet = makeLabel(this, QStringLiteral("LblDitelindjaSivjet"),
-                                      QStringLiteral("XXX"), 2640, 3000, 450, 240, true);
+                        designFont(verdana, 9.75), 360, 3000, 2145, 240);
+    m_lblDitelindjaSivjet =
+        makeLabel(this, QStringLiteral("LblDitelindjaSivjet"), QStringLiteral("XXX"),
+                  designFont(verdana, 9.75, true), 2640, 3000, 450, 240);
     m_lblDitelindjaSivjet->describeBy(*caption);
 
-    m_cmdKthehu = makePushButton(QStringLiteral("Kthehu"), this, 6120, 3600);
-    m_cmdKthehu->setObjectName(QStringLiteral("CmdKthehu"));
+    m_cmdKthehu =
+        makePushButton(this, QStringLiteral("CmdKthehu"), QStringLiteral("Kthehu"), 6120, 3600);
     connect(m_cmdKthehu, &QPushButton::clicked, this, &FrmDitelindja::CmdKthehu_Click);
     setTabOrder(m_dtPicker1, m_cmdKthehu);
 }

@@ -26,15 +26,14 @@
 #include "ui/PushButton.h"
 #include "ui/TrayIcon.h"
 #include "ui/Twips.h"
+#include "ui/WindowLook.h"
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
-#include <QScreen>
 #include <QSvgRenderer>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -45,13 +44,6 @@ namespace {
 
 const QString verdana = QStringLiteral("Verdana");
 const QColor darkRed(128, 0, 0); // the adhan rows' captions
-
-void setTextColour(QWidget *label, const QColor &colour)
-{
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, colour);
-    label->setPalette(p);
-}
 
 // Row tops of the seven times, and which caption label stands on each row.
 constexpr std::array<int, 7> rowTops = {1920, 2400, 2880, 3360, 3840, 4320, 4800};
@@ -72,17 +64,6 @@ const std::array<Caption, 7> captions = {{
     {"Isha (jacia)", true},
     {"Lindja e diellit", false},
 }};
-
-AutoSizeLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int left,
-                         int top, int width, int height, bool bold,
-                         Qt::Alignment alignment = Qt::AlignLeft)
-{
-    auto *label = new AutoSizeLabel(text, parent, alignment);
-    label->setObjectName(name);
-    label->setFont(designFont(verdana, 9.75, bold));
-    label->placeTwips(left, top, width, height);
-    return label;
-}
 
 QPixmap renderSvg(const QString &resource, const QSize &size)
 {
@@ -109,11 +90,8 @@ FrmMain::FrmMain(CalendarConnection &connection, const Clock &clock, MediaPlayer
     setWindowTitle(QStringLiteral("Kolvira"));
     setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
     setFixedSize(Twips::toPixels(7065), Twips::toPixels(6180));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    fillBackground(this, Qt::white);
+    setTextColour(this, Qt::black);
     LoadedWindows::mark(this);
     if (player) {
         m_player = player;
@@ -140,11 +118,7 @@ FrmMain::FrmMain(CalendarConnection &connection, const Clock &clock, MediaPlayer
     applySettings(m_settings);
     setDefaultWindowOpeners();
     Form_Load();
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect r = frameGeometry();
-        r.moveCenter(screen->availableGeometry().center());
-        move(r.topLeft());
-    }
+    centreOnScreen(this);
 }
 
 FrmMain::~FrmMain() = default;
@@ -152,15 +126,16 @@ FrmMain::~FrmMain() = default;
 void FrmMain::buildControls()
 {
     const AutoSizeLabel *caption =
-        makeLabel(this, QStringLiteral("Label1_0"), QStringLiteral("Data gregoriane:"), 285, 120,
-                  1665, 240, false, Qt::AlignRight);
-    m_lblDataGregoriane = makeLabel(this, QStringLiteral("LblDataGregoriane"),
-                                    QStringLiteral("XXX"), 2040, 120, 450, 240, true);
+        makeLabel(this, QStringLiteral("Label1_0"), QStringLiteral("Data gregoriane:"),
+                  designFont(verdana, 9.75), 285, 120, 1665, 240, Qt::AlignRight);
+    m_lblDataGregoriane =
+        makeLabel(this, QStringLiteral("LblDataGregoriane"), QStringLiteral("XXX"),
+                  designFont(verdana, 9.75, true), 2040, 120, 450, 240);
     m_lblDataGregoriane->describeBy(*caption);
     caption = makeLabel(this, QStringLiteral("Label1_1"), QStringLiteral("Data sipas hixhrit:"),
-                        150, 360, 1800, 240, false, Qt::AlignRight);
-    m_lblDataHixhri = makeLabel(this, QStringLiteral("LblDataHixhri"), QStringLiteral("XXX"), 2040,
-                                360, 450, 240, true);
+                        designFont(verdana, 9.75), 150, 360, 1800, 240, Qt::AlignRight);
+    m_lblDataHixhri = makeLabel(this, QStringLiteral("LblDataHixhri"), QStringLiteral("XXX"),
+                                designFont(verdana, 9.75, true), 2040, 360, 450, 240);
     m_lblDataHixhri->describeBy(*caption);
 
     auto *image = new QLabel(this);
@@ -176,60 +151,61 @@ void FrmMain::buildControls()
     shape->setFrameShape(QFrame::Box);
     shape->setLineWidth(1);
     Twips::place(shape, 120, 1080, 1815, 255);
-    caption = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Koha:"), 165, 1080, 570,
-                        240, false, Qt::AlignRight);
-    m_lblKoha = makeLabel(this, QStringLiteral("LblKoha"), QStringLiteral("XX:XX:XX"), 840, 1080,
-                          1050, 240, true);
+    caption = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Koha:"),
+                        designFont(verdana, 9.75), 165, 1080, 570, 240, Qt::AlignRight);
+    m_lblKoha = makeLabel(this, QStringLiteral("LblKoha"), QStringLiteral("XX:XX:XX"),
+                          designFont(verdana, 9.75, true), 840, 1080, 1050, 240);
     m_lblKoha->describeBy(*caption);
 
     for (int row = 0; row < 7; ++row) {
         const int caption = captionOnRow[row];
         auto *label = makeLabel(this, QStringLiteral("LblFusha_%1").arg(caption),
-                                QString::fromUtf8(captions[caption].text), 2055 - 1935,
-                                rowTops[row], 1935, 240, captions[caption].adhan, Qt::AlignRight);
+                                QString::fromUtf8(captions[caption].text),
+                                designFont(verdana, 9.75, captions[caption].adhan), 2055 - 1935,
+                                rowTops[row], 1935, 240, Qt::AlignRight);
         if (captions[caption].adhan)
             setTextColour(label, darkRed);
         m_lblFusha[caption] = label;
-        m_lblKohaENamazit[row] =
-            makeLabel(this, QStringLiteral("LblKohaENamazit_%1").arg(row), QStringLiteral("XX:XX"),
-                      2100, rowTops[row], 675, 240, true, Qt::AlignRight);
+        m_lblKohaENamazit[row] = makeLabel(this, QStringLiteral("LblKohaENamazit_%1").arg(row),
+                                           QStringLiteral("XX:XX"), designFont(verdana, 9.75, true),
+                                           2100, rowTops[row], 675, 240, Qt::AlignRight);
         m_lblKohaENamazit[row]->describeBy(*label);
     }
 
-    caption = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("Qyteti i zgjedhur:"), 4080,
-                        3600, 1740, 240, false, Qt::AlignRight);
-    m_lblQyteti = makeLabel(this, QStringLiteral("LblQyteti"), QStringLiteral("XXX"), 4080, 3840,
-                            450, 240, true);
+    caption = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("Qyteti i zgjedhur:"),
+                        designFont(verdana, 9.75), 4080, 3600, 1740, 240, Qt::AlignRight);
+    m_lblQyteti = makeLabel(this, QStringLiteral("LblQyteti"), QStringLiteral("XXX"),
+                            designFont(verdana, 9.75, true), 4080, 3840, 450, 240);
     m_lblQyteti->describeBy(*caption);
-    m_lblMinuta = makeLabel(this, QStringLiteral("LblMinuta"), QStringLiteral("0"), 4680, 3840, 135,
-                            240, true);
+    m_lblMinuta = makeLabel(this, QStringLiteral("LblMinuta"), QStringLiteral("0"),
+                            designFont(verdana, 9.75, true), 4680, 3840, 135, 240);
     m_lblMinuta->setAccessibleDescription(QStringLiteral("Minutat e qytetit"));
 
-    m_cmdRrethProgramit = makePushButton(QStringLiteral("Rreth programit"), this, 5760, 720);
-    m_cmdRrethProgramit->setObjectName(QStringLiteral("CmdRrethProgramit"));
-    m_cmdDitelindja = makePushButton(QStringLiteral("Ditëlindja"), this, 4200, 4200);
-    m_cmdDitelindja->setObjectName(QStringLiteral("CmdDitelindja"));
-    m_cmdQyteti = makePushButton(QStringLiteral("Qyteti..."), this, 5640, 4200);
-    m_cmdQyteti->setObjectName(QStringLiteral("cmdQyteti"));
-    m_cmdDalje = makePushButton(QStringLiteral("Dalje nga programi"), this, 5640, 4920);
-    m_cmdDalje->setObjectName(QStringLiteral("CmdDalje"));
-    m_cmdTakvimi = makePushButton(QStringLiteral("Takvimi i muajit"), this, 4200, 4920);
-    m_cmdTakvimi->setObjectName(QStringLiteral("CmdTakvimi"));
+    m_cmdRrethProgramit = makePushButton(this, QStringLiteral("CmdRrethProgramit"),
+                                         QStringLiteral("Rreth programit"), 5760, 720);
+    m_cmdDitelindja = makePushButton(this, QStringLiteral("CmdDitelindja"),
+                                     QStringLiteral("Ditëlindja"), 4200, 4200);
+    m_cmdQyteti =
+        makePushButton(this, QStringLiteral("cmdQyteti"), QStringLiteral("Qyteti..."), 5640, 4200);
+    m_cmdDalje = makePushButton(this, QStringLiteral("CmdDalje"),
+                                QStringLiteral("Dalje nga programi"), 5640, 4920);
+    m_cmdTakvimi = makePushButton(this, QStringLiteral("CmdTakvimi"),
+                                  QStringLiteral("Takvimi i muajit"), 4200, 4920);
     setTabOrder(m_cmdRrethProgramit, m_cmdDalje);
     setTabOrder(m_cmdDalje, m_cmdQyteti);
     setTabOrder(m_cmdQyteti, m_cmdDitelindja);
     setTabOrder(m_cmdDitelindja, m_cmdTakvimi);
     // Where the buttons leave room: left of the month's timetable, right of the times.
-    m_cmdCilesimet = makePushButton(QStringLiteral("Cilësimet..."), this, 2880, 4920);
-    m_cmdCilesimet->setObjectName(QStringLiteral("CmdCilesimet"));
+    m_cmdCilesimet = makePushButton(this, QStringLiteral("CmdCilesimet"),
+                                    QStringLiteral("Cilësimet..."), 2880, 4920);
     setTabOrder(m_cmdTakvimi, m_cmdCilesimet);
 
     // Below the last row, left of the buttons; above the first row, under the clock.
-    m_lblKohaMbetur =
-        makeLabel(this, QStringLiteral("LblKohaMbetur"), QString(), 120, 5130, 2680, 390, false);
+    m_lblKohaMbetur = makeLabel(this, QStringLiteral("LblKohaMbetur"), QString(),
+                                designFont(verdana, 9.75), 120, 5130, 2680, 390);
     m_lblKohaMbetur->setFont(designFont(verdana, 8.25, false));
-    m_lblBajrami =
-        makeLabel(this, QStringLiteral("LblBajrami"), QString(), 120, 1500, 2200, 240, true);
+    m_lblBajrami = makeLabel(this, QStringLiteral("LblBajrami"), QString(),
+                             designFont(verdana, 9.75, true), 120, 1500, 2200, 240);
     setTextColour(m_lblBajrami, darkRed);
     m_lblBajrami->setAccessibleDescription(QStringLiteral("Namazi i Bajramit"));
 

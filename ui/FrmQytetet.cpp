@@ -8,10 +8,9 @@
 #include "ui/MessageBox.h"
 #include "ui/PushButton.h"
 #include "ui/Twips.h"
+#include "ui/WindowLook.h"
 
-#include <QGuiApplication>
 #include <QIcon>
-#include <QScreen>
 
 namespace {
 
@@ -20,16 +19,6 @@ const QString caption = QStringLiteral("Zgjedhja e qytetit");
 QFont arialBold()
 {
     return designFont(QStringLiteral("Arial"), 12, true);
-}
-
-AutoSizeLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int left,
-                         int top, int width, int height, Qt::Alignment alignment)
-{
-    auto *label = new AutoSizeLabel(text, parent, alignment);
-    label->setObjectName(name);
-    label->setFont(arialBold());
-    label->placeTwips(left, top, width, height);
-    return label;
 }
 
 } // namespace
@@ -46,25 +35,22 @@ FrmQytetet::FrmQytetet(const QString &mainCityCaption, CalendarConnection &conne
     setWindowTitle(caption);
     setWindowIcon(QIcon(QStringLiteral(":/art/city.svg")));
     setFixedSize(Twips::toPixels(4875), Twips::toPixels(3375));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    fillBackground(this, Qt::white);
 
     const AutoSizeLabel *caption =
-        makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Minuta:"), 240, 2880, 855, 285,
-                  Qt::AlignLeft);
-    m_lblMinuta = makeLabel(this, QStringLiteral("LblMinuta"), QStringLiteral("XX"), 1200, 2880,
-                            330, 285, Qt::AlignRight);
+        makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Minuta:"), arialBold(), 240, 2880,
+                  855, 285, Qt::AlignLeft);
+    m_lblMinuta = makeLabel(this, QStringLiteral("LblMinuta"), QStringLiteral("XX"), arialBold(),
+                            1200, 2880, 330, 285, Qt::AlignRight);
     m_lblMinuta->describeBy(*caption);
     m_cmbQyteti = new CityComboBox(this);
     m_cmbQyteti->setObjectName(QStringLiteral("CmbQyteti"));
     m_cmbQyteti->setFont(arialBold());
     Twips::place(m_cmbQyteti, 240, 240, 2895, 2460);
-    m_cmdAktivoje = makePushButton(QStringLiteral("Aktivoje"), this, 3360, 1440);
-    m_cmdAktivoje->setObjectName(QStringLiteral("CmdAktivoje"));
-    m_cmdKthehu = makePushButton(QStringLiteral("Kthehu"), this, 3360, 2160);
-    m_cmdKthehu->setObjectName(QStringLiteral("CmdKthehu"));
+    m_cmdAktivoje =
+        makePushButton(this, QStringLiteral("CmdAktivoje"), QStringLiteral("Aktivoje"), 3360, 1440);
+    m_cmdKthehu =
+        makePushButton(this, QStringLiteral("CmdKthehu"), QStringLiteral("Kthehu"), 3360, 2160);
     // The labels take no focus: the list, then the two buttons.
     setTabOrder(m_cmbQyteti, m_cmdAktivoje);
     setTabOrder(m_cmdAktivoje, m_cmdKthehu);
@@ -74,9 +60,7 @@ FrmQytetet::FrmQytetet(const QString &mainCityCaption, CalendarConnection &conne
     connect(m_cmdAktivoje, &QPushButton::clicked, this, &FrmQytetet::CmdAktivoje_Click);
     connect(m_cmdKthehu, &QPushButton::clicked, this, &FrmQytetet::CmdKthehu_Click);
 
-    const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    if (screen)
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 
     Form_Load(mainCityCaption);
 }

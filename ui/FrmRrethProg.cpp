@@ -6,12 +6,11 @@
 #include "ui/LoadedWindows.h"
 #include "ui/PushButton.h"
 #include "ui/Twips.h"
+#include "ui/WindowLook.h"
 
 #include <QDesktopServices>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QSvgRenderer>
 
 namespace {
@@ -19,13 +18,6 @@ namespace {
 const QColor navy(0, 0, 128);
 const QColor red(255, 0, 0);
 const QColor cream(255, 248, 227);
-
-void setTextColour(QWidget *widget, const QColor &colour)
-{
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    widget->setPalette(pal);
-}
 
 // The pointing hand, its hot spot on the tip of the finger.
 QCursor handCursor()
@@ -64,23 +56,18 @@ FrmRrethProg::FrmRrethProg(UrlOpener openUrl, QWidget *parent)
     // Unlike the other labels this one paints its own background.
     label->setAttribute(Qt::WA_TranslucentBackground, false);
     label->setAttribute(Qt::WA_NoSystemBackground, false);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, cream);
-    pal.setColor(QPalette::WindowText, navy);
-    label->setPalette(pal);
-    label->setAutoFillBackground(true);
+    fillBackground(label, cream);
+    setTextColour(label, navy);
     label->setToolTip(QStringLiteral("Ekipi i Kolvirës"));
     label->placeTwips(4965, 165, 2400, 240);
     label->setMouseTracking(true);
     label->installEventFilter(this);
 
-    m_cmdKthehu = makePushButton(QStringLiteral("Kthehu"), this, 6270, 4020);
-    m_cmdKthehu->setObjectName(QStringLiteral("CmdKthehu"));
+    m_cmdKthehu =
+        makePushButton(this, QStringLiteral("CmdKthehu"), QStringLiteral("Kthehu"), 6270, 4020);
     connect(m_cmdKthehu, &QPushButton::clicked, this, &FrmRrethProg::CmdKthehu_Click);
 
-    const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    if (screen)
-        move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 void FrmRrethProg::openWithDesktop(const QUrl &url)

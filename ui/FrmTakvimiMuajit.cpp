@@ -46,6 +46,17 @@ Control *captioned(QBoxLayout *layout, const QString &caption, Control *control)
     return control;
 }
 
+// A label showing a value, told to screen readers by its description.
+QLabel *addValueLabel(QWidget *window, QBoxLayout *layout, const QString &name,
+                      const QString &description)
+{
+    auto *label = new QLabel(window);
+    label->setObjectName(name);
+    label->setAccessibleDescription(description);
+    layout->addWidget(label);
+    return label;
+}
+
 } // namespace
 
 FrmTakvimiMuajit::FrmTakvimiMuajit(CalendarConnection &connection, const Clock &clock,
@@ -62,18 +73,14 @@ FrmTakvimiMuajit::FrmTakvimiMuajit(CalendarConnection &connection, const Clock &
 void FrmTakvimiMuajit::buildControls()
 {
     auto *layout = new QVBoxLayout(this);
-    m_lblTitulli = new QLabel(this);
-    m_lblTitulli->setObjectName(QStringLiteral("LblTitulli"));
-    m_lblTitulli->setAccessibleDescription(QStringLiteral("Muaji"));
+    m_lblTitulli =
+        addValueLabel(this, layout, QStringLiteral("LblTitulli"), QStringLiteral("Muaji"));
     QFont big = m_lblTitulli->font();
     big.setPointSizeF(big.pointSizeF() * 1.3);
     big.setBold(true);
     m_lblTitulli->setFont(big);
-    m_lblQyteti = new QLabel(this);
-    m_lblQyteti->setObjectName(QStringLiteral("LblQyteti"));
-    m_lblQyteti->setAccessibleDescription(QStringLiteral("Qyteti dhe kalendari"));
-    layout->addWidget(m_lblTitulli);
-    layout->addWidget(m_lblQyteti);
+    m_lblQyteti = addValueLabel(this, layout, QStringLiteral("LblQyteti"),
+                                QStringLiteral("Qyteti dhe kalendari"));
 
     auto *moves = new QHBoxLayout;
     layout->addLayout(moves);
@@ -114,10 +121,8 @@ void FrmTakvimiMuajit::buildControls()
     QPushButton *ics = addButton(this, commands, QStringLiteral("Eksporto në kalendar (.ics)..."));
     commands->addStretch();
     QPushButton *close = addButton(this, commands, QStringLiteral("Mbyll"));
-    m_lblGjendja = new QLabel(this);
-    m_lblGjendja->setObjectName(QStringLiteral("LblGjendja"));
-    m_lblGjendja->setAccessibleDescription(QStringLiteral("Gjendja"));
-    layout->addWidget(m_lblGjendja);
+    m_lblGjendja =
+        addValueLabel(this, layout, QStringLiteral("LblGjendja"), QStringLiteral("Gjendja"));
 
     connect(previous, &QPushButton::clicked, this, [this] {
         const QDate first = QDate(m_year, m_month, 1).addMonths(-1);

@@ -31,10 +31,11 @@ void PushButton::paintEvent(QPaintEvent *)
                      Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, caption);
 }
 
-PushButton *makePushButton(const QString &text, QWidget *parent, int left, int top, int width,
-                           int height)
+PushButton *makePushButton(QWidget *parent, const QString &name, const QString &text, int left,
+                           int top, int width, int height)
 {
     auto *button = new PushButton(text, parent);
+    button->setObjectName(name);
     Twips::place(button, left, top, width, height);
     return button;
 }
