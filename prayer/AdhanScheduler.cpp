@@ -152,7 +152,7 @@ AdhanScheduler::Upcoming AdhanScheduler::nextPrayer(const QDateTime &now)
     if (index < 0) {
         day = day.addDays(1);
         if (m_nextDay != day) {
-            m_nextDayTimes = m_loadDay(day);
+            m_nextDayTimes = m_lookAhead ? m_lookAhead(day) : m_loadDay(day);
             m_nextDay = day;
         }
         for (int i = 0; i < DayTimes::count; ++i)

@@ -60,6 +60,9 @@ public:
 
     AdhanScheduler(MediaPlayer &player, QString dawnRecording, QString dailyRecording,
                    DayLoader loadDay);
+    // How the next prayer's day is read ahead, when that differs from
+    // loading the day in effect (which may renew the calendar's year).
+    void setLookAhead(DayLoader lookAhead) { m_lookAhead = std::move(lookAhead); }
 
     // The selected city's offset as the main window shows it.
     void setOffsetText(const QString &text);
@@ -109,6 +112,7 @@ private:
     QString m_dawnRecording;
     QString m_dailyRecording;
     DayLoader m_loadDay;
+    DayLoader m_lookAhead;
 
     std::optional<int> m_offset = 0;
     DayTimes::Texts m_times;

@@ -26,6 +26,20 @@ DayTimes::Texts CalendarYear::timesOf(const QDate &day)
     return missing;
 }
 
+DayTimes::Texts CalendarYear::timesAhead(const QDate &day)
+{
+    const QSqlDatabase db = m_connection.database();
+    if (m_year == 0 || day.year() == m_year || !PerpetualStore::present(db))
+        return timesOf(day);
+    DayTimes::Texts texts;
+    texts.fill(DayTimes::missingTime());
+    for (const PerpetualCalendar::Row &row : CityRows::ofSelected(db).localRows(db, day.year()))
+        if (row.day == day.day() && row.month == day.month())
+            for (int i = 0; i < DayTimes::count; ++i)
+                texts[i] = DayTimes::timeText(row.times[std::size_t(i)]);
+    return texts;
+}
+
 void CalendarYear::keepRows(int year)
 {
     QSqlDatabase db = m_connection.database();

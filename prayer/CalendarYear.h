@@ -31,6 +31,9 @@ public:
     void dayInEffectChanged(const QDate &day);
     // The day's seven times, from the rows of the day's year.
     DayTimes::Texts timesOf(const QDate &day);
+    // A day looked at ahead: of the year in effect as timesOf(); of another
+    // year derived in memory, the year in effect and the file untouched.
+    DayTimes::Texts timesAhead(const QDate &day);
 
     // How the user is told that the year's times could not be kept.
     void setNotice(Notice notice) { m_notice = std::move(notice); }

@@ -106,6 +106,7 @@ FrmMain::FrmMain(CalendarConnection &connection, const Clock &clock, MediaPlayer
     m_scheduler = std::make_unique<AdhanScheduler>(
         *m_player, Recordings::dawn(), Recordings::daily(),
         [this](const QDate &day) { return m_calendarYear->timesOf(day); });
+    m_scheduler->setLookAhead([this](const QDate &day) { return m_calendarYear->timesAhead(day); });
     setNotifier(*new DBusNotifier(this));
     m_settings = m_settingsStore.load();
     if (m_playerStrip)

@@ -110,6 +110,11 @@ private Q_SLOTS:
             AdhanScheduler scheduler(player, {}, {},
                                      [&](const QDate &d) { return year.timesOf(d); });
             scheduler.setTimes(QDate(2026, 12, 31), year.timesOf(QDate(2026, 12, 31)));
+            // New Year's Eve after Isha: the next prayer is read ahead, the file left alone.
+            scheduler.setLookAhead([&](const QDate &d) { return year.timesAhead(d); });
+            QCOMPARE(scheduler.nextPrayer(QDateTime(QDate(2026, 12, 31), QTime(23, 0))).day,
+                     QDate(2027, 1, 1));
+            QCOMPARE(db->column("SELECT Viti FROM Kalendari"), QStringList{"2026"});
             QStringList shown; // Imsaku and Isha
             for (const QDate d : {QDate(2027, 1, 1), QDate(2027, 3, 27), QDate(2027, 3, 28),
                                   QDate(2027, 10, 30), QDate(2027, 10, 31)}) {
