@@ -2,10 +2,10 @@
 
 #include "astronomy/CalculationError.h"
 #include "astronomy/CalendarTable.h"
+#include "astronomy/CityList.h"
 #include "astronomy/CityOffsets.h"
 #include "kolvira-db/Arguments.h"
 #include "kolvira-db/CalendarWriter.h"
-#include "kolvira-db/CityList.h"
 #include "kolvira-db/TakvimFile.h"
 #include "kolvira-db/UsageError.h"
 
@@ -198,7 +198,7 @@ const Place &placeNamed(const QList<Place> &cities, const QString &name)
 {
     try {
         return CityList::find(cities, name);
-    } catch (const ToolError &e) {
+    } catch (const CalculationError &e) {
         throw UsageError(e.message());
     }
 }

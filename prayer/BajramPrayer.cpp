@@ -1,9 +1,9 @@
 #include "prayer/BajramPrayer.h"
 
+#include "astronomy/CityList.h"
 #include "calendar/HijriCalendar.h"
 #include "prayer/CityTimetable.h"
 
-#include <QFile>
 #include <QSet>
 #include <QTime>
 
@@ -12,20 +12,13 @@ namespace {
 // The first line of the takvim's description (data/kosova-takvimi.tsv).
 const QString takvimSource = QStringLiteral("Takvimi i Bashkësisë Islame të Kosovës");
 
-// The towns with minutes of the takvim's note: the fifth column of the city list.
+// The towns the takvim's note gives minutes to.
 QSet<QString> takvimTowns()
 {
     QSet<QString> towns;
-    QFile file(QStringLiteral(":/kolvira/cities.tsv"));
-    if (!file.open(QIODevice::ReadOnly))
-        return towns;
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    for (const QString &line : lines) {
-        const QStringList fields = line.split(QLatin1Char('\t'));
-        if (!line.startsWith(QLatin1Char('#')) && fields.size() >= 5 &&
-            !fields[4].trimmed().isEmpty())
-            towns.insert(fields[0].trimmed());
-    }
+    for (const Place &city : CityList::builtIn())
+        if (city.tableMinutes)
+            towns.insert(city.name);
     return towns;
 }
 

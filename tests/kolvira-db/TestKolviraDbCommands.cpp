@@ -1,6 +1,6 @@
 #include "data/CalendarConnection.h"
 #include "data/ConnectionText.h"
-#include "kolvira-db/CityList.h"
+#include "astronomy/CityList.h"
 #include "kolvira-db/KolviraDb.h"
 #include "prayer/CalendarYear.h"
 #include "support/FileBytes.h"

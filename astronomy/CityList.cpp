@@ -1,8 +1,8 @@
-#include "kolvira-db/CityList.h"
+#include "astronomy/CityList.h"
 
+#include "astronomy/CalculationError.h"
 #include "astronomy/KmshCalendar.h"
 #include "data/WholeFile.h"
-#include "kolvira-db/ToolError.h"
 
 #include <QSet>
 #include <QTimeZone>
@@ -16,10 +16,10 @@ double number(const QString &text, double limit, const QString &what, const QStr
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
     if (!ok || value < -limit || value > limit)
-        throw ToolError(QStringLiteral("%1: %2 \"%3\" nuk është numër nga %4 deri në %5.")
-                            .arg(where, what, text)
-                            .arg(-limit)
-                            .arg(limit));
+        throw CalculationError(QStringLiteral("%1: %2 \"%3\" nuk është numër nga %4 deri në %5.")
+                                   .arg(where, what, text)
+                                   .arg(-limit)
+                                   .arg(limit));
     return value;
 }
 
@@ -27,27 +27,29 @@ Place parseLine(const QString &line, const QString &where)
 {
     const QStringList fields = line.split(QLatin1Char('\t'));
     if (fields.size() < 4 || fields.size() > 6)
-        throw ToolError(QStringLiteral("%1: pritet emri, gjerësia, gjatësia dhe zona kohore, "
-                                       "të ndara me tabulator.")
-                            .arg(where));
+        throw CalculationError(
+            QStringLiteral("%1: pritet emri, gjerësia, gjatësia dhe zona kohore, "
+                           "të ndara me tabulator.")
+                .arg(where));
     Place place;
     place.name = fields[0].trimmed();
     if (place.name.isEmpty())
-        throw ToolError(QStringLiteral("%1: qyteti nuk ka emër.").arg(where));
+        throw CalculationError(QStringLiteral("%1: qyteti nuk ka emër.").arg(where));
     place.latitude = number(fields[1], 90, QStringLiteral("gjerësia"), where);
     place.longitude = number(fields[2], 180, QStringLiteral("gjatësia"), where);
     place.timeZone = fields[3].trimmed();
     if (!QTimeZone::isTimeZoneIdAvailable(place.timeZone.toUtf8()))
-        throw ToolError(
+        throw CalculationError(
             QStringLiteral("%1: zona kohore \"%2\" nuk njihet.").arg(where, place.timeZone));
     if (fields.size() >= 5 && !fields[4].trimmed().isEmpty())
         place.tableMinutes = int(number(fields[4], 120, QStringLiteral("minutat"), where));
     if (fields.size() == 6) {
         place.ownCalendar = fields[5].trimmed();
         if (place.ownCalendar != QLatin1String(KmshCalendar::name))
-            throw ToolError(QStringLiteral("%1: kalendari \"%2\" nuk njihet; i vetmi kalendar "
-                                           "i llogaritur për qytetin është \"%3\".")
-                                .arg(where, place.ownCalendar, QLatin1String(KmshCalendar::name)));
+            throw CalculationError(
+                QStringLiteral("%1: kalendari \"%2\" nuk njihet; i vetmi kalendar "
+                               "i llogaritur për qytetin është \"%3\".")
+                    .arg(where, place.ownCalendar, QLatin1String(KmshCalendar::name)));
     }
     return place;
 }
@@ -68,12 +70,13 @@ QList<Place> parse(const QByteArray &utf8, const QString &source)
         const QString where = QStringLiteral("%1:%2").arg(source).arg(i + 1);
         Place place = parseLine(line, where);
         if (names.contains(place.name))
-            throw ToolError(QStringLiteral("%1: qyteti \"%2\" përsëritet.").arg(where, place.name));
+            throw CalculationError(
+                QStringLiteral("%1: qyteti \"%2\" përsëritet.").arg(where, place.name));
         names.insert(place.name);
         cities << place;
     }
     if (cities.isEmpty())
-        throw ToolError(QStringLiteral("%1: lista e qyteteve është bosh.").arg(source));
+        throw CalculationError(QStringLiteral("%1: lista e qyteteve është bosh.").arg(source));
     return cities;
 }
 
@@ -81,13 +84,13 @@ QList<Place> load(const QString &path)
 {
     QByteArray bytes;
     if (const QString failed = WholeFile::read(path, bytes); !failed.isEmpty())
-        throw ToolError(failed);
+        throw CalculationError(failed);
     return parse(bytes, path);
 }
 
 QList<Place> builtIn()
 {
-    return load(QStringLiteral(":/kolvira-db/cities.tsv"));
+    return load(QStringLiteral(":/kolvira/cities.tsv"));
 }
 
 const Place &find(const QList<Place> &cities, const QString &name)
@@ -97,7 +100,8 @@ const Place &find(const QList<Place> &cities, const QString &name)
     for (const Place &city : cities)
         if (city.name.normalized(QString::NormalizationForm_C) == wanted)
             return city;
-    throw ToolError(QStringLiteral("Vendi \"%1\" nuk gjendet në listën e qyteteve.").arg(name));
+    throw CalculationError(
+        QStringLiteral("Vendi \"%1\" nuk gjendet në listën e qyteteve.").arg(name));
 }
 
 } // namespace CityList

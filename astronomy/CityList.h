@@ -10,14 +10,14 @@
 // longitude, time zone, for the towns the official calendar names its
 // minutes, and for the towns that keep a calendar computed for themselves its
 // name ("kmsh"); '#' starts a comment line. Every failure throws
-// ToolError naming the file and line.
+// CalculationError naming the file and line.
 namespace CityList {
 
 QList<Place> parse(const QByteArray &utf8, const QString &source);
 QList<Place> load(const QString &path);
-// The list built into the tool (data/cities.tsv of the sources).
+// The list built into the program (data/cities.tsv of the sources).
 QList<Place> builtIn();
-// The city of that name (exact match); throws ToolError when there is none.
+// The city of that name (exact match); throws CalculationError when there is none.
 const Place &find(const QList<Place> &cities, const QString &name);
 
 } // namespace CityList
