@@ -18,16 +18,6 @@ std::optional<Entry> of(const QSqlDatabase &db, qint32 cityKey)
                  query.value(3).toDouble(), query.value(4).toString()};
 }
 
-std::optional<qint32> selectedKey(const QSqlDatabase &db)
-{
-    QSqlQuery query =
-        Sql::exec(db, QStringLiteral("SELECT IDQyteti FROM Qytetet WHERE ESelektuar = 1"));
-    if (!query.next())
-        return std::nullopt;
-    const qint32 key = query.value(0).toInt();
-    return query.next() ? std::nullopt : std::optional<qint32>(key);
-}
-
 void add(QSqlDatabase &db, qint32 cityKey, const Entry &entry)
 {
     Sql::exec(

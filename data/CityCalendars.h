@@ -24,8 +24,6 @@ struct Entry
 
 // The city's entry; none for a city the table does not name.
 std::optional<Entry> of(const QSqlDatabase &db, qint32 cityKey);
-// The key of the selected city, when exactly one is selected.
-std::optional<qint32> selectedKey(const QSqlDatabase &db);
 // Adds the city's entry, within the caller's transaction.
 void add(QSqlDatabase &db, qint32 cityKey, const Entry &entry);
 

@@ -36,4 +36,19 @@ void create(QSqlDatabase &db)
     }
 }
 
+int editionOf(const QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    return query.exec(QStringLiteral("PRAGMA user_version")) && query.next() ? query.value(0).toInt()
+                                                                              : 0;
+}
+
+void createEdition(QSqlDatabase &db)
+{
+    create(db);
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(edition)))
+        throw DatabaseError::fromQuery(query.lastError(), query.lastQuery());
+}
+
 } // namespace Schema

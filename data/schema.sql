@@ -59,3 +59,42 @@ CREATE TABLE IF NOT EXISTS KalendariQytetit (
     Gjatesia REAL NOT NULL,      -- degrees east
     ZonaKohore TEXT NOT NULL     -- IANA zone of the city's clock
 );
+
+-- Places the user added from the world's list or by their coordinates: where
+-- each lies, its clock's zone, and how its times are computed.
+CREATE TABLE IF NOT EXISTS VendetEBotes (
+    IDQyteti INTEGER PRIMARY KEY REFERENCES Qytetet (IDQyteti),
+    Gjeresia REAL NOT NULL,      -- degrees north
+    Gjatesia REAL NOT NULL,      -- degrees east
+    ZonaKohore TEXT NOT NULL,    -- IANA zone of the place's clock
+    Shteti TEXT NOT NULL DEFAULT '', -- ISO 3166 country code
+    Metoda TEXT NOT NULL,        -- diyanet, mwl, isna, ...
+    GjeresiteELarta TEXT NOT NULL DEFAULT '', -- high-latitude rule; '' the method's own
+    HijaEAsrit INTEGER NOT NULL DEFAULT 1 CHECK (HijaEAsrit IN (1, 2)) -- 2: Hanafi
+);
+
+-- What the user set for a place of any kind to follow a mosque: minutes added
+-- to each of the seven times, blank-separated ('0 0 0 0 0 0 0'), and the
+-- name of the mosque's table imported for it, if any.
+CREATE TABLE IF NOT EXISTS RregullimetEVendit (
+    IDQyteti INTEGER PRIMARY KEY REFERENCES Qytetet (IDQyteti),
+    Minutat TEXT NOT NULL DEFAULT '0 0 0 0 0 0 0',
+    Tabela TEXT NOT NULL DEFAULT '' -- the imported file's name; '' none
+);
+
+-- A mosque's printed yearly table imported for a place, in the standard time
+-- of the place's zone (summer time taken out, as KoheratStandarde), so that
+-- it serves the later years as well. Days it lacks follow the place's method.
+CREATE TABLE IF NOT EXISTS TabelaEXhamise (
+    IDQyteti INTEGER NOT NULL REFERENCES Qytetet (IDQyteti),
+    Dita INTEGER NOT NULL,
+    Muaji INTEGER NOT NULL,
+    Imsaku TIME,
+    Fexhri TIME,
+    "Lindja e diellit" TIME,
+    Dhuhri TIME,
+    Asri TIME,
+    Magribi TIME,
+    Isha TIME,
+    PRIMARY KEY (IDQyteti, Dita, Muaji)
+);

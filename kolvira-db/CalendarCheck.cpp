@@ -4,6 +4,7 @@
 #include "data/ConnectionText.h"
 #include "data/PerpetualStore.h"
 #include "data/Recordset.h"
+#include "data/SelectedCity.h"
 #include "data/TimeColumns.h"
 #include "prayer/CityRows.h"
 
@@ -234,13 +235,7 @@ private:
 
     void selection()
     {
-        // The program's own query for the selected city.
-        Recordset rs;
-        rs.open(QStringLiteral("Select * from Qytetet where ESelektuar=True"), m_connection,
-                LockType::ReadOnly);
-        QStringList selected;
-        for (; !rs.eof(); rs.moveNext())
-            selected << rs.field(QStringLiteral("Qyteti")).toText();
+        const QStringList selected = SelectedCity::flaggedNames(m_connection.database());
         if (selected.isEmpty())
             m_result.problems << QStringLiteral("Asnjë qytet nuk është i zgjedhur (ESelektuar).");
         else if (selected.size() > 1)

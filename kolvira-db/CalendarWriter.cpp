@@ -30,7 +30,7 @@ void run(QSqlQuery &query, const QString &what)
 void fill(QSqlDatabase &db, const PerpetualCalendar &calendar, int year, const QList<City> &cities,
           const QString &selected)
 {
-    Schema::create(db);
+    Schema::createEdition(db);
     if (!db.transaction())
         throw ToolError(
             QStringLiteral("Baza e re nuk mund të shkruhet: %1").arg(db.lastError().text()));

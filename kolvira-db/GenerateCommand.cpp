@@ -4,13 +4,19 @@
 #include "astronomy/CalendarTable.h"
 #include "astronomy/CityList.h"
 #include "astronomy/CityOffsets.h"
+#include "astronomy/PlaceCalendar.h"
+#include "data/CalendarConnection.h"
+#include "data/ConnectionText.h"
+#include "data/UserPlaces.h"
 #include "kolvira-db/Arguments.h"
 #include "kolvira-db/CalendarWriter.h"
 #include "kolvira-db/TakvimFile.h"
 #include "kolvira-db/UsageError.h"
+#include "prayer/CityStore.h"
 
 #include <QDate>
 #include <QElapsedTimer>
+#include <QTimeZone>
 
 #include <algorithm>
 #include <cmath>
@@ -225,20 +231,66 @@ Made computed(int year, const Arguments &args, const QList<Place> &cities, const
     return made;
 }
 
+// The place of --at with the method its times follow.
+UserPlaces::WorldPlace worldPlaceFrom(const Arguments &args)
+{
+    const QStringList at = args.value(QStringLiteral("at")).split(QLatin1Char(','));
+    bool latitudeRead = false, longitudeRead = false;
+    UserPlaces::WorldPlace place;
+    if (at.size() == 2) {
+        place.latitude = at[0].trimmed().toDouble(&latitudeRead);
+        place.longitude = at[1].trimmed().toDouble(&longitudeRead);
+    }
+    if (!latitudeRead || !longitudeRead || std::abs(place.latitude) > 90 ||
+        std::abs(place.longitude) > 180)
+        throw UsageError(QStringLiteral("Vlera e \"--at\" është GJERËSIA,GJATËSIA në gradë "
+                                        "(p.sh. 47.3769,8.5417), jo \"%1\".")
+                             .arg(args.value(QStringLiteral("at"))));
+    place.timeZone = args.value(QStringLiteral("zone"));
+    if (!QTimeZone(place.timeZone.toUtf8()).isValid())
+        throw UsageError(QStringLiteral("Me \"--at\" jepni edhe --zone, një zonë kohore e "
+                                        "njohur (p.sh. Europe/Zurich), jo \"%1\".")
+                             .arg(place.timeZone));
+    place.method = args.value(QStringLiteral("method"), PlaceCalendar::methodNames().first());
+    if (!PlaceCalendar::methodNames().contains(place.method))
+        throw UsageError(QStringLiteral("Metoda \"%1\" nuk njihet; metodat janë: %2.")
+                             .arg(place.method, PlaceCalendar::methodNames().join(
+                                                    QStringLiteral(", "))));
+    place.highLatitude = args.value(QStringLiteral("high-latitude"));
+    if (!place.highLatitude.isEmpty() &&
+        !PlaceCalendar::highLatitudeRules().contains(place.highLatitude))
+        throw UsageError(QStringLiteral("Rregulli \"%1\" nuk njihet; rregullat janë: %2.")
+                             .arg(place.highLatitude, PlaceCalendar::highLatitudeRules().join(
+                                                          QStringLiteral(", "))));
+    const QString asr = args.value(QStringLiteral("asr"), QStringLiteral("standard"));
+    if (asr != QLatin1String("standard") && asr != QLatin1String("hanafi"))
+        throw UsageError(
+            QStringLiteral("Vlera e \"--asr\" është \"standard\" ose \"hanafi\", jo \"%1\".")
+                .arg(asr));
+    place.asrShadow = asr == QLatin1String("hanafi") ? 2 : 1;
+    return place;
+}
+
 } // namespace
 
 int run(const QStringList &words, QTextStream &out, const Clock &clock)
 {
     QStringList optionNames = computingOptions;
-    optionNames << QStringLiteral("year") << QStringLiteral("cities") << QStringLiteral("city");
+    optionNames << QStringLiteral("year") << QStringLiteral("cities") << QStringLiteral("city")
+                << QStringLiteral("at") << QStringLiteral("zone") << QStringLiteral("name")
+                << QStringLiteral("high-latitude");
     const Arguments args(words, optionNames);
     if (args.positional().size() != 1)
         throw UsageError(QStringLiteral("Komanda \"generate\" kërkon emrin e skedarit që do "
                                         "të shkruhet, dhe vetëm atë."));
     const QString path = args.positional().first();
     const int year = args.integer(QStringLiteral("year"), clock.now().date().year(), 1960, 2200);
-    const bool computing = std::any_of(computingOptions.begin(), computingOptions.end(),
-                                       [&](const QString &name) { return args.has(name); });
+    // With --at, --method and --asr are the place's; the calendar is the official one.
+    const std::optional<UserPlaces::WorldPlace> atPlace =
+        args.has(QStringLiteral("at")) ? std::optional(worldPlaceFrom(args)) : std::nullopt;
+    const bool computing =
+        !atPlace && std::any_of(computingOptions.begin(), computingOptions.end(),
+                                [&](const QString &name) { return args.has(name); });
     if (computing)
         methodFrom(args); // a wrong method is a fault of the command line, found first
     const QList<Place> cities = args.has(QStringLiteral("cities"))
@@ -255,9 +307,20 @@ int run(const QStringList &words, QTextStream &out, const Clock &clock)
     for (qsizetype i = 0; i < made.cities.size(); ++i)
         written << CalendarWriter::City{made.cities[i], made.offsets[i].minutes};
     CalendarWriter::write(path, made.calendar, year, written, made.selected);
+    QString placeLine;
+    if (atPlace) {
+        Place place{args.value(QStringLiteral("name"), QStringLiteral("Vendi im")),
+                    atPlace->latitude, atPlace->longitude, atPlace->timeZone};
+        CalendarConnection connection;
+        connection.open(ConnectionText::forFile(path));
+        CityStore(connection).addPlace(place.name, *atPlace);
+        placeLine = QStringLiteral("\nVendi i zgjedhur: %1, metoda %2.\n")
+                        .arg(placeText(place), atPlace->method);
+    }
     const qint64 elapsed = timer.elapsed();
 
     report(out, made.title, made.reference, made.offsets, made.cities);
+    out << placeLine;
     out << QStringLiteral("\nU shkrua \"%1\": %2 ditë, %3 qytete. Koha: %4 ms.\n")
                .arg(path)
                .arg(made.calendar.rows.size())

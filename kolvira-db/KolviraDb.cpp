@@ -4,6 +4,7 @@
 #include "data/DatabaseError.h"
 #include "kolvira-db/CheckCommand.h"
 #include "kolvira-db/GenerateCommand.h"
+#include "kolvira-db/ImportCommand.h"
 #include "kolvira-db/TakvimCommand.h"
 #include "kolvira-db/TimetableCommand.h"
 #include "kolvira-db/UsageError.h"
@@ -18,6 +19,7 @@ QString helpText()
                "  kolvira-db check SKEDARI\n"
                "  kolvira-db timetable SKEDARI --city EMRI --year VITI [--month MUAJI]\n"
                "             (--pdf DALJA | --ics DALJA) [--alarm MINUTA]\n"
+               "  kolvira-db import SKEDARI --place EMRI TABELA.csv\n"
                "  kolvira-db takvim TAKVIMI-I-SHTYPUR.tsv DALJA.tsv\n"
                "  kolvira-db --help\n"
                "\n"
@@ -51,6 +53,12 @@ QString helpText()
                "          për shtyp (një faqe A4 për muaj) ose si kalendar iCalendar (.ics) me\n"
                "          një ngjarje për çdo namaz; --alarm shton një kujtesë aq minuta para.\n"
                "\n"
+               "import    ruan tabelën vjetore të shtypur të një xhamie si kalendar të vendit\n"
+               "          (CSV ose TSV: data VVVV-MM-DD ose DD.MM.VVVV dhe 6 ose 7 kohë në\n"
+               "          rresht, me orën verore si në letër); ditët që i mungojnë ndjekin\n"
+               "          kalendarin e vendit. Një rresht që nuk lexohet emërtohet dhe nuk\n"
+               "          ndryshon asgjë.\n"
+               "\n"
                "takvim    kthen një botim të shtypur të takvimit të BIK (data dhe shtatë kohë\n"
                "          në ditë, me orën verore të vitit) në tabelën e përhershme të programit\n"
                "          (data/kosova-takvimi.tsv): në orën standarde, me 29 shkurtin.\n"
@@ -74,6 +82,8 @@ int run(const QStringList &words, QTextStream &out, QTextStream &err, const Cloc
             return CheckCommand::run(words.mid(1), out);
         if (command == QLatin1String("timetable"))
             return TimetableCommand::run(words.mid(1), out);
+        if (command == QLatin1String("import"))
+            return ImportCommand::run(words.mid(1), out);
         if (command == QLatin1String("takvim"))
             return TakvimCommand::run(words.mid(1), out);
         throw UsageError(command.isEmpty()

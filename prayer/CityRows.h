@@ -1,7 +1,9 @@
 #pragma once
 
 #include "astronomy/Place.h"
+#include "astronomy/PlaceCalendar.h"
 #include "data/PerpetualCalendar.h"
+#include "data/UserPlaces.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -10,8 +12,11 @@
 #include <optional>
 
 // What the kolvira rows hold for a city: the perpetual calendar's times,
-// which the city's adhan follows by its minutes, or, for a city that keeps a
-// calendar computed for itself, that city's own times.
+// which the city's adhan follows by its minutes; or, for a city that keeps a
+// calendar computed for itself (Albania's) or a place the user added, that
+// place's own times. On top, what the user set to follow a mosque: a
+// mosque's imported table for the days it gives, and minutes added to each
+// time.
 class CityRows
 {
 public:
@@ -31,7 +36,16 @@ public:
     // Throws DatabaseError, or CalculationError for a city whose times
     // cannot be computed.
     QList<PerpetualCalendar::Row> localRows(const QSqlDatabase &db, int year) const;
+    // The calendar's rows of the year without the mosque's table and the
+    // minutes: what the days the table lacks follow.
+    QList<PerpetualCalendar::Row> calendarRows(const QSqlDatabase &db, int year) const;
+    // How many days of the year the mosque's table gives (0 without one).
+    int mosqueDays() const { return int(m_mosque.size()); }
 
 private:
     std::optional<Place> m_own;
+    CalendarMethod m_method; // of m_own
+    UserPlaces::Minutes m_minutes{};
+    QString m_tableName;
+    QList<PerpetualCalendar::Row> m_mosque; // standard time of the zone
 };

@@ -5,6 +5,7 @@
 #include "data/DatabaseError.h"
 #include "data/PerpetualStore.h"
 #include "data/Recordset.h"
+#include "data/SelectedCity.h"
 #include "prayer/CityRows.h"
 
 #include <QSqlError>
@@ -103,6 +104,59 @@ CityStore::CityStore(CalendarConnection &connection) : m_connection(connection) 
 
 void CityStore::store(qint32 cityKey)
 {
+    write([&](QSqlDatabase &db) { moveFlag(db, cityKey); });
+}
+
+qint32 CityStore::addPlace(const QString &name, const UserPlaces::WorldPlace &place)
+{
+    qint32 key = 0;
+    write([&](QSqlDatabase &db) {
+        key = UserPlaces::add(db, name, place);
+        moveFlag(db, key);
+    });
+    return key;
+}
+
+void CityStore::setMethod(qint32 cityKey, const UserPlaces::WorldPlace &place)
+{
+    write([&](QSqlDatabase &db) {
+        UserPlaces::setMethod(db, cityKey, place);
+        rowsFollow(db);
+    });
+}
+
+void CityStore::setMinutes(qint32 cityKey, const UserPlaces::Minutes &minutes)
+{
+    write([&](QSqlDatabase &db) {
+        UserPlaces::setMinutes(db, cityKey, minutes);
+        rowsFollow(db);
+    });
+}
+
+void CityStore::importMosqueTable(qint32 cityKey, const QList<MosqueTable::Day> &days,
+                                  const QString &tableName)
+{
+    write([&](QSqlDatabase &db) {
+        const std::optional<SelectedCity> city = SelectedCity::withKey(db, cityKey);
+        if (!city)
+            throw NotStored(QStringLiteral("Qyteti nuk gjendet më në bazën e të dhënave."));
+        const QString zone = CityRows::ofCity(db, cityKey).timeZone(db);
+        UserPlaces::setMosqueTable(db, cityKey,
+                                   MosqueTable::standardRows(days, zone, city->minutes), tableName);
+        rowsFollow(db);
+    });
+}
+
+void CityStore::removeMosqueTable(qint32 cityKey)
+{
+    write([&](QSqlDatabase &db) {
+        UserPlaces::setMosqueTable(db, cityKey, {}, QString());
+        rowsFollow(db);
+    });
+}
+
+void CityStore::write(const std::function<void(QSqlDatabase &)> &change)
+{
     // Writing into a file that was deleted or replaced while the program ran
     // would look saved and be lost.
     if (m_connection.fileGoneOrReplaced())
@@ -111,7 +165,10 @@ void CityStore::store(qint32 cityKey)
                            "që programi punonte; zgjedhja nuk u ruajt. Rinisni programin.")
                 .arg(m_connection.filePath()));
     try {
-        moveFlag(cityKey);
+        WriteTransaction transaction(m_connection);
+        QSqlDatabase db = m_connection.database();
+        change(db);
+        transaction.commit();
     } catch (const DatabaseError &error) {
         if (isWriteRefusal(error.number()))
             throw NotStored(refusalMessage(error));
@@ -123,9 +180,8 @@ void CityStore::store(qint32 cityKey)
     }
 }
 
-void CityStore::moveFlag(qint32 cityKey)
+void CityStore::moveFlag(QSqlDatabase &db, qint32 cityKey)
 {
-    WriteTransaction transaction(m_connection);
     Recordset rs;
 
     // The key is checked before anything is written: a city that is gone
@@ -157,17 +213,19 @@ void CityStore::moveFlag(qint32 cityKey)
     rs.update();
     rs.close();
 
+    rowsFollow(db);
+}
+
+void CityStore::rowsFollow(QSqlDatabase &db)
+{
     // A city with its own calendar needs its own rows, a city of the
     // perpetual calendar the perpetual rows back: in the same transaction, so
     // the flag never points at another city's times.
-    QSqlDatabase db = m_connection.database();
-    if (PerpetualStore::present(db)) {
-        const CityRows rows = CityRows::ofCity(db, cityKey);
-        if (rows.key() != PerpetualStore::rowsKey(db)) {
-            const int year = PerpetualStore::yearOfRows(db);
-            PerpetualStore::storeYear(db, rows.localRows(db, year), year, rows.key());
-        }
+    if (!PerpetualStore::present(db))
+        return;
+    const CityRows rows = CityRows::ofSelected(db);
+    if (rows.key() != PerpetualStore::rowsKey(db)) {
+        const int year = PerpetualStore::yearOfRows(db);
+        PerpetualStore::storeYear(db, rows.localRows(db, year), year, rows.key());
     }
-
-    transaction.commit();
 }

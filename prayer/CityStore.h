@@ -1,6 +1,8 @@
 #pragma once
 
 #include "data/KolviraError.h"
+#include "data/UserPlaces.h"
+#include "prayer/MosqueTable.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -32,13 +34,30 @@ public:
     // flagged row, then flags the new one. Throws NotStored (nothing written)
     // for a refusal; any other failure throws as well after rolling back.
     void store(qint32 cityKey);
+    // Adds a place of the world to the list and selects it, in one
+    // transaction; returns its key. Throws as store().
+    qint32 addPlace(const QString &name, const UserPlaces::WorldPlace &place);
+    // Changes what the place's times follow, in one transaction with the
+    // rows when the place is the selected one. Throw as store().
+    void setMethod(qint32 cityKey, const UserPlaces::WorldPlace &place);
+    void setMinutes(qint32 cityKey, const UserPlaces::Minutes &minutes);
+    // Keeps a mosque's printed table as the place's calendar for the days it
+    // gives (every year, as the perpetual calendar), or drops it.
+    void importMosqueTable(qint32 cityKey, const QList<MosqueTable::Day> &days,
+                           const QString &tableName);
+    void removeMosqueTable(qint32 cityKey);
 
     // Runs after the old flag is cleared and before the new one is set,
     // inside the transaction; lets tests fail the store midway.
     void setBetweenWrites(std::function<void()> hook) { m_betweenWrites = std::move(hook); }
 
 private:
-    void moveFlag(qint32 cityKey);
+    // Runs the change in one write transaction, turning refusals into
+    // NotStored.
+    void write(const std::function<void(QSqlDatabase &)> &change);
+    void moveFlag(QSqlDatabase &db, qint32 cityKey);
+    // The kolvira rows made the selected city's, when they are not.
+    void rowsFollow(QSqlDatabase &db);
 
     CalendarConnection &m_connection;
     std::function<void()> m_betweenWrites;

@@ -3,7 +3,7 @@
 #include "data/CalendarConnection.h"
 #include "data/DatabaseError.h"
 #include "data/PerpetualStore.h"
-#include "data/SqlExec.h"
+#include "data/SelectedCity.h"
 #include "prayer/CityRows.h"
 #include "prayer/DayTimes.h"
 
@@ -11,34 +11,29 @@
 
 CityTimetable CityTimetable::selected(CalendarConnection &connection)
 {
-    QSqlQuery city =
-        Sql::exec(connection.database(), QStringLiteral("SELECT IDQyteti, Qyteti, Minuta FROM "
-                                                        "Qytetet WHERE ESelektuar = 1"));
-    return read(connection, city);
+    return read(connection, SelectedCity::read(connection.database()));
 }
 
 CityTimetable CityTimetable::ofCity(CalendarConnection &connection, const QString &name)
 {
-    QSqlQuery city = Sql::exec(
-        connection.database(),
-        QStringLiteral("SELECT IDQyteti, Qyteti, Minuta FROM Qytetet WHERE Qyteti = ?"), {name});
-    const CityTimetable timetable = read(connection, city);
-    if (timetable.m_cityName.isEmpty())
+    const std::optional<SelectedCity> city = SelectedCity::named(connection.database(), name);
+    if (!city)
         throw DatabaseError(
             0, QStringLiteral("Qyteti \"%1\" nuk është në listën e qyteteve.").arg(name));
-    return timetable;
+    return read(connection, city);
 }
 
-CityTimetable CityTimetable::read(CalendarConnection &connection, QSqlQuery &city)
+CityTimetable CityTimetable::read(CalendarConnection &connection,
+                                  const std::optional<SelectedCity> &city)
 {
     CityTimetable timetable(connection);
     const QSqlDatabase db = connection.database();
     timetable.m_perpetual = PerpetualStore::present(db);
-    if (city.next()) {
-        timetable.m_cityName = city.value(1).toString();
-        timetable.m_minutes = city.value(2).toInt();
+    if (city) {
+        timetable.m_cityName = city->name;
+        timetable.m_minutes = city->minutes;
         if (timetable.m_perpetual)
-            timetable.m_rows = CityRows::ofCity(db, city.value(0).toInt());
+            timetable.m_rows = CityRows::ofCity(db, city->key);
     }
     if (timetable.m_perpetual) {
         timetable.m_source = timetable.m_rows.source(db);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/SelectedCity.h"
 #include "prayer/CityRows.h"
 
 #include <QDate>
@@ -8,9 +9,9 @@
 #include <QTime>
 
 #include <array>
+#include <optional>
 
 class CalendarConnection;
-class QSqlQuery;
 
 // The moments of one city's prayers, day by day, as the city keeps them: the
 // times of its calendar with its minutes applied, in the clock time of its
@@ -42,8 +43,9 @@ public:
 
 private:
     explicit CityTimetable(CalendarConnection &connection) : m_connection(&connection) {}
-    // Reads the city of the first row of the query (name, minutes) and the calendar's source.
-    static CityTimetable read(CalendarConnection &connection, QSqlQuery &city);
+    // The city's timetable; none: no city.
+    static CityTimetable read(CalendarConnection &connection,
+                              const std::optional<SelectedCity> &city);
 
     CalendarConnection *m_connection;
     bool m_perpetual = false; // else only the rows the file holds

@@ -5,6 +5,7 @@
 #include "ui/CityComboBox.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Fonts.h"
+#include "ui/FrmXhamia.h"
 #include "ui/MessageBox.h"
 #include "ui/PushButton.h"
 #include "ui/Twips.h"
@@ -51,14 +52,20 @@ FrmQytetet::FrmQytetet(const QString &mainCityCaption, CalendarConnection &conne
         makePushButton(this, QStringLiteral("CmdAktivoje"), QStringLiteral("Aktivoje"), 3360, 1440);
     m_cmdKthehu =
         makePushButton(this, QStringLiteral("CmdKthehu"), QStringLiteral("Kthehu"), 3360, 2160);
-    // The labels take no focus: the list, then the two buttons.
+    // Where the window has room, above the two buttons.
+    m_cmdXhamia =
+        makePushButton(this, QStringLiteral("CmdXhamia"), QStringLiteral("Xhamia..."), 3360, 840);
+    m_cmdXhamia->setAccessibleName(QStringLiteral("Sipas xhamisë"));
+    // The labels take no focus: the list, then the buttons.
     setTabOrder(m_cmbQyteti, m_cmdAktivoje);
     setTabOrder(m_cmdAktivoje, m_cmdKthehu);
+    setTabOrder(m_cmdKthehu, m_cmdXhamia);
 
     connect(m_cmbQyteti, &CityComboBox::clicked, this, &FrmQytetet::CmbQyteti_Click);
     connect(m_cmbQyteti, &CityComboBox::doubleClicked, this, &FrmQytetet::CmbQyteti_DblClick);
     connect(m_cmdAktivoje, &QPushButton::clicked, this, &FrmQytetet::CmdAktivoje_Click);
     connect(m_cmdKthehu, &QPushButton::clicked, this, &FrmQytetet::CmdKthehu_Click);
+    connect(m_cmdXhamia, &QPushButton::clicked, this, &FrmQytetet::CmdXhamia_Click);
 
     centreOnScreen(this);
 
@@ -110,6 +117,20 @@ void FrmQytetet::CmdKthehu_Click()
     ErrorGuard::run([this] {
         done(QDialog::Rejected);
         Q_EMIT showMainWindowRequested();
+    });
+}
+
+void FrmQytetet::CmdXhamia_Click()
+{
+    ErrorGuard::run([this] {
+        const int index = m_cmbQyteti->listIndex();
+        if (index < 0) {
+            m_warning(QStringLiteral("Zgjidhni një qytet nga lista."));
+            return;
+        }
+        FrmXhamia mosque(m_cmbQyteti->itemData(index), m_cmbQyteti->itemText(index),
+                         m_connection, this);
+        mosque.exec();
     });
 }
 

@@ -40,6 +40,7 @@ private:
     void CmbQyteti_DblClick();
     void CmdAktivoje_Click();
     void CmdKthehu_Click();
+    void CmdXhamia_Click();
     // Stores the selected entry; false (after telling the user) when nothing
     // could be stored.
     bool MbusheBazenMeTeDhenatEReja();
@@ -50,5 +51,6 @@ private:
     CityComboBox *m_cmbQyteti;
     QPushButton *m_cmdAktivoje;
     QPushButton *m_cmdKthehu;
+    QPushButton *m_cmdXhamia;
     AutoSizeLabel *m_lblMinuta;
 };

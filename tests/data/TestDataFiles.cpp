@@ -2,6 +2,8 @@
 #include "data/DataFiles.h"
 #include "data/DatabaseError.h"
 #include "data/QueryHelpers.h"
+#include "data/SqlExec.h"
+#include "data/UserPlaces.h"
 #include "support/FileBytes.h"
 #include "support/FixtureDatabase.h"
 
@@ -79,20 +81,38 @@ private Q_SLOTS:
         QTest::addColumn<QString>("ownCity");
         QTest::addColumn<bool>("backupBlocked");
         QTest::addColumn<bool>("replaced");
-        QTest::newRow("copy of an earlier default") << QString() << false << true;
-        QTest::newRow("file made by hand") << QStringLiteral("Atlantis") << false << false;
+        QTest::addColumn<bool>("userPlaces");
+        QTest::newRow("copy of an earlier default") << QString() << false << true << false;
+        QTest::newRow("file made by hand") << QStringLiteral("Atlantis") << false << false << false;
         // A folder where the old file would be kept.
-        QTest::newRow("old file cannot be kept") << QString() << true << false;
+        QTest::newRow("old file cannot be kept") << QString() << true << false << false;
+        // A copy of an older edition: the place the user added, the mosque
+        // table imported for a city of the list, and the choice, live on.
+        QTest::newRow("older edition with the user's places") << QString() << false << true << true;
     }
     void userCopyOfAnEarlierReleaseTakesTheNewCalendar()
     {
         QFETCH(QString, ownCity);
         QFETCH(bool, backupBlocked);
         QFETCH(bool, replaced);
+        QFETCH(bool, userPlaces);
         FixtureDatabase installed(FixtureDatabase::Cities), old(FixtureDatabase::Cities);
-        installed.addPerpetual(2026,
-                               {"04:00", "04:20", "06:00", "12:00", "15:00", "18:00", "19:30"});
+        const std::array<QString, 7> times{"04:00", "04:20", "06:00", "12:00",
+                                           "15:00", "18:00", "19:30"};
+        installed.addPerpetual(2026, times);
+        SqlFile::run(installed.filePath(), "PRAGMA user_version = 1");
         old.selectCities(QStringLiteral("4"));
+        QString selected = QStringLiteral("Tiranë");
+        if (userPlaces) {
+            old.addPerpetual(2026, times);
+            SqlFile::withFile(old.filePath(), [](QSqlDatabase &db) {
+                const qint32 zurich = UserPlaces::add(
+                    db, "Zürich", {47.3769, 8.5417, "Europe/Zurich", "CH", "diyanet", {}, 2});
+                Sql::exec(db, "UPDATE Qytetet SET ESelektuar = (IDQyteti = ?)", {zurich});
+                UserPlaces::setMosqueTable(db, 4, {{1, 3, {QTime(5, 1)}}}, "xhamia.csv");
+            });
+            selected = QStringLiteral("Zürich");
+        }
         if (!ownCity.isEmpty())
             old.addCity({9, ownCity, 0, false});
         const QString user = where.userFolder + "/kolvira.db";
@@ -108,7 +128,13 @@ private Q_SLOTS:
         QCOMPARE(notice.contains(QStringLiteral("kopja e vjetër nuk mund të ruhet")),
                  backupBlocked);
         QCOMPARE(SqlFile::rows(user, "SELECT Qyteti FROM Qytetet WHERE ESelektuar"),
-                 QStringList{"Tiranë"});
+                 QStringList{selected});
+        if (userPlaces)
+            QCOMPARE(SqlFile::rows(user, "SELECT q.Qyteti, v.HijaEAsrit, t.Imsaku, r.Tabela FROM "
+                                         "Qytetet q, VendetEBotes v, TabelaEXhamise t JOIN "
+                                         "RregullimetEVendit r ON r.IDQyteti = t.IDQyteti WHERE "
+                                         "v.IDQyteti = q.IDQyteti"),
+                     QStringList{"Zürich|2|05:01:00|xhamia.csv"});
         QCOMPARE(SqlFile::rows(user, "SELECT count(*) FROM Kalendari"),
                  QStringList{replaced ? "1" : "0"});
         QCOMPARE(readFile(replaced ? user + ".bak" : user), oldBytes);

@@ -1,7 +1,9 @@
 #include "data/CalendarConnection.h"
 #include "prayer/AdhanScheduler.h"
 #include "prayer/CalendarYear.h"
+#include "data/SelectedCity.h"
 #include "prayer/CityStore.h"
+#include "prayer/MosqueTable.h"
 #include "support/FakeMediaPlayer.h"
 #include "support/FixtureDatabase.h"
 #include "support/WriteProtection.h"
@@ -201,6 +203,77 @@ private Q_SLOTS:
         store.setBetweenWrites({});
         store.store(1);
         QCOMPARE(SqlFile::rows(file, all), before);
+    }
+
+    // A place of the world, a mosque's table and the mosque's minutes each
+    // make the selected place's rows at once; choosing Prishtinë again gives
+    // the file back as it was.
+    void placesKeepTheirOwnTimes()
+    {
+        const QString file = db->filePath() + QStringLiteral(".full");
+        QVERIFY(QFile::copy(KOLVIRA_DEFAULT_DATABASE, file));
+        const QString calendar = QStringLiteral("SELECT * FROM kolvira UNION ALL SELECT *, 0, 0, "
+                                                "0, 0 FROM Kalendari UNION ALL SELECT *, 0, 0, "
+                                                "0, 0, 0 FROM Qytetet WHERE IDQyteti < 100000");
+        const QString march1 = QStringLiteral("SELECT * FROM kolvira WHERE Dita=1 AND Muaji=3");
+        const QStringList before = SqlFile::rows(file, calendar);
+        CalendarConnection opened;
+        opened.open(ConnectionText::forFile(file));
+        CityStore store(opened);
+        // Prishtinë's adhan comes a minute before its rows (-1): they are kept so
+        // that it falls on the printed times.
+        store.importMosqueTable(1,
+                                MosqueTable::parse("data;imsaku;lindja;dreka;ikindia;akshami;jacia\n"
+                                                   "01.03.2026;04:50;06:20;12:10;15:10;17:50;19:15"),
+                                "xhamia.csv");
+        QCOMPARE(SqlFile::rows(file, march1),
+                 QStringList{"1|3|04:51:00|04:51:00|06:21:00|12:11:00|15:11:00|17:51:00|19:16:00"});
+        store.setMinutes(1, {0, 0, 0, 2, 0, 0, -1});
+        QCOMPARE(SqlFile::rows(file, march1),
+                 QStringList{"1|3|04:51:00|04:51:00|06:21:00|12:13:00|15:11:00|17:51:00|19:15:00"});
+        // Diyanet's published table of Konstanz that day.
+        const UserPlaces::WorldPlace konstanz{47.66033, 9.17582, "Europe/Berlin", "DE", "diyanet", {}, 1};
+        const qint32 key = store.addPlace("Konstanz", konstanz);
+        QCOMPARE(store.addPlace("Konstanz", konstanz), key);
+        QCOMPARE(SelectedCity::read(opened.database())->name, QStringLiteral("Konstanz"));
+        QCOMPARE(SqlFile::rows(file, march1),
+                 QStringList{"1|3|05:22:00|05:22:00|06:58:00|12:41:00|15:37:00|18:14:00|19:37:00"});
+        store.removeMosqueTable(1);
+        store.setMinutes(1, {});
+        store.store(1);
+        QCOMPARE(SqlFile::rows(file, calendar), before);
+    }
+
+    // A table that cannot be read names its line and what is wrong.
+    void mosqueTableLines_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("seven times, tabs, a comment") << QByteArray("# xhamia\n2026-03-01\t04:40\t"
+            "04:50\t06:20\t12:10\t15:10\t17:50\t19:15\n") << QString();
+        QTest::newRow("a wrong date") << QByteArray("2026-03-01,4:50,6:20,12:10,15:10,17:50,19:15\n"
+            "2026-02-30,4:50,6:20,12:10,15:10,17:50,19:15") << "Rreshti 2: data \"2026-02-30\"";
+        QTest::newRow("a time out of order") << QByteArray("data,a,b,c,d,e,f\n\n"
+            "01.03.2026,04:50,06:20,12:10,11:10,17:50,19:15") << "Rreshti 3: koha 11:10 vjen para 12:10";
+        QTest::newRow("five times") << QByteArray("2026-03-01,4:50,6:20,12:10,15:10,17:50")
+                                    << "Rreshti 1: pas datës priten 6 ose 7 kohë, jo 5";
+        QTest::newRow("a day twice") << QByteArray("2026-03-01,4:50,6:20,12:10,15:10,17:50,19:15\n"
+            "01.03.2026,4:50,6:20,12:10,15:10,17:50,19:15") << "Rreshti 2: data 01.03.2026 është";
+        QTest::newRow("no day") << QByteArray("data,imsaku\n") << "asnjë ditë";
+    }
+    void mosqueTableLines()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, problem);
+        try {
+            const QList<MosqueTable::Day> days = MosqueTable::parse(text);
+            QVERIFY2(problem.isEmpty(), "read without complaint");
+            QCOMPARE(days.first().times[0], QTime(4, 40));
+            QCOMPARE(days.first().times[6], QTime(19, 15));
+        } catch (const MosqueTable::ReadError &error) {
+            QVERIFY2(!problem.isEmpty() && error.message().contains(problem),
+                     qPrintable(error.message()));
+        }
     }
 
 private:
