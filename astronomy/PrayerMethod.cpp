@@ -44,11 +44,16 @@ constexpr std::array<Named, 14> methods{{
      .fajr = 18.5,
      .isha = 18,
      .ishaMinutes = 90,
-     .ishaMinutesInRamadan = 120},                                      // Umm al-Qura, Makkah
-    {.name = "gulf", .fajr = 18.2, .isha = 18.2},                       // Dubai
-    {.name = "kuwait", .fajr = 18, .isha = 17.5},                       // Kuwait
-    {.name = "qatar", .fajr = 18, .isha = 18, .ishaMinutes = 90},       // Qatar
-    {.name = "singapore", .fajr = 20, .isha = 18},                      // MUIS, Singapore
+     .ishaMinutesInRamadan = 120}, // Umm al-Qura, Makkah
+    // Dubai's published times keep 3 minutes of precaution at sunrise, Dhuhri,
+    // Asri and Magribi; Singapore's one at Dhuhri.
+    {.name = "gulf", .fajr = 18.2, .isha = 18.2, .adjust = {0, 0, -3, 3, 3, 3, 0}},
+    {.name = "kuwait", .fajr = 18, .isha = 17.5},                 // Kuwait
+    {.name = "qatar", .fajr = 18, .isha = 18, .ishaMinutes = 90}, // Qatar
+    {.name = "singapore",
+     .fajr = 20,
+     .isha = 18,
+     .adjust = {0, 0, 0, 1, 0, 0, 0}},                                  // MUIS, Singapore
     {.name = "tehran", .fajr = 17.7, .isha = 14, .maghribAngle = 4.5},  // Institute of Geophysics
     {.name = "moonsighting", .fajr = 18, .isha = 18, .seasonal = true}, // Moonsighting Committee
     // Close to the yearly calendar of the Islamic Community of Kosovo, found

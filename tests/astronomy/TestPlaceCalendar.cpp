@@ -105,6 +105,29 @@ private Q_SLOTS:
         QVERIFY(worst <= mostOff);
     }
 
+    // Each method's own published times, every one within a minute.
+    void matchesItsAuthoritysTimes()
+    {
+        QFile file(QStringLiteral(KOLVIRA_TABLES "/published-times.tsv"));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        int count = 0;
+        while (!file.atEnd()) {
+            const QStringList c = QString::fromUtf8(file.readLine()).trimmed().split(u'\t');
+            if (c.first().startsWith(u'#'))
+                continue;
+            const Place place{c[0], c[1].toDouble(), c[2].toDouble(), c[3]};
+            const QDate date = QDate::fromString(c[4], Qt::ISODate);
+            const Times ours =
+                rowOf(PlaceCalendar::localRows(place, {c[0], {}, 1}, date.year()), date);
+            for (int i = 0; i < 6; ++i, ++count) {
+                const int published = QTime::fromString(c[5 + i], u"HH:mm").msecsSinceStartOfDay();
+                QVERIFY2(std::abs(ours[i + 1] - published / 60000) <= 1,
+                         qPrintable(QStringLiteral("%1 %2 koha %3").arg(c[0], c[4]).arg(i + 1)));
+            }
+        }
+        QCOMPARE(count, 66);
+    }
+
     void everyDayHasSevenOrderedTimes_data()
     {
         QTest::addColumn<Place>("place");
