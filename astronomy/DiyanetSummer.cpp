@@ -8,20 +8,42 @@
 
 namespace {
 
-// The declinations (degrees, in the place's hemisphere) past which the
-// summer line runs, before and after the solstice.
+// Where the sun sinks to 18 degrees every night: the declinations (degrees,
+// in the place's hemisphere) past which the line runs, before and after the
+// solstice, and the shares of the solstice night (sunset to sunrise) that
+// Imsaku lies before sunrise and Isha after sunset.
 constexpr double dawnLimitBefore = 16.0, dawnLimitAfter = 17.0;
 constexpr double duskLimitBefore = 17.9, duskLimitAfter = 17.0;
-// The shares of the solstice night (sunset to sunrise) that Imsaku lies
-// before sunrise and Isha after sunset.
-constexpr double dawnShare = 0.2354, duskShare = 0.2114;
-constexpr int longestSummer = 80; // days the line may run from the solstice
+constexpr double solsticeDawnShare = 0.2354, solsticeDuskShare = 0.2114;
+// Further north: the share of the night the 18-degree twilight passes when
+// the summer begins and ends, the shares kept through it, the days the way
+// to them and back takes, and the days the return lags behind the twilight.
+constexpr double startingShare = 0.235;
+constexpr double dawnShare = 3.0 / 14, duskShare = 0.1925;
+// Isha comes back to its angle a few days before dawn does.
+constexpr int daysToShares = 26, daysFromShares = 22, returnLag = 2;
+constexpr int duskReturnsEarlier = 5, duskDaysFromShares = 23;
+constexpr int longestSummer = 120; // days the summer may reach from the solstice
 
 constexpr double minutesPerDay = 24 * 60;
 
 double minuteOfDay(double mjd, QDate date)
 {
     return (mjd - Mjd::fromDate(date)) * minutesPerDay;
+}
+
+double nightOf(const PartialDay &day)
+{
+    return 1 - (*day.sunset - *day.sunrise);
+}
+
+// The dawn angle's twilight as a share of the night; above 1 where the sun
+// does not sink to the angle; nothing where it does not set.
+std::optional<double> dawnShareOf(const PartialDay &day)
+{
+    if (!day.sunrise || !day.sunset)
+        return std::nullopt;
+    return day.dawn ? (*day.sunrise - *day.dawn) / nightOf(day) : 2;
 }
 
 } // namespace
@@ -46,19 +68,24 @@ QDate DiyanetSummer::solsticeNear(QDate date) const
 
 DiyanetSummer::Summer DiyanetSummer::summerOf(QDate solstice) const
 {
+    constexpr double greatestDeclination = 23.44, dawnAngle = 18;
+    return std::abs(m_latitude) <= 90 - greatestDeclination - dawnAngle
+               ? lineToSolstice(solstice)
+               : sharesOfTheNight(solstice);
+}
+
+DiyanetSummer::Summer DiyanetSummer::lineToSolstice(QDate solstice) const
+{
     const PartialDay top = m_calculator.partialDay(solstice);
     Summer s;
     if (!top.sunrise || !top.sunset)
         return s;
-    const double night = 1 - (*top.sunset - *top.sunrise);
-    const double dawnTop = minuteOfDay(*top.sunrise - dawnShare * night, solstice);
-    const double duskTop = minuteOfDay(*top.sunset + duskShare * night, solstice);
+    const double dawnTop = minuteOfDay(*top.sunrise - solsticeDawnShare * nightOf(top), solstice);
+    const double duskTop = minuteOfDay(*top.sunset + solsticeDuskShare * nightOf(top), solstice);
     const double sign = m_latitude >= 0 ? 1 : -1;
     // The line starts at the angle's own time on the last day the sun's
-    // declination is within the limit; where the angle is not reached then,
-    // no line runs and the high-latitude rule takes over.
+    // declination is within the limit.
     const auto edge = [&](int direction, double limit, bool dawn, double top) {
-        Line line;
         for (int days = 1; days <= longestSummer; ++days) {
             const QDate date = solstice.addDays(direction * days);
             const PartialDay day = m_calculator.partialDay(date);
@@ -66,20 +93,60 @@ DiyanetSummer::Summer DiyanetSummer::summerOf(QDate solstice) const
                 continue;
             const std::optional<double> angleTime = dawn ? day.dawn : day.nightfall;
             if (!angleTime)
-                return Line{};
-            line.from = direction < 0 ? date : solstice;
-            line.to = direction < 0 ? solstice : date;
+                break;
             const double edgeMinute = minuteOfDay(*angleTime, date);
-            line.fromMinute = direction < 0 ? edgeMinute : top;
-            line.toMinute = direction < 0 ? top : edgeMinute;
-            return line;
+            return direction < 0 ? Line{date, solstice, edgeMinute, top}
+                                 : Line{solstice, date, top, edgeMinute};
         }
         return Line{};
     };
-    s.dawnBefore = edge(-1, dawnLimitBefore, true, dawnTop);
-    s.dawnAfter = edge(1, dawnLimitAfter, true, dawnTop);
-    s.duskBefore = edge(-1, duskLimitBefore, false, duskTop);
-    s.duskAfter = edge(1, duskLimitAfter, false, duskTop);
+    s.dawn = {edge(-1, dawnLimitBefore, true, dawnTop), edge(1, dawnLimitAfter, true, dawnTop)};
+    s.dusk = {edge(-1, duskLimitBefore, false, duskTop), edge(1, duskLimitAfter, false, duskTop)};
+    return s;
+}
+
+DiyanetSummer::Summer DiyanetSummer::sharesOfTheNight(QDate solstice) const
+{
+    // The first and the last day whose 18-degree twilight passes the share.
+    const auto edge = [&](int direction) {
+        for (int days = 0; days <= longestSummer; ++days) {
+            const QDate date = solstice.addDays(direction * days);
+            const auto share = dawnShareOf(m_calculator.partialDay(date));
+            if (share && *share <= startingShare)
+                return date.addDays(-direction);
+        }
+        return QDate();
+    };
+    Summer s;
+    const QDate first = edge(-1), last = edge(1).addDays(returnLag);
+    if (!first.isValid() || !last.isValid())
+        return s;
+    const PartialDay start = m_calculator.partialDay(first), end = m_calculator.partialDay(last);
+    const QDate sharesFrom = first.addDays(daysToShares), sharesTo = last.addDays(-daysFromShares);
+    const PartialDay in = m_calculator.partialDay(sharesFrom),
+                     out = m_calculator.partialDay(sharesTo);
+    if (!start.dawn || !start.nightfall || !end.dawn || !end.nightfall || !in.sunrise ||
+        !in.sunset || !out.sunrise || !out.sunset)
+        return s;
+    const auto dawnOf = [](const PartialDay &d) { return *d.sunrise - dawnShare * nightOf(d); };
+    const auto duskOf = [](const PartialDay &d) { return *d.sunset + duskShare * nightOf(d); };
+    s.dawn = {
+        Line{first, sharesFrom, minuteOfDay(*start.dawn, first),
+             minuteOfDay(dawnOf(in), sharesFrom)},
+        Line{sharesTo, last, minuteOfDay(dawnOf(out), sharesTo), minuteOfDay(*end.dawn, last)}};
+    const QDate duskLast = last.addDays(-duskReturnsEarlier);
+    const QDate duskOut = duskLast.addDays(-duskDaysFromShares);
+    const PartialDay duskEnd = m_calculator.partialDay(duskLast);
+    const PartialDay duskOutDay = m_calculator.partialDay(duskOut);
+    if (!duskEnd.nightfall || !duskOutDay.sunrise || !duskOutDay.sunset)
+        return Summer{};
+    s.dusk = {Line{first, sharesFrom, minuteOfDay(*start.nightfall, first),
+                   minuteOfDay(duskOf(in), sharesFrom)},
+              Line{duskOut, duskLast, minuteOfDay(duskOf(duskOutDay), duskOut),
+                   minuteOfDay(*duskEnd.nightfall, duskLast)}};
+    s.sharesFrom = sharesFrom;
+    s.dawnSharesTo = sharesTo;
+    s.duskSharesTo = duskOut;
     return s;
 }
 
@@ -91,14 +158,21 @@ void DiyanetSummer::apply(QDate date, PartialDay &day)
         found = m_summers.insert(solstice, summerOf(solstice));
     const Summer &s = *found;
     const double midnight = Mjd::fromDate(date);
-    for (const Line *line : {&s.dawnBefore, &s.dawnAfter})
-        if (line->from.isValid() && line->covers(date)) {
-            const double t = midnight + line->at(date) / minutesPerDay;
-            day.dawn = day.dawn ? std::max(*day.dawn, t) : t;
-        }
-    for (const Line *line : {&s.duskBefore, &s.duskAfter})
-        if (line->from.isValid() && line->covers(date)) {
-            const double t = midnight + line->at(date) / minutesPerDay;
-            day.nightfall = day.nightfall ? std::min(*day.nightfall, t) : t;
-        }
+    const auto later = [](std::optional<double> &event, double t) {
+        event = event ? std::max(*event, t) : t;
+    };
+    const auto earlier = [](std::optional<double> &event, double t) {
+        event = event ? std::min(*event, t) : t;
+    };
+    for (const Line &line : s.dawn)
+        if (line.covers(date))
+            later(day.dawn, midnight + line.at(date) / minutesPerDay);
+    for (const Line &line : s.dusk)
+        if (line.covers(date))
+            earlier(day.nightfall, midnight + line.at(date) / minutesPerDay);
+    const bool sunSets = day.sunrise && day.sunset;
+    if (sunSets && s.sharesFrom.isValid() && date > s.sharesFrom && date < s.dawnSharesTo)
+        later(day.dawn, *day.sunrise - dawnShare * nightOf(day));
+    if (sunSets && s.sharesFrom.isValid() && date > s.sharesFrom && date < s.duskSharesTo)
+        earlier(day.nightfall, *day.sunset + duskShare * nightOf(day));
 }

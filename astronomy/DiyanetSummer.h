@@ -8,13 +8,17 @@
 #include <cmath>
 
 // Diyanet's summer dawn and Isha beyond 45 degrees of latitude, as its
-// European calendars give them: from the day the sun's declination passes a
-// limit on its way to the summer solstice, Imsaku and Isha no longer follow
-// their angles but move by the same minutes every day, on a straight line in
-// the clock of universal time, to their solstice values, a fixed share of
-// that night before sunrise and after sunset; after the solstice they return
-// the same way to the angles' times. (Found on Diyanet's 2026 table of
-// Konstanz; docs/calendars.md gives the figures.)
+// European calendars give them (found on its 2026 tables of Konstanz,
+// Hamburg-Wilhelmsburg and Flensburg; docs/calendars.md gives the figures).
+// From the day the 18-degree twilight grows longer than a limit share of the
+// night, Imsaku and Isha leave their angles:
+// - where the sun still sinks to 18 degrees every night (up to 48.6
+//   degrees), they move by the same minutes every day, on a straight line in
+//   universal time, to their values at the summer solstice, a fixed share of
+//   that night before sunrise and after sunset, and return the same way;
+// - further north they reach, over a few weeks on such a line, a fixed share
+//   of each night before sunrise and after sunset, keep it through the summer
+//   and return the same way to the angles.
 class DiyanetSummer
 {
 public:
@@ -31,15 +35,19 @@ private:
     {
         QDate from, to;
         double fromMinute = 0, toMinute = 0; // minutes of the UT day
-        bool covers(QDate date) const { return date >= from && date <= to; }
+        bool covers(QDate date) const { return from.isValid() && date >= from && date <= to; }
         double at(QDate date) const;
     };
     struct Summer
     {
-        Line dawnBefore, dawnAfter, duskBefore, duskAfter;
+        QList<Line> dawn, dusk;
+        // The days between which dawn and Isha keep their shares of the night.
+        QDate sharesFrom, dawnSharesTo, duskSharesTo;
     };
 
     Summer summerOf(QDate solstice) const;
+    Summer lineToSolstice(QDate solstice) const;
+    Summer sharesOfTheNight(QDate solstice) const;
     QDate solsticeNear(QDate date) const;
 
     const PrayerCalculator &m_calculator;

@@ -76,7 +76,7 @@ Rule named(const QString &name)
 }
 
 SolarDay complete(const PartialDay &day, Rule rule, double latitude, double fajrAngle,
-                  double ishaAngle, double asrShadowFactor)
+                  double ishaAngle, double asrShadowFactor, bool onlyMissing)
 {
     // Where the sun stays up or down all day, the nearest latitude at which
     // it still rises and sets lends its arcs.
@@ -97,12 +97,13 @@ SolarDay complete(const PartialDay &day, Rule rule, double latitude, double fajr
     const double night = 1 - (d.sunset - d.sunrise);
     const double earliestDawn = d.sunrise - portion(rule, fajrAngle) * night;
     const double latestNightfall = d.sunset + portion(rule, ishaAngle) * night;
-    d.dawn = !day.dawn                        ? earliestDawn
-             : everFails(latitude, fajrAngle) ? std::max(*day.dawn, earliestDawn)
-                                              : *day.dawn;
-    d.nightfall = !day.nightfall                   ? latestNightfall
-                  : everFails(latitude, ishaAngle) ? std::min(*day.nightfall, latestNightfall)
-                                                   : *day.nightfall;
+    d.dawn = !day.dawn                                        ? earliestDawn
+             : !onlyMissing && everFails(latitude, fajrAngle) ? std::max(*day.dawn, earliestDawn)
+                                                              : *day.dawn;
+    d.nightfall = !day.nightfall ? latestNightfall
+                  : !onlyMissing && everFails(latitude, ishaAngle)
+                      ? std::min(*day.nightfall, latestNightfall)
+                      : *day.nightfall;
     return d;
 }
 

@@ -27,9 +27,11 @@ inline constexpr char defaultName[] = "seventh-of-night";
 // its own sun does not rise or set: the sun rises and sets there every day.
 inline constexpr double lastRisingLatitude = 65;
 
-// The day's events with the missing ones supplied and dawn and Isha held
-// within the rule's share of the night.
+// The day's events with the missing ones supplied and, where the sun fails
+// to sink to an angle on some day of the year, dawn and Isha held within the
+// rule's share of the night every day (unless onlyMissing: a method with a
+// summer rule of its own).
 SolarDay complete(const PartialDay &day, Rule rule, double latitude, double fajrAngle,
-                  double ishaAngle, double asrShadowFactor);
+                  double ishaAngle, double asrShadowFactor, bool onlyMissing = false);
 
 } // namespace HighLatitudeRule

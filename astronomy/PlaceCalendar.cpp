@@ -78,9 +78,11 @@ QList<PerpetualCalendar::Row> localRows(const Place &place, const CalendarMethod
         chosen.highLatitude.isEmpty() ? QLatin1String(HighLatitudeRule::defaultName)
                                       : chosen.highLatitude);
     const QTimeZone zone(place.timeZone.toUtf8());
-    // Reaching a few days into the years on either side lets the summer
-    // line of the southern hemisphere span the new year.
-    const SunTrack track(QDate(year - 1, 10, 1), QDate(year + 1, 3, 31));
+    // Diyanet's summer of the southern hemisphere spans the new year: the
+    // track then reaches the months around both solstices of December.
+    const bool south = place.latitude < 0;
+    const SunTrack track(south ? QDate(year - 1, 8, 1) : QDate(year - 1, 12, 1),
+                         south ? QDate(year + 1, 5, 1) : QDate(year + 1, 1, 31));
     const PrayerCalculator calculator(track, place, method);
     std::unique_ptr<SunTrack> leapTrack;
     std::unique_ptr<PrayerCalculator> leapCalculator;
@@ -99,9 +101,9 @@ QList<PerpetualCalendar::Row> localRows(const Place &place, const CalendarMethod
         PartialDay partial = calc.partialDay(date);
         if (summer && own)
             summer->apply(date, partial);
-        const SolarDay day =
-            HighLatitudeRule::complete(partial, rule, place.latitude, method.fajrAngle,
-                                       method.ishaAngle, method.asrShadowFactor);
+        const SolarDay day = HighLatitudeRule::complete(partial, rule, place.latitude,
+                                                        method.fajrAngle, method.ishaAngle,
+                                                        method.asrShadowFactor, summer.has_value());
         rows << PerpetualCalendar::Row{date.day(), date.month(),
                                        inOrder(calc.instants(day), zone, date)};
     }

@@ -67,6 +67,12 @@ private Q_SLOTS:
         QTest::newRow("Diyanet Ankara 2019")
             << KOLVIRA_TABLES "/diyanet-ankara-2019.tsv"
             << "diyanet" << 39.939382 << 32.819713 << "Europe/Istanbul" << 1 << 0.93 << 1.0 << 1;
+        QTest::newRow("Diyanet Flensburg 2026 summer")
+            << KOLVIRA_TABLES "/diyanet-flensburg-2026-summer.tsv"
+            << "diyanet" << 54.78805 << 9.43722 << "Europe/Berlin" << 0 << 0.8 << 0.95 << 2;
+        QTest::newRow("Diyanet Hamburg-Wilhelmsburg 2026 summer")
+            << KOLVIRA_TABLES "/diyanet-wilhelmsburg-2026-summer.tsv"
+            << "diyanet" << 53.49283 << 10.01372 << "Europe/Berlin" << 0 << 0.7 << 0.95 << 3;
         QTest::newRow("Diyanet Konstanz 2026")
             << KOLVIRA_TABLES "/diyanet-konstanz-2026.tsv"
             << "diyanet" << 47.66033 << 9.17582 << "Europe/Berlin" << 0 << 0.9 << 1.0 << 1;
