@@ -1,3 +1,5 @@
+#include "astronomy/CalendarTable.h"
+#include "astronomy/CityList.h"
 #include "astronomy/PlaceCalendar.h"
 
 #include <QFile>
@@ -169,6 +171,23 @@ private Q_SLOTS:
                                             .arg(row.month)
                                             .arg(i)));
                 }
+        }
+    }
+
+    // Diyanet's computation gives every Albanian city the very rows of its
+    // KMSH calendar, as the reference-place table computes them.
+    void diyanetKeepsAlbaniasRows()
+    {
+        for (const Place &city : CityList::builtIn()) {
+            if (city.ownCalendar != QLatin1String(PlaceCalendar::albaniaMethod))
+                continue;
+            const SunTrack track(QDate(2026, 1, 1), QDate(2026, 12, 31));
+            const CalendarTable table(2026, city, PrayerMethod::named(QStringLiteral("kmsh")),
+                                      track);
+            const auto rows = PlaceCalendar::localRows(city, {}, 2026);
+            QCOMPARE(rows.size(), table.rows().size());
+            for (int i = 0; i < rows.size(); ++i)
+                QVERIFY2(rows[i].times == table.rows()[i].times, qPrintable(city.name));
         }
     }
 
