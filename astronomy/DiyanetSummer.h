@@ -10,15 +10,16 @@
 // Diyanet's summer dawn and Isha beyond 45 degrees of latitude, as its
 // European calendars give them (found on its 2026 tables of Konstanz,
 // Hamburg-Wilhelmsburg and Flensburg; docs/calendars.md gives the figures).
-// From the day the 18-degree twilight grows longer than a limit share of the
-// night, Imsaku and Isha leave their angles:
+// In spring Imsaku and Isha leave their angles:
 // - where the sun still sinks to 18 degrees every night (up to 48.6
-//   degrees), they move by the same minutes every day, on a straight line in
-//   universal time, to their values at the summer solstice, a fixed share of
-//   that night before sunrise and after sunset, and return the same way;
-// - further north they reach, over a few weeks on such a line, a fixed share
-//   of each night before sunrise and after sunset, keep it through the summer
-//   and return the same way to the angles.
+//   degrees), from the day the sun's declination passes a limit, they move by
+//   the same minutes every day, on a straight line in universal time, to
+//   their values at the summer solstice, a fixed share of that night before
+//   sunrise and after sunset, and return the same way;
+// - further north, from the day the 18-degree twilight grows longer than a
+//   share of the night, they reach over a few weeks on such a line a fixed
+//   share of each night before sunrise and after sunset, keep it through the
+//   summer and return the same way to the angles.
 class DiyanetSummer
 {
 public:

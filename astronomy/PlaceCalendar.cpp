@@ -31,6 +31,12 @@ constexpr TitledName titles[] = {
     {"moonsighting", "Komiteti i Shikimit të Hënës (Moonsighting Committee)"},
 };
 
+// The methods kept for the calendars of Albania and Kosovo.
+constexpr TitledName keptTitles[] = {
+    {PlaceCalendar::albaniaMethod, "Komuniteti Mysliman i Shqipërisë (KMSH)"},
+    {"bik", "Bashkësia Islame e Kosovës (BIK), formulë e përafërt"},
+};
+
 constexpr int minutesPerDay = 24 * 60;
 
 // The minutes of the row's date on the zone's clock, each after the one
@@ -117,9 +123,8 @@ QStringList methodNames()
 
 QString methodTitle(const QString &name)
 {
-    if (name == QLatin1String(albaniaMethod))
-        return QStringLiteral("Komuniteti Mysliman i Shqipërisë (KMSH)");
-    return TitledNames::title(titles, name);
+    const QString title = TitledNames::title(titles, name);
+    return title.isEmpty() ? TitledNames::title(keptTitles, name) : title;
 }
 
 QStringList highLatitudeRules()

@@ -149,14 +149,17 @@ private Q_SLOTS:
              QStringLiteral("America/Argentina/Ushuaia")},
         };
         for (const Place &place : places)
-            for (const char *method : {"diyanet", "mwl", "egypt", "umm-al-qura", "moonsighting"})
-                QTest::addRow("%s %s", qPrintable(place.name), method) << place << method;
+            for (const QString &method : PlaceCalendar::methodNames())
+                QTest::addRow("%s %s", qPrintable(place.name), qPrintable(method))
+                    << place << method;
     }
     void everyDayHasSevenOrderedTimes()
     {
         QFETCH(Place, place);
         QFETCH(QString, method);
+        QVERIFY(!PlaceCalendar::methodTitle(method).isEmpty());
         for (const QString &rule : PlaceCalendar::highLatitudeRules()) {
+            QVERIFY(!PlaceCalendar::highLatitudeTitle(rule).isEmpty());
             const auto rows = PlaceCalendar::localRows(place, {method, rule, 2}, 2026);
             QCOMPARE(rows.size(), 366);
             for (const PerpetualCalendar::Row &row : rows)
