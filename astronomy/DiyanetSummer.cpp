@@ -1,5 +1,6 @@
 #include "astronomy/DiyanetSummer.h"
 
+#include "astronomy/HighLatitudeRule.h"
 #include "astronomy/Mjd.h"
 
 #include <erfam.h>
@@ -68,10 +69,9 @@ QDate DiyanetSummer::solsticeNear(QDate date) const
 
 DiyanetSummer::Summer DiyanetSummer::summerOf(QDate solstice) const
 {
-    constexpr double greatestDeclination = 23.44, dawnAngle = 18;
-    return std::abs(m_latitude) <= 90 - greatestDeclination - dawnAngle
-               ? lineToSolstice(solstice)
-               : sharesOfTheNight(solstice);
+    constexpr double dawnAngle = 18;
+    return HighLatitudeRule::angleCanFail(m_latitude, dawnAngle) ? sharesOfTheNight(solstice)
+                                                                 : lineToSolstice(solstice);
 }
 
 DiyanetSummer::Summer DiyanetSummer::lineToSolstice(QDate solstice) const

@@ -42,15 +42,6 @@ double portion(HighLatitudeRule::Rule rule, double angle)
     return angle / 60;
 }
 
-// Whether the sun fails to sink to the angle on some day of the year: only
-// there is the rule kept every day, so that the times run on smoothly from
-// the days the angle is reached to those it is not.
-bool everFails(double latitude, double angle)
-{
-    constexpr double greatestDeclination = 23.44;
-    return std::abs(latitude) > 90 - greatestDeclination - angle;
-}
-
 } // namespace
 
 namespace HighLatitudeRule {
@@ -75,6 +66,12 @@ Rule named(const QString &name)
     return Rule(i);
 }
 
+bool angleCanFail(double latitude, double angle)
+{
+    constexpr double greatestDeclination = 23.44;
+    return std::abs(latitude) > 90 - greatestDeclination - angle;
+}
+
 SolarDay complete(const PartialDay &day, Rule rule, double latitude, double fajrAngle,
                   double ishaAngle, double asrShadowFactor, bool onlyMissing)
 {
@@ -90,18 +87,21 @@ SolarDay complete(const PartialDay &day, Rule rule, double latitude, double fajr
         d.asr = *day.asr;
     } else {
         const double noonAltitude = 90 - std::abs(lender - day.declination / ERFA_DD2R);
-        const double shadowAltitude =
-            std::atan(1 / (asrShadowFactor + 1 / std::tan(noonAltitude * ERFA_DD2R))) / ERFA_DD2R;
-        d.asr = day.transit + halfArc(shadowAltitude, lender, day.declination);
+        d.asr = day.transit +
+                halfArc(SunEvents::shadowAltitude(asrShadowFactor, noonAltitude * ERFA_DD2R),
+                        lender, day.declination);
     }
+    // Where the sun fails to sink to an angle on some day of the year, the
+    // rule bounds that time every day, so the times run on without a jump
+    // from the days the angle is reached to those it is not.
     const double night = 1 - (d.sunset - d.sunrise);
     const double earliestDawn = d.sunrise - portion(rule, fajrAngle) * night;
     const double latestNightfall = d.sunset + portion(rule, ishaAngle) * night;
-    d.dawn = !day.dawn                                        ? earliestDawn
-             : !onlyMissing && everFails(latitude, fajrAngle) ? std::max(*day.dawn, earliestDawn)
-                                                              : *day.dawn;
+    d.dawn = !day.dawn                                           ? earliestDawn
+             : !onlyMissing && angleCanFail(latitude, fajrAngle) ? std::max(*day.dawn, earliestDawn)
+                                                                 : *day.dawn;
     d.nightfall = !day.nightfall ? latestNightfall
-                  : !onlyMissing && everFails(latitude, ishaAngle)
+                  : !onlyMissing && angleCanFail(latitude, ishaAngle)
                       ? std::min(*day.nightfall, latestNightfall)
                       : *day.nightfall;
     return d;

@@ -27,6 +27,10 @@ inline constexpr char defaultName[] = "seventh-of-night";
 // its own sun does not rise or set: the sun rises and sets there every day.
 inline constexpr double lastRisingLatitude = 65;
 
+// Whether the sun fails to sink to the angle (degrees) on some day of the
+// year at the latitude: beyond about 48.6 degrees for 18.
+bool angleCanFail(double latitude, double angle);
+
 // The day's events with the missing ones supplied and, where the sun fails
 // to sink to an angle on some day of the year, dawn and Isha held within the
 // rule's share of the night every day (unless onlyMissing: a method with a

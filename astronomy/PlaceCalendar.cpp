@@ -151,6 +151,12 @@ QString source(const Place &place, const CalendarMethod &method)
                  QString::number(place.longitude, 'f', 4), title.isEmpty() ? method.method : title);
     if (method.asrShadow == 2)
         text += QStringLiteral(", Asri hanefi");
+    // Only where the sun can fail to sink to 18 degrees does the rule show.
+    if (HighLatitudeRule::angleCanFail(place.latitude, 18))
+        text += QStringLiteral(", netët e shkurtra: %1")
+                    .arg(highLatitudeTitle(method.highLatitude.isEmpty()
+                                               ? QLatin1String(HighLatitudeRule::defaultName)
+                                               : method.highLatitude));
     return text;
 }
 
