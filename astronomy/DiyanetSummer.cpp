@@ -9,13 +9,9 @@
 
 namespace {
 
-// Where the sun sinks to 18 degrees every night: the declinations (degrees,
-// in the place's hemisphere) past which the line runs, before and after the
-// solstice, and the shares of the solstice night (sunset to sunrise) that
-// Imsaku lies before sunrise and Isha after sunset.
-constexpr double dawnLimitBefore = 16.0, dawnLimitAfter = 17.0;
-constexpr double duskLimitBefore = 17.9, duskLimitAfter = 17.0;
-constexpr double solsticeDawnShare = 0.2354, solsticeDuskShare = 0.2114;
+// Where the sun sinks to 18 degrees every night: the minutes dawn and Isha
+// move on their line from the angle to the solstice value.
+constexpr double lineMinutes = 19;
 // Further north: the share of the night the 18-degree twilight passes when
 // the summer begins and ends, the shares kept through it, the days the way
 // to them and back takes, and the days the return lags behind the twilight.
@@ -27,6 +23,18 @@ constexpr int duskReturnsEarlier = 5, duskDaysFromShares = 23;
 constexpr int longestSummer = 120; // days the summer may reach from the solstice
 
 constexpr double minutesPerDay = 24 * 60;
+
+// The share of the solstice night (sunset to sunrise) that Imsaku lies before
+// sunrise (Isha after sunset) there: Konstanz's at 47.66 degrees, growing by
+// the same step a degree southwards and falling to the share kept further
+// north at the latitude from which the sun no longer sinks to 18 degrees.
+double solsticeShare(double latitude, double konstanzShare, double northernShare)
+{
+    constexpr double konstanz = 47.66, dawnAngle = 18;
+    const double northern = HighLatitudeRule::angleFailsBeyond(dawnAngle);
+    const double perDegree = (konstanzShare - northernShare) / (northern - konstanz);
+    return northernShare + (northern - std::abs(latitude)) * perDegree;
+}
 
 double minuteOfDay(double mjd, QDate date)
 {
@@ -80,28 +88,29 @@ DiyanetSummer::Summer DiyanetSummer::lineToSolstice(QDate solstice) const
     Summer s;
     if (!top.sunrise || !top.sunset)
         return s;
-    const double dawnTop = minuteOfDay(*top.sunrise - solsticeDawnShare * nightOf(top), solstice);
-    const double duskTop = minuteOfDay(*top.sunset + solsticeDuskShare * nightOf(top), solstice);
-    const double sign = m_latitude >= 0 ? 1 : -1;
-    // The line starts at the angle's own time on the last day the sun's
-    // declination is within the limit.
-    const auto edge = [&](int direction, double limit, bool dawn, double top) {
+    const double dawnTop = minuteOfDay(
+        *top.sunrise - solsticeShare(m_latitude, 0.2354, dawnShare) * nightOf(top), solstice);
+    const double duskTop = minuteOfDay(
+        *top.sunset + solsticeShare(m_latitude, 0.2114, duskShare) * nightOf(top), solstice);
+    // The line starts on the day whose angle time lies the line's minutes
+    // from the solstice value: dawn that much later, Isha that much earlier.
+    const auto edge = [&](int direction, bool dawn, double top) {
         for (int days = 1; days <= longestSummer; ++days) {
             const QDate date = solstice.addDays(direction * days);
             const PartialDay day = m_calculator.partialDay(date);
-            if (sign * day.declination / ERFA_DD2R > limit)
-                continue;
             const std::optional<double> angleTime = dawn ? day.dawn : day.nightfall;
             if (!angleTime)
-                break;
-            const double edgeMinute = minuteOfDay(*angleTime, date);
-            return direction < 0 ? Line{date, solstice, edgeMinute, top}
-                                 : Line{solstice, date, top, edgeMinute};
+                continue;
+            const double minute = minuteOfDay(*angleTime, date);
+            if ((dawn ? minute - top : top - minute) < lineMinutes)
+                continue;
+            return direction < 0 ? Line{date, solstice, minute, top}
+                                 : Line{solstice, date, top, minute};
         }
         return Line{};
     };
-    s.dawn = {edge(-1, dawnLimitBefore, true, dawnTop), edge(1, dawnLimitAfter, true, dawnTop)};
-    s.dusk = {edge(-1, duskLimitBefore, false, duskTop), edge(1, duskLimitAfter, false, duskTop)};
+    s.dawn = {edge(-1, true, dawnTop), edge(1, true, dawnTop)};
+    s.dusk = {edge(-1, false, duskTop), edge(1, false, duskTop)};
     return s;
 }
 

@@ -9,13 +9,15 @@
 
 // Diyanet's summer dawn and Isha beyond 45 degrees of latitude, as its
 // European calendars give them (found on its 2026 tables of Konstanz,
-// Hamburg-Wilhelmsburg and Flensburg; docs/calendars.md gives the figures).
+// Garching, Hamburg-Wilhelmsburg and Flensburg; docs/calendars.md gives the
+// figures).
 // In spring Imsaku and Isha leave their angles:
 // - where the sun still sinks to 18 degrees every night (up to 48.6
-//   degrees), from the day the sun's declination passes a limit, they move by
-//   the same minutes every day, on a straight line in universal time, to
-//   their values at the summer solstice, a fixed share of that night before
-//   sunrise and after sunset, and return the same way;
+//   degrees), from the day on which the angle's time lies 19 minutes from its
+//   value at the summer solstice (a share of that night before sunrise, after
+//   sunset, that shrinks with latitude), they move by the same minutes every
+//   day, on a straight line in universal time, to that value, and return the
+//   same way;
 // - further north, from the day the 18-degree twilight grows longer than a
 //   share of the night, they reach over a few weeks on such a line a fixed
 //   share of each night before sunrise and after sunset, keep it through the

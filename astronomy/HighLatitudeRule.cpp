@@ -66,10 +66,15 @@ Rule named(const QString &name)
     return Rule(i);
 }
 
-bool angleCanFail(double latitude, double angle)
+double angleFailsBeyond(double angle)
 {
     constexpr double greatestDeclination = 23.44;
-    return std::abs(latitude) > 90 - greatestDeclination - angle;
+    return 90 - greatestDeclination - angle;
+}
+
+bool angleCanFail(double latitude, double angle)
+{
+    return std::abs(latitude) > angleFailsBeyond(angle);
 }
 
 SolarDay complete(const PartialDay &day, Rule rule, double latitude, double fajrAngle,

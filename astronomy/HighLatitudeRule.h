@@ -27,8 +27,9 @@ inline constexpr char defaultName[] = "seventh-of-night";
 // its own sun does not rise or set: the sun rises and sets there every day.
 inline constexpr double lastRisingLatitude = 65;
 
-// Whether the sun fails to sink to the angle (degrees) on some day of the
-// year at the latitude: beyond about 48.6 degrees for 18.
+// The latitude (degrees) beyond which the sun fails to sink to the angle on
+// some day of the year: about 48.6 degrees for 18.
+double angleFailsBeyond(double angle);
 bool angleCanFail(double latitude, double angle);
 
 // The day's events with the missing ones supplied and, where the sun fails

@@ -75,6 +75,9 @@ private Q_SLOTS:
         QTest::newRow("Diyanet Hamburg-Wilhelmsburg 2026 summer")
             << KOLVIRA_TABLES "/diyanet-wilhelmsburg-2026-summer.tsv"
             << "diyanet" << 53.49283 << 10.01372 << "Europe/Berlin" << 0 << 0.7 << 0.95 << 3;
+        QTest::newRow("Diyanet Garching 2026 summer")
+            << KOLVIRA_TABLES "/diyanet-garching-2026-summer.tsv"
+            << "diyanet" << 48.24896 << 11.65101 << "Europe/Berlin" << 0 << 0.8 << 1.0 << 1;
         QTest::newRow("Diyanet Konstanz 2026")
             << KOLVIRA_TABLES "/diyanet-konstanz-2026.tsv"
             << "diyanet" << 47.66033 << 9.17582 << "Europe/Berlin" << 0 << 0.9 << 1.0 << 1;
