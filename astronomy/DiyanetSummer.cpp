@@ -13,10 +13,12 @@ namespace {
 // move on their line from the angle to the solstice value.
 constexpr double lineMinutes = 19;
 // Further north: the share of the night the 18-degree twilight passes when
-// the summer begins and ends, the shares kept through it, the days the way
-// to them and back takes, and the days the return lags behind the twilight.
+// the summer begins and ends, the shares kept through it (at 54 degrees, and
+// their growth a degree further), the days the way to them and back takes,
+// and the days the return lags behind the twilight.
 constexpr double startingShare = 0.235;
-constexpr double dawnShare = 3.0 / 14, duskShare = 0.1925;
+constexpr double dawnShareAt54 = 3.0 / 14, duskShareAt54 = 0.1925;
+constexpr double dawnSharePerDegree = 0.0015, duskSharePerDegree = 0.001;
 // Isha comes back to its angle a few days before dawn does.
 constexpr int daysToShares = 26, daysFromShares = 22, returnLag = 2;
 constexpr int duskReturnsEarlier = 5, duskDaysFromShares = 23;
@@ -25,9 +27,9 @@ constexpr int longestSummer = 120; // days the summer may reach from the solstic
 constexpr double minutesPerDay = 24 * 60;
 
 // The share of the solstice night (sunset to sunrise) that Imsaku lies before
-// sunrise (Isha after sunset) there: Konstanz's at 47.66 degrees, growing by
-// the same step a degree southwards and falling to the share kept further
-// north at the latitude from which the sun no longer sinks to 18 degrees.
+// sunrise (Isha after sunset) there: Konstanz's at 47.66 degrees, changing by
+// the same step a degree to 3/14 (Isha: 0.1925) at the latitude from which
+// the sun no longer sinks to 18 degrees.
 double solsticeShare(double latitude, double konstanzShare, double northernShare)
 {
     constexpr double konstanz = 47.66, dawnAngle = 18;
@@ -89,9 +91,9 @@ DiyanetSummer::Summer DiyanetSummer::lineToSolstice(QDate solstice) const
     if (!top.sunrise || !top.sunset)
         return s;
     const double dawnTop = minuteOfDay(
-        *top.sunrise - solsticeShare(m_latitude, 0.2354, dawnShare) * nightOf(top), solstice);
+        *top.sunrise - solsticeShare(m_latitude, 0.2354, dawnShareAt54) * nightOf(top), solstice);
     const double duskTop = minuteOfDay(
-        *top.sunset + solsticeShare(m_latitude, 0.2114, duskShare) * nightOf(top), solstice);
+        *top.sunset + solsticeShare(m_latitude, 0.2114, duskShareAt54) * nightOf(top), solstice);
     // The line starts on the day whose angle time lies the line's minutes
     // from the solstice value: dawn that much later, Isha that much earlier.
     const auto edge = [&](int direction, bool dawn, double top) {
@@ -137,8 +139,11 @@ DiyanetSummer::Summer DiyanetSummer::sharesOfTheNight(QDate solstice) const
     if (!start.dawn || !start.nightfall || !end.dawn || !end.nightfall || !in.sunrise ||
         !in.sunset || !out.sunrise || !out.sunset)
         return s;
-    const auto dawnOf = [](const PartialDay &d) { return *d.sunrise - dawnShare * nightOf(d); };
-    const auto duskOf = [](const PartialDay &d) { return *d.sunset + duskShare * nightOf(d); };
+    const double beyond54 = std::abs(m_latitude) - 54;
+    s.dawnShare = dawnShareAt54 + dawnSharePerDegree * beyond54;
+    s.duskShare = duskShareAt54 + duskSharePerDegree * beyond54;
+    const auto dawnOf = [&](const PartialDay &d) { return *d.sunrise - s.dawnShare * nightOf(d); };
+    const auto duskOf = [&](const PartialDay &d) { return *d.sunset + s.duskShare * nightOf(d); };
     s.dawn = {
         Line{first, sharesFrom, minuteOfDay(*start.dawn, first),
              minuteOfDay(dawnOf(in), sharesFrom)},
@@ -181,7 +186,7 @@ void DiyanetSummer::apply(QDate date, PartialDay &day)
             earlier(day.nightfall, midnight + line.at(date) / minutesPerDay);
     const bool sunSets = day.sunrise && day.sunset;
     if (sunSets && s.sharesFrom.isValid() && date > s.sharesFrom && date < s.dawnSharesTo)
-        later(day.dawn, *day.sunrise - dawnShare * nightOf(day));
+        later(day.dawn, *day.sunrise - s.dawnShare * nightOf(day));
     if (sunSets && s.sharesFrom.isValid() && date > s.sharesFrom && date < s.duskSharesTo)
-        earlier(day.nightfall, *day.sunset + duskShare * nightOf(day));
+        earlier(day.nightfall, *day.sunset + s.duskShare * nightOf(day));
 }

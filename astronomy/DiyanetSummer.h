@@ -46,6 +46,7 @@ private:
         QList<Line> dawn, dusk;
         // The days between which dawn and Isha keep their shares of the night.
         QDate sharesFrom, dawnSharesTo, duskSharesTo;
+        double dawnShare = 0, duskShare = 0; // of each night, kept between them
     };
 
     Summer summerOf(QDate solstice) const;
