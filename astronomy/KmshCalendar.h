@@ -1,6 +1,7 @@
 #pragma once
 
 #include "astronomy/Place.h"
+#include "astronomy/PlaceCalendar.h"
 #include "data/PerpetualCalendar.h"
 
 #include <QList>
@@ -12,7 +13,7 @@
 // clock time. Unlike a printed table it is computed for every year.
 namespace KmshCalendar {
 
-inline constexpr char name[] = "kmsh";
+inline constexpr const char *name = PlaceCalendar::albaniaMethod;
 
 // The city's seven times of every day of the year (and a 29 February row,
 // which in a common year holds the next leap year's), in its zone's clock

@@ -2,7 +2,11 @@
 
 #include "astronomy/CalculationError.h"
 #include "astronomy/Mjd.h"
+#include "astronomy/SeasonalTwilight.h"
 #include "astronomy/VectorState.h"
+#include "calendar/HijriCalendar.h"
+
+#include <algorithm>
 
 PrayerCalculator::PrayerCalculator(const SunTrack &track, const Place &place,
                                    const PrayerMethod &method)
@@ -15,33 +19,9 @@ PrayerCalculator::PrayerCalculator(const SunTrack &track, const Place &place,
 
 SolarDay PrayerCalculator::day(QDate date) const
 {
-    clearUpperVectorState();
-    // Mean noon of the place is a close first guess for the transit.
-    const double noonGuess = Mjd::fromLocalMeanTime(date, 12, m_place.longitude);
-    if (m_method.sunOfMidnight) {
-        const SunEvents::HeldSun sun = m_events.held(Mjd::fromDate(date), noonGuess);
-        return eventsOf(
-            date, sun.transit,
-            [&](double altitude, SunEvents::Side side) {
-                return m_events.crossing(sun, altitude, side);
-            },
-            [&](double factor) { return m_events.shadow(sun, factor); });
-    }
-    const double transit = m_events.transit(noonGuess);
-    return eventsOf(
-        date, transit,
-        [&](double altitude, SunEvents::Side side) {
-            return m_events.crossing(altitude, transit, side);
-        },
-        [&](double factor) { return m_events.shadow(factor, transit); });
-}
-
-SolarDay PrayerCalculator::eventsOf(QDate date, double transit, const Crossing &crossing,
-                                    const Shadow &shadow) const
-{
-    using Side = SunEvents::Side;
-    const auto found = [&](double altitude, Side side, const char *event) {
-        if (const auto t = crossing(altitude, side))
+    const PartialDay p = partialDay(date);
+    const auto found = [&](const std::optional<double> &t, double altitude, const char *event) {
+        if (t)
             return *t;
         throw CalculationError(
             QStringLiteral("Në %1 më %2 dielli nuk arrin lartësinë e %3 (%4 gradë).")
@@ -49,16 +29,73 @@ SolarDay PrayerCalculator::eventsOf(QDate date, double transit, const Crossing &
                 .arg(altitude));
     };
     SolarDay d;
-    d.transit = transit;
-    d.dawn = found(-m_method.fajrAngle, Side::Morning, "Fexhrit");
-    d.sunrise = found(SunEvents::horizonAltitude, Side::Morning, "lindjes së diellit");
-    d.sunset = found(SunEvents::horizonAltitude, Side::Evening, "Magribit");
-    d.nightfall = found(-m_method.ishaAngle, Side::Evening, "Ishasë");
-    const auto asr = shadow(m_method.asrShadowFactor);
-    if (!asr)
+    d.transit = p.transit;
+    d.dawn = found(p.dawn, -m_method.fajrAngle, "Fexhrit");
+    d.sunrise = found(p.sunrise, SunEvents::horizonAltitude, "lindjes së diellit");
+    d.sunset =
+        found(p.sunset, -m_method.maghribAngle.value_or(-SunEvents::horizonAltitude), "Magribit");
+    d.nightfall = found(p.nightfall, -m_method.ishaAngle, "Ishasë");
+    if (!p.asr)
         throw CalculationError(QStringLiteral("Në %1 më %2 Asri nuk mund të llogaritet.")
                                    .arg(m_place.name, date.toString(Qt::ISODate)));
-    d.asr = *asr;
+    d.asr = *p.asr;
+    return d;
+}
+
+PartialDay PrayerCalculator::partialDay(QDate date) const
+{
+    clearUpperVectorState();
+    // Mean noon of the place is a close first guess for the transit.
+    const double noonGuess = Mjd::fromLocalMeanTime(date, 12, m_place.longitude);
+    if (m_method.sunOfMidnight) {
+        const SunEvents::HeldSun sun = m_events.held(Mjd::fromDate(date), noonGuess);
+        return eventsOf(
+            date, sun.transit, sun.declination,
+            [&](double altitude, SunEvents::Side side) {
+                return m_events.crossing(sun, altitude, side);
+            },
+            [&](double factor) { return m_events.shadow(sun, factor); });
+    }
+    const double transit = m_events.transit(noonGuess);
+    return eventsOf(
+        date, transit, m_events.look(transit).declination,
+        [&](double altitude, SunEvents::Side side) {
+            return m_events.crossing(altitude, transit, side);
+        },
+        [&](double factor) { return m_events.shadow(factor, transit); });
+}
+
+PartialDay PrayerCalculator::eventsOf(QDate date, double transit, double declination,
+                                      const Crossing &crossing, const Shadow &shadow) const
+{
+    using Side = SunEvents::Side;
+    constexpr double minute = 60 / Mjd::secondsPerDay;
+    PartialDay d{transit, declination, {}, {}, {}, {}, {}};
+    d.dawn = crossing(-m_method.fajrAngle, Side::Morning);
+    d.sunrise = crossing(SunEvents::horizonAltitude, Side::Morning);
+    d.sunset =
+        crossing(m_method.maghribAngle ? -*m_method.maghribAngle : SunEvents::horizonAltitude,
+                 Side::Evening);
+    d.nightfall = crossing(-m_method.ishaAngle, Side::Evening);
+    d.asr = shadow(m_method.asrShadowFactor);
+    if (m_method.ishaAfterMaghrib && d.sunset) {
+        const bool ramadan = m_method.ishaAfterMaghribInRamadan &&
+                             HijriCalendar::instance().fromDate(date).month == 9;
+        d.nightfall = *d.sunset + minute * (ramadan ? *m_method.ishaAfterMaghribInRamadan
+                                                    : *m_method.ishaAfterMaghrib);
+    }
+    if (m_method.seasonalTwilight) {
+        if (d.sunrise) {
+            const double earliest =
+                *d.sunrise - minute * SeasonalTwilight::dawnMinutes(m_place.latitude, date);
+            d.dawn = d.dawn ? std::max(*d.dawn, earliest) : earliest;
+        }
+        if (d.sunset) {
+            const double latest =
+                *d.sunset + minute * SeasonalTwilight::duskMinutes(m_place.latitude, date);
+            d.nightfall = d.nightfall ? std::min(*d.nightfall, latest) : latest;
+        }
+    }
     return d;
 }
 
@@ -77,7 +114,7 @@ std::array<QTime, 7> PrayerCalculator::standardTimes(const SolarDay &day) const
     return timesIn(day, QTimeZone(standardOffset(Mjd::toDate(day.transit))));
 }
 
-std::array<QTime, 7> PrayerCalculator::timesIn(const SolarDay &day, const QTimeZone &zone) const
+std::array<QDateTime, 7> PrayerCalculator::instants(const SolarDay &day) const
 {
     const QDateTime dawn = Mjd::toMinute(day.dawn);
     const QDateTime imsak =
@@ -94,8 +131,14 @@ std::array<QTime, 7> PrayerCalculator::timesIn(const SolarDay &day, const QTimeZ
     if (m_method.fajrAfterImsak)
         instants[1] =
             instants[0].addSecs(60 * qint64(*m_method.fajrAfterImsak + m_method.adjustMinutes[1]));
+    return instants;
+}
+
+std::array<QTime, 7> PrayerCalculator::timesIn(const SolarDay &day, const QTimeZone &zone) const
+{
+    const std::array<QDateTime, 7> utc = instants(day);
     std::array<QTime, 7> times;
-    for (std::size_t i = 0; i < instants.size(); ++i)
-        times[i] = instants[i].toTimeZone(zone).time();
+    for (std::size_t i = 0; i < utc.size(); ++i)
+        times[i] = utc[i].toTimeZone(zone).time();
     return times;
 }

@@ -5,6 +5,7 @@
 #include "astronomy/SunEvents.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QTime>
 #include <QTimeZone>
 
@@ -23,6 +24,15 @@ struct SolarDay
     double nightfall; // Isha: the sun at the method's nightfall angle
 };
 
+// The events of one day as far as the sun reaches them: where it does not
+// reach an altitude the event is missing, for a high-latitude rule to supply.
+struct PartialDay
+{
+    double transit;
+    double declination; // the sun's at the transit, radians
+    std::optional<double> dawn, sunrise, asr, sunset, nightfall;
+};
+
 // The prayer times of one place, from the sun's track.
 class PrayerCalculator
 {
@@ -33,6 +43,12 @@ public:
     // The events of the local date; throws CalculationError when the sun does not
     // reach one of the altitudes on that day.
     SolarDay day(QDate date) const;
+    // The same without throwing, with the method's own rules (Isha after
+    // Magribi, the seasonal twilight) applied.
+    PartialDay partialDay(QDate date) const;
+    // The seven instants of a calendar row (Imsaku to Isha) in UTC, rounded
+    // to the minute, with the method's minutes.
+    std::array<QDateTime, 7> instants(const SolarDay &day) const;
     // The seven times of a calendar row (Imsaku to Isha), as local clock time
     // of the place rounded to the minute, with the method's rules.
     std::array<QTime, 7> clockTimes(const SolarDay &day) const;
@@ -44,8 +60,8 @@ public:
 private:
     using Crossing = std::function<std::optional<double>(double, SunEvents::Side)>;
     using Shadow = std::function<std::optional<double>(double)>;
-    SolarDay eventsOf(QDate date, double transit, const Crossing &crossing,
-                      const Shadow &shadow) const;
+    PartialDay eventsOf(QDate date, double transit, double declination, const Crossing &crossing,
+                        const Shadow &shadow) const;
     std::array<QTime, 7> timesIn(const SolarDay &day, const QTimeZone &zone) const;
 
     SunEvents m_events;

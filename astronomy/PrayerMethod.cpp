@@ -11,24 +11,66 @@ struct Named
     const char *name;
     double fajr;
     double isha;
-    std::optional<int> fajrAfterImsak; // none: Imsaku before Fexhri by the usual margin
-    std::array<int, 7> adjust;
-    bool sunOfMidnight;
+    std::optional<int> fajrAfterImsak = {}; // none: Imsaku before Fexhri by the usual margin
+    std::array<int, 7> adjust = {};
+    bool sunOfMidnight = false;
+    std::optional<int> ishaMinutes = {};
+    std::optional<int> ishaMinutesInRamadan = {};
+    std::optional<double> maghribAngle = {};
+    bool seasonal = false;
+    bool beyond45 = false;
 };
 
-// Angles as the organisations publish them.
-constexpr std::array<Named, 6> methods{{
-    {"mwl", 18, 17, {}, {}, false},       // Muslim World League
-    {"isna", 15, 15, {}, {}, false},      // Islamic Society of North America
-    {"egypt", 19.5, 17.5, {}, {}, false}, // Egyptian General Authority of Survey
-    {"karachi", 18, 18, {}, {}, false},   // University of Islamic Sciences, Karachi
+// Diyanet's precaution minutes (temkin) at sunrise, Dhuhri, Asri and Magribi,
+// with one dawn time (Imsaku = Fexhri).
+constexpr std::array<int, 7> diyanetTemkin{0, 0, -7, 5, 4, 7, 0};
+
+// Angles and rules as the authorities publish them (docs/calendars.md,
+// "The methods", names the sources).
+constexpr std::array<Named, 14> methods{{
+    // Turkey's Presidency of Religious Affairs: the sun of 0h UT held for the day.
+    {.name = "diyanet",
+     .fajr = 18,
+     .isha = 17,
+     .fajrAfterImsak = 0,
+     .adjust = diyanetTemkin,
+     .sunOfMidnight = true,
+     .beyond45 = true},
+    {.name = "mwl", .fajr = 18, .isha = 17},       // Muslim World League
+    {.name = "isna", .fajr = 15, .isha = 15},      // Islamic Society of North America
+    {.name = "egypt", .fajr = 19.5, .isha = 17.5}, // Egyptian General Authority of Survey
+    {.name = "karachi", .fajr = 18, .isha = 18},   // University of Islamic Sciences, Karachi
+    {.name = "umm-al-qura",
+     .fajr = 18.5,
+     .isha = 18,
+     .ishaMinutes = 90,
+     .ishaMinutesInRamadan = 120}, // Umm al-Qura, Makkah
+    // Dubai's published times keep 3 minutes of precaution at sunrise, Dhuhri,
+    // Asri and Magribi; Singapore's one at Dhuhri.
+    {.name = "gulf", .fajr = 18.2, .isha = 18.2, .adjust = {0, 0, -3, 3, 3, 3, 0}},
+    {.name = "kuwait", .fajr = 18, .isha = 17.5},                 // Kuwait
+    {.name = "qatar", .fajr = 18, .isha = 18, .ishaMinutes = 90}, // Qatar
+    {.name = "singapore",
+     .fajr = 20,
+     .isha = 18,
+     .adjust = {0, 0, 0, 1, 0, 0, 0}},                                  // MUIS, Singapore
+    {.name = "tehran", .fajr = 17.7, .isha = 14, .maghribAngle = 4.5},  // Institute of Geophysics
+    {.name = "moonsighting", .fajr = 18, .isha = 18, .seasonal = true}, // Moonsighting Committee
     // Close to the yearly calendar of the Islamic Community of Kosovo, found
     // by comparing the two over 2026.
-    {"bik", 18, 17, 20, {-5, 0, -7, 4, 6, 8, 10}, false},
-    // The Muslim Community of Albania's calendar, Diyanet's computation: one
-    // dawn time (Imsaku = Fexhri) and Diyanet's precaution minutes (temkin)
-    // at sunrise, Dhuhri, Asri and Magribi.
-    {"kmsh", 18, 17, 0, {0, 0, -7, 5, 4, 7, 0}, true},
+    {.name = "bik",
+     .fajr = 18,
+     .isha = 17,
+     .fajrAfterImsak = 20,
+     .adjust = {-5, 0, -7, 4, 6, 8, 10}},
+    // The Muslim Community of Albania's calendar: Diyanet's computation as
+    // it publishes it for Albania's cities.
+    {.name = "kmsh",
+     .fajr = 18,
+     .isha = 17,
+     .fajrAfterImsak = 0,
+     .adjust = diyanetTemkin,
+     .sunOfMidnight = true},
 }};
 
 } // namespace
@@ -43,6 +85,11 @@ PrayerMethod PrayerMethod::named(const QString &name)
             method.fajrAfterImsak = m.fajrAfterImsak;
             method.adjustMinutes = m.adjust;
             method.sunOfMidnight = m.sunOfMidnight;
+            method.ishaAfterMaghrib = m.ishaMinutes;
+            method.ishaAfterMaghribInRamadan = m.ishaMinutesInRamadan;
+            method.maghribAngle = m.maghribAngle;
+            method.seasonalTwilight = m.seasonal;
+            method.diyanetBeyond45 = m.beyond45;
             return method;
         }
     }
@@ -57,7 +104,6 @@ QStringList PrayerMethod::names()
         list << QLatin1String(m.name);
     return list;
 }
-
 void PrayerMethod::validate() const
 {
     if (!(fajrAngle >= 10 && fajrAngle <= 22))

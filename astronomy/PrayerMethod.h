@@ -22,6 +22,19 @@ struct PrayerMethod
     // through it: how Turkey's Presidency of Religious Affairs (Diyanet)
     // computes the times that the Muslim Community of Albania publishes.
     bool sunOfMidnight = false;
+    // Magribi when the sun is this far below the horizon instead of at
+    // sunset (the Institute of Geophysics, Tehran).
+    std::optional<double> maghribAngle;
+    // Isha this many minutes after Magribi instead of by an angle, and in
+    // the month of Ramadan (Umm al-Qura).
+    std::optional<int> ishaAfterMaghrib;
+    std::optional<int> ishaAfterMaghribInRamadan;
+    // The Moonsighting Committee's dawn and dusk: no earlier (later) than
+    // its seasonal minutes before sunrise (after sunset) for the latitude.
+    bool seasonalTwilight = false;
+    // Diyanet's calendars beyond 45 degrees: Isha at 16 degrees and, around
+    // the summer solstice, dawn and Isha on its straight summer line.
+    bool diyanetBeyond45 = false;
 
     // The named sets of angles and rules; the default is that of the Muslim
     // World League.

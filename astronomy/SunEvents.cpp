@@ -25,14 +25,12 @@ double daysFor(double hourAngle)
     return hourAngle / ERFA_D2PI;
 }
 
-// The altitude (degrees) at which a shadow is shadowFactor times its object's
-// length longer than at the sun's noon altitude.
-double shadowAltitude(double shadowFactor, double noonAltitude)
+} // namespace
+
+double SunEvents::shadowAltitude(double shadowFactor, double noonAltitude)
 {
     return std::atan(1 / (shadowFactor + 1 / std::tan(noonAltitude))) / ERFA_DD2R;
 }
-
-} // namespace
 
 SunEvents::SunEvents(const SunTrack &track, const Place &place)
     : m_track(track), m_longitude(place.longitude * ERFA_DD2R),

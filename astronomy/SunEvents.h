@@ -35,6 +35,10 @@ public:
         double altitude;    // radians, without refraction
     };
 
+    // The altitude (degrees) at which a shadow is shadowFactor times its
+    // object's length longer than at the sun's noon altitude (radians).
+    static double shadowAltitude(double shadowFactor, double noonAltitude);
+
     SunEvents(const SunTrack &track, const Place &place);
 
     Look look(double mjd) const;
