@@ -177,8 +177,8 @@ WorldPlaces WorldPlaces::load(const QString &citiesFile, const QString &isoJson,
             continue;
         WorldPlace place;
         place.id = fields[0].toLongLong();
-        const QString ours = ourNames.value(place.id);
-        place.name = ours.isEmpty() ? QString::fromUtf8(fields[1]) : ours;
+        place.geoNamesName = QString::fromUtf8(fields[1]);
+        place.name = ourNames.value(place.id, place.geoNamesName);
         place.countryCode = QString::fromLatin1(fields[8]);
         place.country = countries.value(place.countryCode, place.countryCode);
         place.latitude = fields[4].toDouble();
@@ -186,7 +186,7 @@ WorldPlaces WorldPlaces::load(const QString &citiesFile, const QString &isoJson,
         place.timeZone = *timeZones.insert(QString::fromLatin1(fields[17]));
         place.population = fields[14].toLongLong();
 
-        QStringList names{foldForSearch(place.name), foldForSearch(QString::fromUtf8(fields[1])),
+        QStringList names{foldForSearch(place.name), foldForSearch(place.geoNamesName),
                           QString::fromLatin1(fields[2]).toLower()};
         for (const QByteArray &alternate : fields[3].split(','))
             names.append(foldForSearch(QString::fromUtf8(alternate)));

@@ -7,10 +7,11 @@
 // A populated place of the world, as the search window shows it.
 struct WorldPlace
 {
-    qint64 id = 0;       // GeoNames id
-    QString name;        // the Albanian name where we have one, else GeoNames' name
-    QString countryCode; // ISO 3166-1 alpha-2
-    QString country;     // in Albanian where Debian translates it
+    qint64 id = 0;        // GeoNames id
+    QString name;         // the Albanian name where we have one, else GeoNames' name
+    QString geoNamesName; // as the country writes it, e.g. Zürich for Cyrih
+    QString countryCode;  // ISO 3166-1 alpha-2
+    QString country;      // in Albanian where Debian translates it
     double latitude = 0;
     double longitude = 0;
     QString timeZone; // IANA name

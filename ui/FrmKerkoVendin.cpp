@@ -69,7 +69,7 @@ std::optional<WorldPlace> FrmKerkoVendin::chosenPlace() const
 bool FrmKerkoVendin::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_field && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Down && m_list->count() > 0) {
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Down && m_list->currentRow() >= 0) {
         m_list->setFocus();
         return true;
     }
@@ -89,9 +89,19 @@ void FrmKerkoVendin::search(const QString &typed)
     m_list->clear();
     for (const OwnCity &city : std::as_const(m_ownHits))
         m_list->addItem(city.text);
-    for (const WorldPlace &place : std::as_const(m_placeHits))
-        m_list->addItem(QStringLiteral("%1 (%2)").arg(place.name, place.country));
-    m_list->setCurrentRow(m_list->count() > 0 ? 0 : -1);
+    for (const WorldPlace &place : std::as_const(m_placeHits)) {
+        // Our Albanian name beside the one on the place's own signs.
+        const QString name = place.name == place.geoNamesName
+                                 ? place.name
+                                 : QStringLiteral("%1 — %2").arg(place.name, place.geoNamesName);
+        m_list->addItem(QStringLiteral("%1 (%2)").arg(name, place.country));
+    }
+    const bool found = m_list->count() > 0;
+    if (!found && !folded.isEmpty()) {
+        auto *nothing = new QListWidgetItem(QStringLiteral("Asnjë vend me këtë emër."), m_list);
+        nothing->setFlags(Qt::NoItemFlags);
+    }
+    m_list->setCurrentRow(found ? 0 : -1);
     showCurrent(m_list->currentRow());
 }
 

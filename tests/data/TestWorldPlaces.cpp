@@ -2,7 +2,6 @@
 #include "data/WorldPlaces.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 // Finding a place of the world by what a user types, over Debian's files.
@@ -18,49 +17,33 @@ private Q_SLOTS:
         world = WorldPlaces::load();
     }
 
-    // The first hit and its country in Albanian: our names, names with and
-    // without diacritics, alternate names, a start, a word's start.
+    // The first hit and its country in Albanian (empty: no hit): our names,
+    // names with and without diacritics, letters no decomposition folds,
+    // alternate names, a name's start, a word's start.
     void firstHit_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("country");
-        QTest::newRow("our name") << "Cyrih"
-                                  << "Cyrih"
-                                  << "Zvicër";
-        QTest::newRow("diacritics") << "Zürich"
-                                    << "Cyrih"
-                                    << "Zvicër";
-        QTest::newRow("folded") << "zurich"
-                                << "Cyrih"
-                                << "Zvicër";
-        QTest::newRow("two words") << "Nju Jork"
-                                   << "Nju Jork"
-                                   << "Shtetet e Bashkuara";
-        QTest::newRow("ë typed") << "Vjenë"
-                                 << "Vjenë"
-                                 << "Austri";
-        QTest::newRow("ë as e") << "gjeneve"
-                                << "Gjenevë"
-                                << "Zvicër";
-        QTest::newRow("start") << "prisht"
-                               << "Prishtinë"
-                               << "Kosovë";
-        QTest::newRow("alternate") << "Munich"
-                                   << "Mynih"
-                                   << "Gjermani";
-        QTest::newRow("word start") << "gallen"
-                                    << "Shën Gal"
-                                    << "Zvicër";
-        QTest::newRow("whole before start") << "Bern"
-                                            << "Bernë"
-                                            << "Zvicër";
-        QTest::newRow("nothing") << "xqzzv"
-                                 << ""
-                                 << "";
-        QTest::newRow("blank") << "  "
-                               << ""
-                               << "";
+        const char *rows[][3] = {
+            {"Cyrih", "Cyrih", "Zvicër"},  // our name
+            {"Zürich", "Cyrih", "Zvicër"}, // diacritics
+            {"zurich", "Cyrih", "Zvicër"}, // folded
+            {"Nju Jork", "Nju Jork", "Shtetet e Bashkuara"},
+            {"Vjenë", "Vjenë", "Austri"},      // ë typed
+            {"gjeneve", "Gjenevë", "Zvicër"},  // ë as e
+            {"prisht", "Prishtinë", "Kosovë"}, // a name's start
+            {"Munich", "Mynih", "Gjermani"},   // an alternate name
+            {"Gießen", "Gießen", "Gjermani"},  // ß typed
+            {"Łódź", "Łódź", "Poloni"},        // Ł typed
+            {"gallen", "Shën Gal", "Zvicër"},  // a word's start
+            {"Bern", "Bernë", "Zvicër"},       // a whole name before a start
+            {"xqzzv", "", ""},
+            {"  ", "", ""},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1])
+                                  << QString::fromUtf8(row[2]);
     }
     void firstHit()
     {
@@ -68,59 +51,22 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QString, country);
         const QList<WorldPlace> hits = world.search(typed);
-        if (name.isEmpty()) {
-            QVERIFY2(hits.isEmpty(), qPrintable(typed));
-            return;
-        }
-        QVERIFY(!hits.isEmpty());
-        QCOMPARE(hits.first().name, name);
-        QCOMPARE(hits.first().country, country);
+        QCOMPARE(hits.value(0).name, name);
+        QCOMPARE(hits.value(0).country, country);
     }
 
-    void foldsLikeAKeyboard_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("folded");
-        QTest::newRow("ë ç") << "Çështjë"
-                             << "ceshtje";
-        QTest::newRow("ß") << "Straße"
-                           << "strasse";
-        QTest::newRow("ø ł đ") << "Øłđ"
-                               << "old";
-        QTest::newRow("ü ö") << "Zürich Köln"
-                             << "zurich koln";
-    }
-    void foldsLikeAKeyboard()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, folded);
-        QCOMPARE(foldForSearch(text), folded);
-    }
-
-    void catalogueInAlbanian()
+    // The countries' names in Albanian; a missing file names its package.
+    void catalogue()
     {
         const auto sq =
             readGettextCatalogue(QStringLiteral("/usr/share/locale/sq/LC_MESSAGES/iso_3166-1.mo"));
-        QCOMPARE(sq.value(QStringLiteral("Switzerland")), QStringLiteral("Zvicër"));
-        QCOMPARE(sq.value(QStringLiteral("Germany")), QStringLiteral("Gjermani"));
         QCOMPARE(sq.value(QStringLiteral("Montenegro")), QStringLiteral("Mali i Zi"));
-    }
-
-    // A missing file names its package; a file that is no catalogue is refused.
-    void missingOrSpoiledFiles()
-    {
-        QTemporaryDir dir;
-        const QString notMo = dir.filePath(QStringLiteral("x.mo"));
-        QFile file(notMo);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a catalogue at all") > 0);
-        file.close();
         try {
-            WorldPlaces::load(dir.filePath(QStringLiteral("none.txt")), {}, {});
+            WorldPlaces::load(QStringLiteral("/nonexistent/cities.txt"), {}, {});
             QFAIL("a missing file loaded");
         } catch (const KolviraError &error) {
             QVERIFY(error.message().contains(QStringLiteral("libtimezonemap-data")));
         }
-        QVERIFY_THROWS_EXCEPTION(KolviraError, readGettextCatalogue(notMo));
     }
 
 private:
