@@ -89,6 +89,20 @@ QHash<QString, QString> albanianCountries(const QString &isoJson, const QString 
     return countries;
 }
 
+// How well one name matches: 0 whole, 1 its start, 2 a word's start, -1 not.
+int nameRank(QStringView name, QStringView typed)
+{
+    if (name == typed)
+        return 0;
+    if (name.startsWith(typed))
+        return 1;
+    for (qsizetype at = name.indexOf(typed, 1); at > 0; at = name.indexOf(typed, at + 1)) {
+        if (!name[at - 1].isLetterOrNumber())
+            return 2;
+    }
+    return -1;
+}
+
 } // namespace
 
 QString foldForSearch(const QString &text)
@@ -109,21 +123,17 @@ int matchRank(QStringView names, QStringView typed)
     if (typed.isEmpty())
         return -1;
     int best = -1;
+    int alternate = 0; // past the empty line: the names the place is not shown by
     for (QStringView name : QStringTokenizer(names, u'\n')) {
-        if (name == typed)
-            return 0;
-        if (name.startsWith(typed)) {
-            best = 1;
+        if (name.isEmpty()) {
+            alternate = 1;
             continue;
         }
-        if (best == 2)
-            continue;
-        for (qsizetype at = name.indexOf(typed, 1); at > 0; at = name.indexOf(typed, at + 1)) {
-            if (!name[at - 1].isLetterOrNumber()) {
-                best = 2;
-                break;
-            }
-        }
+        const int rank = nameRank(name, typed);
+        if (rank >= 0 && (best < 0 || 2 * rank + alternate < best))
+            best = 2 * rank + alternate;
+        if (best == 0)
+            break;
     }
     return best;
 }
@@ -186,13 +196,18 @@ WorldPlaces WorldPlaces::load(const QString &citiesFile, const QString &isoJson,
         place.timeZone = *timeZones.insert(QString::fromLatin1(fields[17]));
         place.population = fields[14].toLongLong();
 
-        QStringList names{foldForSearch(place.name), foldForSearch(place.geoNamesName),
+        QStringList shown{foldForSearch(place.name), foldForSearch(place.geoNamesName),
                           QString::fromLatin1(fields[2]).toLower()};
+        shown.removeDuplicates();
+        QStringList alternates;
         for (const QByteArray &alternate : fields[3].split(','))
-            names.append(foldForSearch(QString::fromUtf8(alternate)));
-        names.removeIf([](const QString &name) { return name.isEmpty() || !isLatin(name); });
-        names.removeDuplicates();
-        QString joined = names.join(QLatin1Char('\n'));
+            alternates.append(foldForSearch(QString::fromUtf8(alternate)));
+        alternates.removeIf([&](const QString &name) {
+            return name.isEmpty() || !isLatin(name) || shown.contains(name);
+        });
+        alternates.removeDuplicates();
+        QString joined = shown.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
+                         alternates.join(QLatin1Char('\n'));
         joined.squeeze();
         world.m_places.append({std::move(place), std::move(joined)});
     }

@@ -22,8 +22,9 @@ struct WorldPlace
 // typed on any keyboard finds its place.
 QString foldForSearch(const QString &text);
 
-// How well a typed text (folded) matches names (folded, one a line):
-// 0 a whole name, 1 the start of a name, 2 the start of a word in it,
+// How well a typed text (folded) matches names (folded, one a line; after
+// an empty line come the names a place is not shown by): 0/1 a whole name
+// (shown/other), 2/3 the start of a name, 4/5 the start of a word in it,
 // -1 not at all.
 int matchRank(QStringView names, QStringView typed);
 
@@ -47,7 +48,7 @@ private:
     struct Entry
     {
         WorldPlace place;
-        QString names; // every Latin-script name, folded, one a line
+        QString names; // every Latin-script name, folded, one a line, as matchRank reads them
     };
     QList<Entry> m_places;
 };

@@ -30,14 +30,15 @@ private Q_SLOTS:
             {"Zürich", "Cyrih", "Zvicër"}, // diacritics
             {"zurich", "Cyrih", "Zvicër"}, // folded
             {"Nju Jork", "Nju Jork", "Shtetet e Bashkuara"},
-            {"Vjenë", "Vjenë", "Austri"},      // ë typed
-            {"gjeneve", "Gjenevë", "Zvicër"},  // ë as e
-            {"prisht", "Prishtinë", "Kosovë"}, // a name's start
-            {"Munich", "Mynih", "Gjermani"},   // an alternate name
-            {"Gießen", "Gießen", "Gjermani"},  // ß typed
-            {"Łódź", "Łódź", "Poloni"},        // Ł typed
-            {"gallen", "Shën Gal", "Zvicër"},  // a word's start
-            {"Bern", "Bernë", "Zvicër"},       // a whole name before a start
+            {"Vjenë", "Vjenë", "Austri"},                 // ë typed
+            {"gjeneve", "Gjenevë", "Zvicër"},             // ë as e
+            {"prisht", "Prishtinë", "Kosovë"},            // a name's start
+            {"Munich", "Mynih", "Gjermani"},              // an alternate name
+            {"Gießen", "Gießen", "Gjermani"},             // ß typed
+            {"Łódź", "Łódź", "Poloni"},                   // Ł typed
+            {"gallen", "Shën Gal", "Zvicër"},             // a word's start
+            {"London", "Londër", "Mbretëria e Bashkuar"}, // the most populous
+            {"Bern", "Bernë", "Zvicër"},                  // a whole name before a start
             {"xqzzv", "", ""},
             {"  ", "", ""},
         };
@@ -53,6 +54,13 @@ private Q_SLOTS:
         const QList<WorldPlace> hits = world.search(typed);
         QCOMPARE(hits.value(0).name, name);
         QCOMPARE(hits.value(0).country, country);
+    }
+
+    // Letters a keyboard may lack, decomposed or not.
+    void folding()
+    {
+        QCOMPARE(foldForSearch(QStringLiteral("Çështjë Straße Øłđı")),
+                 QStringLiteral("ceshtje strasse oldi"));
     }
 
     // The countries' names in Albanian; a missing file names its package.
