@@ -9,6 +9,7 @@ build_packages=(
   libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins libqt6multimedia6
   liberfa-dev libsqlite3-dev tzdata ccache
   libgl-dev libvulkan-dev dpkg-dev file
+  libtimezonemap-data iso-codes
 )
 # A real desktop session for running the program and its end-to-end tests,
 # which see it through the accessibility tree; the readers of the PDF and

@@ -63,6 +63,13 @@ FrmRrethProg::FrmRrethProg(UrlOpener openUrl, QWidget *parent)
     label->setMouseTracking(true);
     label->installEventFilter(this);
 
+    // The places of the world the program finds come from GeoNames, whose
+    // licence asks for its name; the top band's left end is free.
+    auto *credit = makeLabel(this, QStringLiteral("lblGeoNames"),
+                             QStringLiteral("Vendet e botës: GeoNames (CC BY 4.0)"),
+                             designFont(QStringLiteral("Verdana"), 8.25), 165, 150, 4500, 240);
+    setTextColour(credit, QColor(216, 226, 234));
+
     m_cmdKthehu =
         makePushButton(this, QStringLiteral("CmdKthehu"), QStringLiteral("Kthehu"), 6270, 4020);
     connect(m_cmdKthehu, &QPushButton::clicked, this, &FrmRrethProg::CmdKthehu_Click);
