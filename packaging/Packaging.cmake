@@ -34,9 +34,10 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_BINARY_DIR}/conffiles)
 # GStreamer load as plugins at run time it cannot see: the SQLite driver, the
 # SVG icon engine, and the GStreamer elements that play an mp3 file
 # (playbin from -base; the mpg123 decoder and the PulseAudio sink from -good),
-# and the font the printed timetable is set in, which has the Albanian letters.
+# the font the printed timetable is set in, which has the Albanian letters, and
+# the sound theme whose alert is heard when no adhan recording is there.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6sql6-sqlite, libqt6svg6, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-dejavu-core")
+    "libqt6sql6-sqlite, libqt6svg6, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-dejavu-core, sound-theme-freedesktop")
 
 include(CPack)

@@ -19,7 +19,7 @@ run_packages=(
   gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
   imagemagick desktop-file-utils appstream
   dbus-daemon at-spi2-core python3-dogtail python3-dbus python3-gi
-  poppler-utils python3-icalendar fonts-dejavu-core
+  poppler-utils python3-icalendar fonts-dejavu-core sound-theme-freedesktop
 )
 
 want=("${build_packages[@]}")

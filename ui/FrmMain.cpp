@@ -117,6 +117,7 @@ FrmMain::FrmMain(CalendarConnection &connection, const Clock &clock, MediaPlayer
         });
     buildControls();
     applySettings(m_settings);
+    tellHowToChooseAdhan();
     setDefaultWindowOpeners();
     Form_Load();
     centreOnScreen(this);
@@ -299,15 +300,31 @@ void FrmMain::applySettings(const UserSettings &settings)
 {
     m_settings = settings;
     m_scheduler->setSettings(settings);
+    m_scheduler->setRecordings(Recordings::dawn(settings.dawnRecording),
+                               Recordings::daily(settings.dailyRecording), Recordings::alert());
     HijriCalendar::setAdjustmentDays(settings.hijriAdjustment);
     m_scheduler->refreshDateTexts();
     m_nextShownAt = -1;
-    if (m_playerStrip)
+    if (m_playerStrip) {
         m_playerStrip->setVolume(settings.volume);
+        m_playerStrip->setFadeIn(settings.fadeIn);
+    }
     if (isVisible())
         Timer1_Timer(); // the Hijri date shown anew
     if (m_timer1->isActive())
         m_timer1->start(); // the reminders may wake it at other minutes
+}
+
+void FrmMain::tellHowToChooseAdhan()
+{
+    // Said once ever at start, with no dialog, when no recording is there.
+    if (m_settings.chooseAdhanTold ||
+        Recordings::exists(Recordings::dawn(m_settings.dawnRecording)) ||
+        Recordings::exists(Recordings::daily(m_settings.dailyRecording)))
+        return;
+    m_settings.chooseAdhanTold = true;
+    m_settingsStore.saveChooseAdhanTold(); // a failure only tells it again next start
+    QTimer::singleShot(0, this, [this] { tell(PrayerTexts::chooseAdhan(false)); });
 }
 
 void FrmMain::stopAdhan()
@@ -384,7 +401,7 @@ void FrmMain::MerriKoheratEFaljes(const QDate &day)
 void FrmMain::Form_Load()
 {
     // The player holds the daily recording and stays silent.
-    m_player->setURL(Recordings::daily());
+    m_player->setURL(Recordings::daily(m_settings.dailyRecording));
     m_player->stop();
 }
 
@@ -402,6 +419,10 @@ void FrmMain::Timer1_Timer()
     if (tick.start != AdhanScheduler::Start::None) {
         setVisible(true);
         announceAdhan(tick.prayerIndex);
+        if (tick.alertOnly && !m_chooseAdhanToldAtAdhan) {
+            m_chooseAdhanToldAtAdhan = true;
+            tell(PrayerTexts::chooseAdhan(true));
+        }
     }
     tellNotices(tick);
     showNextPrayer(m_clock.now());

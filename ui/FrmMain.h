@@ -85,6 +85,7 @@ private:
     void Form_Load();
     void setDefaultWindowOpeners();
     void announceAdhan(int timeIndex);
+    void tellHowToChooseAdhan();
     void tellNotices(const AdhanScheduler::Tick &tick);
     void showNextPrayer(const QDateTime &now);
     void followPlayer();
@@ -127,6 +128,7 @@ private:
     Notifier *m_notifier = nullptr;
     SettingsStore m_settingsStore;
     UserSettings m_settings;
+    bool m_chooseAdhanToldAtAdhan = false; // this run
 
     std::function<void()> m_endProgram;
     std::function<void()> m_openBirthday;

@@ -32,7 +32,8 @@ diff <(echo /etc/xdg/autostart/kolvira.desktop) <(dpkg-deb --info "$deb" conffil
 # Each shared library a program names is owned, on this machine, by a
 # package the .deb depends on (alternatives included, versions left out).
 depends=$(field Depends | tr ',|' '\n' | sed 's/(.*//; s/^ *//; s/ *$//')
-for plugin in libqt6sql6-sqlite libqt6svg6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good; do
+for plugin in libqt6sql6-sqlite libqt6svg6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good \
+    sound-theme-freedesktop; do
     grep -qxF "$plugin" <<<"$depends" || fail "no dependency on $plugin"
 done
 libraries=$(readelf -d "$root/usr/bin/kolvira" "$root/usr/bin/kolvira-db" |
