@@ -232,6 +232,13 @@ void FrmMain::buildControls()
 
     m_mnuPopup = new QMenu(QStringLiteral("Menuja Popup"), this);
     m_mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
+    // Some hosts (GNOME's AppIndicator extension) show no tip: the menu's
+    // first line, which cannot be chosen, tells the next prayer instead.
+    m_mnuKohaMbetur = m_mnuPopup->addAction(QString());
+    m_mnuKohaMbetur->setObjectName(QStringLiteral("mnuKohaMbetur"));
+    m_mnuKohaMbetur->setEnabled(false);
+    m_mnuKohaMbetur->setVisible(false);
+    m_mnuPopup->addSeparator();
     m_mnuNdaloEzanin = m_mnuPopup->addAction(QStringLiteral("Ndalo ezanin"));
     m_mnuNdaloEzanin->setObjectName(QStringLiteral("mnuNdaloEzanin"));
     connect(m_mnuNdaloEzanin, &QAction::triggered, this, [this] { stopAdhan(); });
@@ -241,7 +248,10 @@ void FrmMain::buildControls()
     m_mnuCilesimet = m_mnuPopup->addAction(QStringLiteral("Cilësimet..."));
     m_mnuCilesimet->setObjectName(QStringLiteral("mnuCilesimet"));
     connect(m_mnuCilesimet, &QAction::triggered, this, [this] { openModal(m_openSettings); });
-    connect(m_mnuPopup, &QMenu::aboutToShow, this, [this] { followPlayer(); });
+    connect(m_mnuPopup, &QMenu::aboutToShow, this, [this] {
+        showNextPrayer(m_clock.now());
+        followPlayer();
+    });
     followPlayer();
     m_mnuDalje = m_mnuPopup->addAction(QStringLiteral("Dalje"));
     m_mnuDalje->setObjectName(QStringLiteral("mnuDalje"));
@@ -470,6 +480,10 @@ void FrmMain::showNextPrayer(const QDateTime &now)
     tray.tip = tip.join(QLatin1Char('\n'));
     if (tray.icon && tray.icon->toolTip() != tray.tip)
         tray.icon->setToolTip(tray.tip);
+    if (m_mnuKohaMbetur->text() != line) {
+        m_mnuKohaMbetur->setText(line);
+        m_mnuKohaMbetur->setVisible(!line.isEmpty());
+    }
     // The line shows what the icon's tip says and tells all of it on hovering, as a
     // screen reader does (the tip is the label's description).
     m_lblKohaMbetur->setText(line.replace(QStringLiteral(" — "), QStringLiteral("\n")));

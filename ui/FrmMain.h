@@ -54,6 +54,7 @@ public:
     QMenu *mnuPopup() const { return m_mnuPopup; }
     ClockTimer *timer() const { return m_timer1; }
     QAction *mnuDalje() const { return m_mnuDalje; }
+    QAction *mnuKohaMbetur() const { return m_mnuKohaMbetur; }
     QAction *mnuTakvimi() const { return m_mnuTakvimi; }
     QAction *mnuNdaloEzanin() const { return m_mnuNdaloEzanin; }
     QAction *mnuCilesimet() const { return m_mnuCilesimet; }
@@ -121,6 +122,7 @@ private:
     std::unique_ptr<CalendarYear> m_calendarYear;
     std::unique_ptr<AdhanScheduler> m_scheduler;
     QMenu *m_mnuPopup = nullptr;
+    QAction *m_mnuKohaMbetur = nullptr; // the next prayer: for hosts that show no tip
     QAction *m_mnuDalje = nullptr;
     QAction *m_mnuTakvimi = nullptr;
     QAction *m_mnuNdaloEzanin = nullptr;
