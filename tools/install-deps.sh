@@ -8,7 +8,7 @@ build_packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-tools-dev-tools
   libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins libqt6multimedia6
   liberfa-dev libsqlite3-dev tzdata ccache
-  libgl-dev libvulkan-dev dpkg-dev file
+  libgl-dev libvulkan-dev libxcb1-dev dpkg-dev file
 )
 # A real desktop session for running the program and its end-to-end tests,
 # which see it through the accessibility tree; the readers of the PDF and

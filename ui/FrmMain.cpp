@@ -358,6 +358,14 @@ QDateTime FrmMain::nextWake(const QDateTime &now) const
     return std::min(event, now.addMSecs(60'000 - time.second() * 1000 - time.msec()));
 }
 
+void FrmMain::trayIconAdded()
+{
+    m_nextShownAt = -1;
+    showNextPrayer(m_clock.now());
+    if (m_timer1->isActive())
+        m_timer1->start(); // now woken at each minute for the tip
+}
+
 void FrmMain::setWindowOpeners(std::function<void()> birthday, std::function<void()> city,
                                std::function<void()> about)
 {

@@ -59,6 +59,10 @@ public:
     QAction *mnuNdaloEzanin() const { return m_mnuNdaloEzanin; }
     QAction *mnuCilesimet() const { return m_mnuCilesimet; }
 
+    // The icon came after start (a late notification area): its tip and
+    // menu line are kept current from now on.
+    void trayIconAdded();
+
     // Where the notices go; by default the desktop's notification service.
     void setNotifier(Notifier &notifier);
     // Puts the settings to work at once: the adhans, the reminders, the

@@ -23,7 +23,7 @@ with Session() as s:
     s.press(main, "Cilësimet...")
     window = s.window("Cilësimet")
     controls = window.findChildren(lambda n: n.roleName in ("combo box", "spin button"))
-    s.check(len(controls) == 12 and all(c.name for c in controls), "a control without a name")
+    s.check(len(controls) == 13 and all(c.name for c in controls), "a control without a name")
     s.find(window, name="Korrigjimi i datës hixhri, në ditë", role="spin button").value = 1
     s.press(window, "Ruaj", closes=True)
     shown = {"Data sipas hixhrit": "E xhuma, 02 Shewwal (10), 1447", "Namazi i Bajramit": ""}
