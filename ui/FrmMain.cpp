@@ -327,14 +327,18 @@ void FrmMain::applySettings(const UserSettings &settings)
 
 void FrmMain::tellHowToChooseAdhan()
 {
-    // Said once ever at start, with no dialog, when no recording is there.
+    // Said once ever at start, in a notice and never a window, when no
+    // recording is there.
     if (m_settings.chooseAdhanTold ||
         Recordings::exists(Recordings::dawn(m_settings.dawnRecording)) ||
         Recordings::exists(Recordings::daily(m_settings.dailyRecording)))
         return;
-    m_settings.chooseAdhanTold = true;
-    m_settingsStore.saveChooseAdhanTold(); // a failure only tells it again next start
-    QTimer::singleShot(0, this, [this] { tell(PrayerTexts::chooseAdhan(false)); });
+    QTimer::singleShot(0, this, [this] {
+        if (!tell(PrayerTexts::chooseAdhan(false), false, Hint::Yes))
+            return; // no service, no icon yet: the next start tries again
+        m_settings.chooseAdhanTold = true;
+        m_settingsStore.saveChooseAdhanTold(); // a failure only tells it again next start
+    });
 }
 
 void FrmMain::stopAdhan()
@@ -506,15 +510,17 @@ void FrmMain::showNextPrayer(const QDateTime &now)
     }
 }
 
-void FrmMain::tell(const QString &text, bool warning)
+bool FrmMain::tell(const QString &text, bool warning, Hint hint)
 {
     if (m_notifier->notify({QStringLiteral("Kolvira"), text}))
-        return;
+        return true;
     const auto icon = warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information;
     if (QSystemTrayIcon *tray = trayIconData().icon) {
         tray->showMessage(QStringLiteral("Kolvira"), text, icon, 60 * 1000);
-        return;
+        return true;
     }
+    if (hint == Hint::Yes)
+        return false;
     auto *box = new QMessageBox(warning ? QMessageBox::Warning : QMessageBox::Information,
                                 QStringLiteral("Kolvira"), text, QMessageBox::NoButton, this);
     box->addButton(QStringLiteral("Në rregull"), QMessageBox::AcceptRole);
@@ -522,6 +528,7 @@ void FrmMain::tell(const QString &text, bool warning)
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();
+    return true;
 }
 
 void FrmMain::announceAdhan(int timeIndex)

@@ -70,8 +70,10 @@ public:
     void applySettings(const UserSettings &settings);
     // Stops the adhan that plays, from the icon's menu or a notice's action.
     void stopAdhan();
-    // Tells the user: the notification service, else the icon's balloon, else a message window.
-    void tell(const QString &text, bool warning = false);
+    // Tells the user: the notification service, else the icon's balloon, else
+    // (unless it is no more than a hint) a message window. False when untold.
+    enum class Hint { No, Yes };
+    bool tell(const QString &text, bool warning = false, Hint hint = Hint::No);
 
     // How the program ends on the exit command; tests record it instead.
     void setEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
