@@ -130,6 +130,7 @@ void FrmCilesimet::addRecordingRow(QGridLayout &grid, int row, bool dawnAdhan)
     const QString path = recordingOf(dawnAdhan);
     recording.name->setText(Recordings::exists(path) ? QFileInfo(path).fileName()
                                                      : QStringLiteral("Asnjë (vetëm një sinjal)"));
+    recording.name->setCursorPosition(0); // the name's beginning shows
     caption->setBuddy(recording.name);
     auto *choose = new QPushButton(QStringLiteral("Zgjidh..."), this);
     choose->setAccessibleName(QStringLiteral("Zgjidh: ") + adhanName(dawnAdhan));
@@ -171,6 +172,7 @@ void FrmCilesimet::choose(bool dawnAdhan)
         RecordingRow &recording = m_recordings[std::size_t(dawnAdhan)];
         recording.chosen = path;
         recording.name->setText(QFileInfo(path).fileName());
+        recording.name->setCursorPosition(0);
     });
 }
 
