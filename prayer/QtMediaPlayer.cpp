@@ -157,8 +157,12 @@ void QtMediaPlayer::setPosition(qint64 ms)
 
 void QtMediaPlayer::setVolume(int volume)
 {
-    m_volume = qBound(0, volume, 100);
+    const int bounded = qBound(0, volume, 100);
+    if (bounded == m_volume)
+        return;
+    m_volume = bounded;
     applyVolume();
+    Q_EMIT volumeChanged(m_volume);
 }
 
 void QtMediaPlayer::applyVolume()

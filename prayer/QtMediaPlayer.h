@@ -48,6 +48,7 @@ public:
 
 Q_SIGNALS:
     void playStateChanged(int state);
+    void volumeChanged(int volume);
     void durationChanged(qint64 ms);
     void positionChanged(qint64 ms);
 
