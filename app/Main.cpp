@@ -43,7 +43,7 @@ std::unique_ptr<FrmMain> Main()
     connection.open(
         ConnectionText::forFile(DataFiles::databasePath(DataFiles::Locations::current(), &notice)));
     auto main = std::make_unique<FrmMain>(connection, Clock::system());
-    AddTrayIcon(*main, main->mnuPopup());
+    AddTrayIcon(*main, main->mnuPopup(), [form = main.get()] { form->trayIconAdded(); });
     if (!notice.isEmpty())
         main->tell(notice, true);
     // This year's rows before the window loads its first times.

@@ -1,7 +1,9 @@
 #include "data/WholeFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 
 namespace WholeFile {
 
@@ -10,6 +12,12 @@ QString write(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return {};
+    // A full disk shows as "Unknown error" or a bare write error: say what it is.
+    const QStorageInfo disk(QFileInfo(path).absolutePath());
+    if (disk.isValid() && disk.bytesAvailable() < bytes.size() + 4096)
+        return QStringLiteral("Skedari \"%1\" nuk mund të shkruhet: disku është plot. Lironi "
+                              "vend në disk dhe provoni përsëri.")
+            .arg(path);
     return QStringLiteral("Skedari \"%1\" nuk mund të shkruhet: %2").arg(path, file.errorString());
 }
 

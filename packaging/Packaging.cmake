@@ -35,10 +35,11 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_BINARY_DIR}/conffiles)
 # SVG icon engine, and the GStreamer elements that play an mp3 file
 # (playbin from -base; the mpg123 decoder and the PulseAudio sink from -good),
 # the font the printed timetable is set in, which has the Albanian letters,
-# and the files the place search reads: GeoNames' towns and the countries'
-# names in Albanian.
+# the files the place search reads (GeoNames' towns and the countries' names
+# in Albanian), and the sound theme whose alert is heard when no adhan
+# recording is there.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6sql6-sqlite, libqt6svg6, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-dejavu-core, libtimezonemap-data, iso-codes")
+    "libqt6sql6-sqlite, libqt6svg6, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-dejavu-core, libtimezonemap-data, iso-codes, sound-theme-freedesktop")
 
 include(CPack)

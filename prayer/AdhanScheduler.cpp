@@ -3,6 +3,7 @@
 #include "calendar/CalendarNames.h"
 #include "calendar/HijriCalendar.h"
 #include "prayer/MediaPlayer.h"
+#include "prayer/Recordings.h"
 
 #include <cmath>
 
@@ -67,6 +68,13 @@ AdhanScheduler::AdhanScheduler(MediaPlayer &player, QString dawnRecording, QStri
 {
     m_times.fill(QStringLiteral("XX:XX"));
     m_minutes.fill(-1);
+}
+
+void AdhanScheduler::setRecordings(QString dawnRecording, QString dailyRecording, QString alert)
+{
+    m_dawnRecording = std::move(dawnRecording);
+    m_dailyRecording = std::move(dailyRecording);
+    m_alert = std::move(alert);
 }
 
 void AdhanScheduler::setSettings(const UserSettings &settings)
@@ -187,9 +195,10 @@ int AdhanScheduler::adhanAt(int shiftedMinute) const
     return m_minutes[dawnIndex] == shiftedMinute ? dawnIndex : -1;
 }
 
-const QString &AdhanScheduler::recordingOf(int index) const
+QString AdhanScheduler::recordingOf(int index) const
 {
-    return index == dawnIndex ? m_dawnRecording : m_dailyRecording;
+    const QString &recording = index == dawnIndex ? m_dawnRecording : m_dailyRecording;
+    return m_alert.isEmpty() || Recordings::exists(recording) ? recording : m_alert;
 }
 
 AdhanScheduler::Tick AdhanScheduler::tick(const QDateTime &now)
@@ -271,7 +280,9 @@ void AdhanScheduler::decideAdhan(const QDateTime &now, Tick &result)
         m_heldBackMinute = minute;
         return;
     }
-    m_player.setURL(recordingOf(index));
+    const QString recording = recordingOf(index);
+    m_player.setURL(recording);
+    result.alertOnly = recording == m_alert;
     m_inAdhanRun = true;
     m_startedToday |= 1u << index;
     m_runMinute = minute;

@@ -45,6 +45,7 @@ public:
         int noticeIndex = -1;   // a time come, whose setting is a notice only
         int reminderIndex = -1; // a time whose reminder is due now
         int missedIndex = -1;   // the latest adhan time passed over since the last tick
+        bool alertOnly = false; // no recording was there: the alert plays instead
     };
 
     // The next time the user waits for, and when it comes on the city's clock.
@@ -63,6 +64,10 @@ public:
     // How the next prayer's day is read ahead, when that differs from
     // loading the day in effect (which may renew the calendar's year).
     void setLookAhead(DayLoader lookAhead) { m_lookAhead = std::move(lookAhead); }
+
+    // The recordings to play, and the alert heard in place of one that is
+    // not there (looked for at each adhan, so a file put in place later plays).
+    void setRecordings(QString dawnRecording, QString dailyRecording, QString alert = {});
 
     // The selected city's offset as the main window shows it.
     void setOffsetText(const QString &text);
@@ -101,7 +106,8 @@ public:
 private:
     // Index of the adhan time at this shifted minute, -1 for none; daily before dawn.
     int adhanAt(int shiftedMinute) const;
-    const QString &recordingOf(int index) const;
+    // The recording of the adhan time, or the alert when it is not there.
+    QString recordingOf(int index) const;
     void decideAdhan(const QDateTime &now, Tick &result);
     void findPassedOver(const QDate &day, int shifted, Tick &result);
     void decideReminder(const QDate &day, int shifted, qint64 minute, Tick &result);
@@ -111,6 +117,7 @@ private:
     MediaPlayer &m_player;
     QString m_dawnRecording;
     QString m_dailyRecording;
+    QString m_alert;
     DayLoader m_loadDay;
     DayLoader m_lookAhead;
 

@@ -73,4 +73,13 @@ QString timeCame(int index, const QString &time)
     return QStringLiteral("Koha e %1 hyri në %2").arg(genitive(index), time);
 }
 
+QString chooseAdhan(bool atAdhan)
+{
+    const QString choose = QStringLiteral("Zgjidhni ezanin te Cilësimet");
+    return atAdhan
+               ? QStringLiteral("Asnjë regjistrim ezani nuk u gjet, u dëgjua vetëm një sinjal. ") +
+                     choose + QLatin1Char('.')
+               : choose + QStringLiteral(": pa të, në kohën e namazit dëgjohet vetëm një sinjal.");
+}
+
 } // namespace PrayerTexts

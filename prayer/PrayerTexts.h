@@ -19,5 +19,8 @@ QString nextLine(int index, bool ramadan, const QString &time, qint64 minutesLef
 QString reminder(int index, int minutes, const QString &time);
 // "Koha e Akshamit hyri në 16:10"
 QString timeCame(int index, const QString &time);
+// How to choose an adhan, told once when none is there: at the first start,
+// or at an adhan that only the alert marked.
+QString chooseAdhan(bool atAdhan);
 
 } // namespace PrayerTexts

@@ -10,10 +10,21 @@ namespace {
 constexpr int startDelayMs = 200;
 // A prepared recording waits this long for its adhan minute to come.
 constexpr int keepPreparedMs = 150'000;
+// The fade-in: five seconds in steps of a tenth.
+constexpr int fadeSteps = 50;
+constexpr int fadeStepMs = 100;
 } // namespace
 
-QtMediaPlayer::QtMediaPlayer(QObject *parent) : QObject(parent), m_keepPrepared(new QTimer(this))
+QtMediaPlayer::QtMediaPlayer(QObject *parent)
+    : QObject(parent), m_keepPrepared(new QTimer(this)), m_fade(new QTimer(this))
 {
+    m_fade->setObjectName(QStringLiteral("fadeIn"));
+    m_fade->setInterval(fadeStepMs);
+    connect(m_fade, &QTimer::timeout, this, [this] {
+        if (++m_fadeStep >= fadeSteps)
+            m_fade->stop();
+        applyVolume();
+    });
     m_keepPrepared->setObjectName(QStringLiteral("keepPrepared"));
     m_keepPrepared->setSingleShot(true);
     m_keepPrepared->setInterval(keepPreparedMs);
@@ -31,7 +42,7 @@ QMediaPlayer &QtMediaPlayer::media()
     if (!m_player) {
         m_player = new QMediaPlayer(this);
         m_audio = new QAudioOutput(this);
-        m_audio->setVolume(float(m_volume) / 100.0f);
+        applyVolume();
         m_player->setAudioOutput(m_audio);
         connect(m_player, &QMediaPlayer::playbackStateChanged, this,
                 [this](QMediaPlayer::PlaybackState state) {
@@ -63,6 +74,7 @@ void QtMediaPlayer::release()
     m_player->stop();
     m_player->deleteLater();
     m_audio->deleteLater();
+    m_fade->stop();
     m_player = nullptr;
     m_audio = nullptr;
     m_loadedUrl.clear();
@@ -112,6 +124,11 @@ void QtMediaPlayer::play()
     if (m_url.isEmpty())
         return;
     load(m_url);
+    if (m_fadeIn && m_player->playbackState() == QMediaPlayer::StoppedState) {
+        m_fadeStep = 0;
+        m_fade->start();
+        applyVolume();
+    }
     m_player->play();
 }
 
@@ -140,9 +157,43 @@ void QtMediaPlayer::setPosition(qint64 ms)
 
 void QtMediaPlayer::setVolume(int volume)
 {
-    m_volume = qBound(0, volume, 100);
+    const int bounded = qBound(0, volume, 100);
+    if (bounded == m_volume)
+        return;
+    m_volume = bounded;
+    applyVolume();
+    Q_EMIT volumeChanged(m_volume);
+}
+
+void QtMediaPlayer::applyVolume()
+{
+    const float fade = m_fade->isActive() ? float(m_fadeStep) / float(fadeSteps) : 1.0f;
     if (m_audio)
-        m_audio->setVolume(float(m_volume) / 100.0f);
+        m_audio->setVolume(fade * float(m_volume) / 100.0f);
+}
+
+void QtMediaPlayer::checkPlayable(const QString &path, QObject *context,
+                                  std::function<void(bool)> done)
+{
+    auto *probe = new QMediaPlayer(context);
+    auto *limit = new QTimer(probe);
+    const auto answer = [probe, limit, done = std::move(done)](bool playable) {
+        limit->stop();
+        probe->disconnect();
+        probe->deleteLater();
+        done(playable);
+    };
+    connect(probe, &QMediaPlayer::mediaStatusChanged, probe,
+            [answer](QMediaPlayer::MediaStatus status) {
+                if (status == QMediaPlayer::LoadedMedia || status == QMediaPlayer::BufferedMedia)
+                    answer(true);
+                else if (status == QMediaPlayer::InvalidMedia)
+                    answer(false);
+            });
+    connect(probe, &QMediaPlayer::errorOccurred, probe, [answer] { answer(false); });
+    connect(limit, &QTimer::timeout, probe, [answer] { answer(false); });
+    limit->start(15'000);
+    probe->setSource(QUrl::fromLocalFile(path));
 }
 
 int QtMediaPlayer::playState() const

@@ -3,6 +3,7 @@
 #include "prayer/MediaPlayer.h"
 
 #include <QObject>
+#include <functional>
 
 class QAudioOutput;
 class QMediaPlayer;
@@ -38,9 +39,16 @@ public:
     void setPosition(qint64 ms);
     int volume() const { return m_volume; }
     void setVolume(int volume);
+    // Finds out whether the installed media framework plays the file: done
+    // runs once, later, with the answer (false also when it takes too long).
+    static void checkPlayable(const QString &path, QObject *context,
+                              std::function<void(bool)> done);
+    // The recording rises from silence to the volume over its first seconds.
+    void setFadeIn(bool fadeIn) { m_fadeIn = fadeIn; }
 
 Q_SIGNALS:
     void playStateChanged(int state);
+    void volumeChanged(int volume);
     void durationChanged(qint64 ms);
     void positionChanged(qint64 ms);
 
@@ -49,6 +57,7 @@ private:
     void load(const QString &path);
     void release();
     void startPending();
+    void applyVolume();
 
     QMediaPlayer *m_player = nullptr;
     QAudioOutput *m_audio = nullptr;
@@ -57,4 +66,7 @@ private:
     QTimer *m_keepPrepared; // lets go of a preparation not played soon
     bool m_startPending = false;
     int m_volume = 50;
+    bool m_fadeIn = false;
+    QTimer *m_fade = nullptr; // runs only while a start fades in
+    int m_fadeStep = 0;       // of fadeSteps
 };

@@ -24,6 +24,10 @@ QString reminderKey(int time)
 
 const QString hijriKey = QStringLiteral("Kalendari/KorrigjimiHixhri");
 const QString volumeKey = QStringLiteral("Luajtesi/Volumi");
+const QString fadeInKey = QStringLiteral("Luajtesi/Zbutja");
+const QString dawnRecordingKey = QStringLiteral("Luajtesi/EzaniSabahut");
+const QString dailyRecordingKey = QStringLiteral("Luajtesi/EzaniDitor");
+const QString chooseAdhanToldKey = QStringLiteral("Njoftimet/ZgjedhjaEEzanitThene");
 
 // The user's own file is the native one, ~/.config/kolvira/kolvira.conf on Linux.
 std::unique_ptr<QSettings> open(const QString &path)
@@ -82,6 +86,10 @@ UserSettings SettingsStore::load()
     settings.hijriAdjustment = number(hijriKey, -UserSettings::largestHijriAdjustment,
                                       UserSettings::largestHijriAdjustment, 0);
     settings.volume = number(volumeKey, 0, 100, settings.volume);
+    settings.fadeIn = number(fadeInKey, 0, 1, 0) == 1;
+    settings.chooseAdhanTold = number(chooseAdhanToldKey, 0, 1, 0) == 1;
+    settings.dawnRecording = file->value(dawnRecordingKey).toString();
+    settings.dailyRecording = file->value(dailyRecordingKey).toString();
     // Known once the file has been read.
     if (file->status() != QSettings::NoError)
         m_notes << QStringLiteral("Skedari i cilësimeve %1 është i dëmtuar; vlejnë cilësimet e "
@@ -113,10 +121,19 @@ QString SettingsStore::save(const UserSettings &settings) const
             file.setValue(reminderKey(time), settings.reminders[std::size_t(time)]);
         file.setValue(hijriKey, settings.hijriAdjustment);
         file.setValue(volumeKey, settings.volume);
+        file.setValue(fadeInKey, int(settings.fadeIn));
+        file.setValue(dawnRecordingKey, settings.dawnRecording);
+        file.setValue(dailyRecordingKey, settings.dailyRecording);
+        file.setValue(chooseAdhanToldKey, int(settings.chooseAdhanTold));
     });
 }
 
 QString SettingsStore::saveVolume(int volume) const
 {
     return write([&](QSettings &file) { file.setValue(volumeKey, volume); });
+}
+
+QString SettingsStore::saveChooseAdhanTold() const
+{
+    return write([&](QSettings &file) { file.setValue(chooseAdhanToldKey, 1); });
 }

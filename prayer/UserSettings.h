@@ -26,7 +26,14 @@ struct UserSettings
     std::array<AdhanMode, DayTimes::count> modes{}; // of the adhan times; the others unused
     std::array<int, DayTimes::count> reminders{};   // minutes before; 0 none
     int hijriAdjustment = 0;
-    int volume = 50; // of the adhan player, 0 to 100
+    int volume = 50;     // of the adhan player, 0 to 100
+    bool fadeIn = false; // the adhan rises to its volume over a few seconds
+    // The user's own recordings, copied into the user's data folder; empty
+    // for none chosen (the recordings of the fixed names are looked for).
+    QString dawnRecording;
+    QString dailyRecording;
+    // Whether the user was told once how to choose an adhan.
+    bool chooseAdhanTold = false;
 
     bool operator==(const UserSettings &) const = default;
 };
@@ -49,6 +56,8 @@ public:
     QString save(const UserSettings &settings) const;
     // Keeps only the player's volume.
     QString saveVolume(int volume) const;
+    // Keeps only that the user was told how to choose an adhan.
+    QString saveChooseAdhanTold() const;
 
 private:
     QString write(const std::function<void(class QSettings &)> &fill) const;

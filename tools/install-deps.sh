@@ -8,7 +8,7 @@ build_packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-tools-dev-tools
   libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins libqt6multimedia6
   liberfa-dev libsqlite3-dev tzdata ccache
-  libgl-dev libvulkan-dev dpkg-dev file
+  libgl-dev libvulkan-dev libxcb1-dev dpkg-dev file
   libtimezonemap-data iso-codes
 )
 # A real desktop session for running the program and its end-to-end tests,
@@ -20,7 +20,7 @@ run_packages=(
   gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
   imagemagick desktop-file-utils appstream
   dbus-daemon at-spi2-core python3-dogtail python3-dbus python3-gi
-  poppler-utils python3-icalendar fonts-dejavu-core
+  poppler-utils python3-icalendar fonts-dejavu-core sound-theme-freedesktop
 )
 
 want=("${build_packages[@]}")

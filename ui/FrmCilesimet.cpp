@@ -1,11 +1,18 @@
 #include "ui/FrmCilesimet.h"
 
 #include "prayer/PrayerTexts.h"
+#include "prayer/QtMediaPlayer.h"
+#include "prayer/Recordings.h"
+#include "ui/MessageBox.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -16,6 +23,17 @@ namespace {
 const std::array<const char *, DayTimes::count> rowCaptions = {
     "Sehuri (imsaku), në Ramazan", "Fexhri (sabahu)", "", "Dhuhri (dreka)", "Asri (ikindia)",
     "Magribi (akshami)",           "Isha (jacia)"};
+
+// What the file dialog offers; the media framework decides what plays.
+const QString audioFilter =
+    QStringLiteral("Regjistrime zanore (*.mp3 *.ogg *.oga *.opus *.m4a *.aac *.wav *.flac);;"
+                   "Të gjithë skedarët (*)");
+
+QString adhanName(bool dawnAdhan)
+{
+    return dawnAdhan ? QStringLiteral("Ezani i sabahut")
+                     : QStringLiteral("Ezani i namazeve të tjera");
+}
 
 } // namespace
 
@@ -67,6 +85,29 @@ FrmCilesimet::FrmCilesimet(const UserSettings &settings, QWidget *parent)
     grid->addWidget(hijriCaption, row, 0);
     grid->addWidget(m_hijriAdjustment, row, 1);
 
+    m_listening = new QtMediaPlayer(this);
+    auto *sound = new QGridLayout;
+    addRecordingRow(*sound, 0, true);
+    addRecordingRow(*sound, 1, false);
+    auto *volumeCaption = new QLabel(QStringLiteral("Volumi i ezanit:"), this);
+    m_volume = new QSpinBox(this);
+    m_volume->setRange(0, 100);
+    m_volume->setValue(settings.volume);
+    m_volume->setAccessibleName(QStringLiteral("Volumi i ezanit"));
+    volumeCaption->setBuddy(m_volume);
+    connect(m_volume, &QSpinBox::valueChanged, m_listening, &QtMediaPlayer::setVolume);
+    m_listening->setVolume(settings.volume);
+    auto *stop = new QPushButton(QStringLiteral("Ndalo"), this);
+    stop->setAccessibleName(QStringLiteral("Ndalo dëgjimin"));
+    connect(stop, &QPushButton::clicked, m_listening, &QtMediaPlayer::stop);
+    sound->addWidget(volumeCaption, 2, 0);
+    sound->addWidget(m_volume, 2, 1);
+    sound->addWidget(stop, 2, 3);
+    m_fadeIn =
+        new QCheckBox(QStringLiteral("Ezani nis butë, duke u ngritur në pesë sekonda"), this);
+    m_fadeIn->setChecked(settings.fadeIn);
+    sound->addWidget(m_fadeIn, 3, 0, 1, 4);
+
     auto *buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("Ruaj"), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(QStringLiteral("Kthehu"), QDialogButtonBox::RejectRole);
@@ -75,7 +116,90 @@ FrmCilesimet::FrmCilesimet(const UserSettings &settings, QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    layout->addLayout(sound);
     layout->addWidget(buttons);
+}
+
+void FrmCilesimet::addRecordingRow(QGridLayout &grid, int row, bool dawnAdhan)
+{
+    RecordingRow &recording = m_recordings[std::size_t(dawnAdhan)];
+    auto *caption = new QLabel(adhanName(dawnAdhan) + QLatin1Char(':'), this);
+    recording.name = new QLineEdit(this);
+    recording.name->setReadOnly(true);
+    recording.name->setAccessibleName(adhanName(dawnAdhan));
+    const QString path = recordingOf(dawnAdhan);
+    recording.name->setText(Recordings::exists(path) ? QFileInfo(path).fileName()
+                                                     : QStringLiteral("Asnjë (vetëm një sinjal)"));
+    recording.name->setCursorPosition(0); // the name's beginning shows
+    caption->setBuddy(recording.name);
+    auto *choose = new QPushButton(QStringLiteral("Zgjidh..."), this);
+    choose->setAccessibleName(QStringLiteral("Zgjidh: ") + adhanName(dawnAdhan));
+    connect(choose, &QPushButton::clicked, this, [this, dawnAdhan] { this->choose(dawnAdhan); });
+    auto *listen = new QPushButton(QStringLiteral("Dëgjo"), this);
+    listen->setAccessibleName(QStringLiteral("Dëgjo: ") + adhanName(dawnAdhan));
+    connect(listen, &QPushButton::clicked, this, [this, dawnAdhan] { this->listen(dawnAdhan); });
+    grid.addWidget(caption, row, 0);
+    grid.addWidget(recording.name, row, 1);
+    grid.addWidget(choose, row, 2);
+    grid.addWidget(listen, row, 3);
+}
+
+QString FrmCilesimet::recordingOf(bool dawnAdhan) const
+{
+    const RecordingRow &recording = m_recordings[std::size_t(dawnAdhan)];
+    if (!recording.chosen.isEmpty())
+        return recording.chosen;
+    return dawnAdhan ? Recordings::dawn(m_given.dawnRecording)
+                     : Recordings::daily(m_given.dailyRecording);
+}
+
+void FrmCilesimet::choose(bool dawnAdhan)
+{
+    // Qt's own dialog, which screen readers reach as the rest of the program.
+    const QString path =
+        QFileDialog::getOpenFileName(this, adhanName(dawnAdhan), QString(), audioFilter, nullptr,
+                                     QFileDialog::DontUseNativeDialog);
+    if (path.isEmpty())
+        return;
+    QtMediaPlayer::checkPlayable(path, this, [this, path, dawnAdhan](bool playable) {
+        if (!playable) {
+            showMessage(this, QMessageBox::Warning, QStringLiteral("Cilësimet"),
+                        QStringLiteral("Skedari \"%1\" nuk është regjistrim zanor që mund të "
+                                       "luhet; ezani mbetet si ishte.")
+                            .arg(QFileInfo(path).fileName()));
+            return;
+        }
+        RecordingRow &recording = m_recordings[std::size_t(dawnAdhan)];
+        recording.chosen = path;
+        recording.name->setText(QFileInfo(path).fileName());
+        recording.name->setCursorPosition(0);
+    });
+}
+
+void FrmCilesimet::listen(bool dawnAdhan)
+{
+    const QString path = recordingOf(dawnAdhan);
+    m_listening->setFadeIn(m_fadeIn->isChecked());
+    m_listening->setURL(Recordings::exists(path) ? path : Recordings::alert());
+}
+
+void FrmCilesimet::accept()
+{
+    m_listening->stop();
+    for (const bool dawnAdhan : {true, false}) {
+        RecordingRow &recording = m_recordings[std::size_t(dawnAdhan)];
+        if (recording.chosen.isEmpty())
+            continue;
+        QString copy;
+        if (const QString failure = Recordings::keep(recording.chosen, dawnAdhan, copy);
+            !failure.isEmpty()) {
+            showMessage(this, QMessageBox::Warning, QStringLiteral("Cilësimet"), failure);
+            return;
+        }
+        (dawnAdhan ? m_given.dawnRecording : m_given.dailyRecording) = copy;
+        recording.chosen.clear();
+    }
+    QDialog::accept();
 }
 
 UserSettings FrmCilesimet::settings() const
@@ -87,5 +211,7 @@ UserSettings FrmCilesimet::settings() const
     for (int time : UserSettings::reminderTimes)
         chosen.reminders[std::size_t(time)] = m_reminders[std::size_t(time)]->value();
     chosen.hijriAdjustment = m_hijriAdjustment->value();
+    chosen.volume = m_volume->value();
+    chosen.fadeIn = m_fadeIn->isChecked();
     return chosen;
 }

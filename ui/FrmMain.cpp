@@ -117,6 +117,7 @@ FrmMain::FrmMain(CalendarConnection &connection, const Clock &clock, MediaPlayer
         });
     buildControls();
     applySettings(m_settings);
+    tellHowToChooseAdhan();
     setDefaultWindowOpeners();
     Form_Load();
     centreOnScreen(this);
@@ -231,6 +232,13 @@ void FrmMain::buildControls()
 
     m_mnuPopup = new QMenu(QStringLiteral("Menuja Popup"), this);
     m_mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
+    // Some hosts (GNOME's AppIndicator extension) show no tip: the menu's
+    // first line, which cannot be chosen, tells the next prayer instead.
+    m_mnuKohaMbetur = m_mnuPopup->addAction(QString());
+    m_mnuKohaMbetur->setObjectName(QStringLiteral("mnuKohaMbetur"));
+    m_mnuKohaMbetur->setEnabled(false);
+    m_mnuKohaMbetur->setVisible(false);
+    m_mnuPopup->addSeparator();
     m_mnuNdaloEzanin = m_mnuPopup->addAction(QStringLiteral("Ndalo ezanin"));
     m_mnuNdaloEzanin->setObjectName(QStringLiteral("mnuNdaloEzanin"));
     connect(m_mnuNdaloEzanin, &QAction::triggered, this, [this] { stopAdhan(); });
@@ -240,7 +248,10 @@ void FrmMain::buildControls()
     m_mnuCilesimet = m_mnuPopup->addAction(QStringLiteral("Cilësimet..."));
     m_mnuCilesimet->setObjectName(QStringLiteral("mnuCilesimet"));
     connect(m_mnuCilesimet, &QAction::triggered, this, [this] { openModal(m_openSettings); });
-    connect(m_mnuPopup, &QMenu::aboutToShow, this, [this] { followPlayer(); });
+    connect(m_mnuPopup, &QMenu::aboutToShow, this, [this] {
+        showNextPrayer(m_clock.now());
+        followPlayer();
+    });
     followPlayer();
     m_mnuDalje = m_mnuPopup->addAction(QStringLiteral("Dalje"));
     m_mnuDalje->setObjectName(QStringLiteral("mnuDalje"));
@@ -299,15 +310,35 @@ void FrmMain::applySettings(const UserSettings &settings)
 {
     m_settings = settings;
     m_scheduler->setSettings(settings);
+    m_scheduler->setRecordings(Recordings::dawn(settings.dawnRecording),
+                               Recordings::daily(settings.dailyRecording), Recordings::alert());
     HijriCalendar::setAdjustmentDays(settings.hijriAdjustment);
     m_scheduler->refreshDateTexts();
     m_nextShownAt = -1;
-    if (m_playerStrip)
+    if (m_playerStrip) {
         m_playerStrip->setVolume(settings.volume);
+        m_playerStrip->setFadeIn(settings.fadeIn);
+    }
     if (isVisible())
         Timer1_Timer(); // the Hijri date shown anew
     if (m_timer1->isActive())
         m_timer1->start(); // the reminders may wake it at other minutes
+}
+
+void FrmMain::tellHowToChooseAdhan()
+{
+    // Said once ever at start, in a notice and never a window, when no
+    // recording is there.
+    if (m_settings.chooseAdhanTold ||
+        Recordings::exists(Recordings::dawn(m_settings.dawnRecording)) ||
+        Recordings::exists(Recordings::daily(m_settings.dailyRecording)))
+        return;
+    QTimer::singleShot(0, this, [this] {
+        if (!tell(PrayerTexts::chooseAdhan(false), false, Hint::Yes))
+            return; // no service, no icon yet: the next start tries again
+        m_settings.chooseAdhanTold = true;
+        m_settingsStore.saveChooseAdhanTold(); // a failure only tells it again next start
+    });
 }
 
 void FrmMain::stopAdhan()
@@ -329,6 +360,14 @@ QDateTime FrmMain::nextWake(const QDateTime &now) const
     // The icon's tip counts the minutes left.
     const QTime time = now.time();
     return std::min(event, now.addMSecs(60'000 - time.second() * 1000 - time.msec()));
+}
+
+void FrmMain::trayIconAdded()
+{
+    m_nextShownAt = -1;
+    showNextPrayer(m_clock.now());
+    if (m_timer1->isActive())
+        m_timer1->start(); // now woken at each minute for the tip
 }
 
 void FrmMain::setWindowOpeners(std::function<void()> birthday, std::function<void()> city,
@@ -384,7 +423,7 @@ void FrmMain::MerriKoheratEFaljes(const QDate &day)
 void FrmMain::Form_Load()
 {
     // The player holds the daily recording and stays silent.
-    m_player->setURL(Recordings::daily());
+    m_player->setURL(Recordings::daily(m_settings.dailyRecording));
     m_player->stop();
 }
 
@@ -402,6 +441,10 @@ void FrmMain::Timer1_Timer()
     if (tick.start != AdhanScheduler::Start::None) {
         setVisible(true);
         announceAdhan(tick.prayerIndex);
+        if (tick.alertOnly && !m_chooseAdhanToldAtAdhan) {
+            m_chooseAdhanToldAtAdhan = true;
+            tell(PrayerTexts::chooseAdhan(true));
+        }
     }
     tellNotices(tick);
     showNextPrayer(m_clock.now());
@@ -449,6 +492,10 @@ void FrmMain::showNextPrayer(const QDateTime &now)
     tray.tip = tip.join(QLatin1Char('\n'));
     if (tray.icon && tray.icon->toolTip() != tray.tip)
         tray.icon->setToolTip(tray.tip);
+    if (m_mnuKohaMbetur->text() != line) {
+        m_mnuKohaMbetur->setText(line);
+        m_mnuKohaMbetur->setVisible(!line.isEmpty());
+    }
     // The line shows what the icon's tip says and tells all of it on hovering, as a
     // screen reader does (the tip is the label's description).
     m_lblKohaMbetur->setText(line.replace(QStringLiteral(" — "), QStringLiteral("\n")));
@@ -463,15 +510,17 @@ void FrmMain::showNextPrayer(const QDateTime &now)
     }
 }
 
-void FrmMain::tell(const QString &text, bool warning)
+bool FrmMain::tell(const QString &text, bool warning, Hint hint)
 {
     if (m_notifier->notify({QStringLiteral("Kolvira"), text}))
-        return;
+        return true;
     const auto icon = warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information;
     if (QSystemTrayIcon *tray = trayIconData().icon) {
         tray->showMessage(QStringLiteral("Kolvira"), text, icon, 60 * 1000);
-        return;
+        return true;
     }
+    if (hint == Hint::Yes)
+        return false;
     auto *box = new QMessageBox(warning ? QMessageBox::Warning : QMessageBox::Information,
                                 QStringLiteral("Kolvira"), text, QMessageBox::NoButton, this);
     box->addButton(QStringLiteral("Në rregull"), QMessageBox::AcceptRole);
@@ -479,6 +528,7 @@ void FrmMain::tell(const QString &text, bool warning)
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
     box->show();
+    return true;
 }
 
 void FrmMain::announceAdhan(int timeIndex)

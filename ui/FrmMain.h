@@ -54,9 +54,14 @@ public:
     QMenu *mnuPopup() const { return m_mnuPopup; }
     ClockTimer *timer() const { return m_timer1; }
     QAction *mnuDalje() const { return m_mnuDalje; }
+    QAction *mnuKohaMbetur() const { return m_mnuKohaMbetur; }
     QAction *mnuTakvimi() const { return m_mnuTakvimi; }
     QAction *mnuNdaloEzanin() const { return m_mnuNdaloEzanin; }
     QAction *mnuCilesimet() const { return m_mnuCilesimet; }
+
+    // The icon came after start (a late notification area): its tip and
+    // menu line are kept current from now on.
+    void trayIconAdded();
 
     // Where the notices go; by default the desktop's notification service.
     void setNotifier(Notifier &notifier);
@@ -65,8 +70,10 @@ public:
     void applySettings(const UserSettings &settings);
     // Stops the adhan that plays, from the icon's menu or a notice's action.
     void stopAdhan();
-    // Tells the user: the notification service, else the icon's balloon, else a message window.
-    void tell(const QString &text, bool warning = false);
+    // Tells the user: the notification service, else the icon's balloon, else
+    // (unless it is no more than a hint) a message window. False when untold.
+    enum class Hint { No, Yes };
+    bool tell(const QString &text, bool warning = false, Hint hint = Hint::No);
 
     // How the program ends on the exit command; tests record it instead.
     void setEndProgram(std::function<void()> endProgram) { m_endProgram = std::move(endProgram); }
@@ -85,6 +92,7 @@ private:
     void Form_Load();
     void setDefaultWindowOpeners();
     void announceAdhan(int timeIndex);
+    void tellHowToChooseAdhan();
     void tellNotices(const AdhanScheduler::Tick &tick);
     void showNextPrayer(const QDateTime &now);
     void followPlayer();
@@ -120,6 +128,7 @@ private:
     std::unique_ptr<CalendarYear> m_calendarYear;
     std::unique_ptr<AdhanScheduler> m_scheduler;
     QMenu *m_mnuPopup = nullptr;
+    QAction *m_mnuKohaMbetur = nullptr; // the next prayer: for hosts that show no tip
     QAction *m_mnuDalje = nullptr;
     QAction *m_mnuTakvimi = nullptr;
     QAction *m_mnuNdaloEzanin = nullptr;
@@ -127,6 +136,7 @@ private:
     Notifier *m_notifier = nullptr;
     SettingsStore m_settingsStore;
     UserSettings m_settings;
+    bool m_chooseAdhanToldAtAdhan = false; // this run
 
     std::function<void()> m_endProgram;
     std::function<void()> m_openBirthday;

@@ -3,6 +3,7 @@
 #include "prayer/QtMediaPlayer.h"
 
 #include <QHBoxLayout>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
 #include <QToolButton>
@@ -65,6 +66,11 @@ PlayerStrip::PlayerStrip(QtMediaPlayer &player, QWidget *parent)
     connect(m_volume, &QSlider::sliderReleased, this,
             [this] { Q_EMIT volumeChosen(m_volume->value()); });
     connect(&player, &QtMediaPlayer::playStateChanged, this, &PlayerStrip::updateButtons);
+    // A volume set in the settings window moves the slider, without choosing it again.
+    connect(&player, &QtMediaPlayer::volumeChanged, this, [this](int volume) {
+        const QSignalBlocker quiet(m_volume);
+        m_volume->setValue(volume);
+    });
     updateButtons();
 }
 

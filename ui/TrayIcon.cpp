@@ -1,6 +1,7 @@
 #include "ui/TrayIcon.h"
 
 #include "ui/LoadedWindows.h"
+#include "ui/TrayHostWatch.h"
 
 #include <QMenu>
 #include <QSystemTrayIcon>
@@ -11,10 +12,13 @@ TrayIconData &trayIconData()
     return data;
 }
 
-void AddTrayIcon(QWidget &form, QMenu *popup)
+namespace {
+
+void makeTrayIcon(QWidget &form, QMenu *popup)
 {
     TrayIconData &data = trayIconData();
-    data.tip = form.windowTitle();
+    if (data.tip.isEmpty())
+        data.tip = form.windowTitle();
     auto *icon = new QSystemTrayIcon(form.windowIcon(), &form);
     icon->setToolTip(data.tip);
     icon->setContextMenu(popup);
@@ -30,7 +34,24 @@ void AddTrayIcon(QWidget &form, QMenu *popup)
                          }
                      });
     data.icon = icon;
-    icon->show(); // the result is not looked at: without a tray host the program runs on
+    icon->show();
+}
+
+} // namespace
+
+void AddTrayIcon(QWidget &form, QMenu *popup, std::function<void()> added)
+{
+    if (TrayHostWatch::hostPresent()) {
+        makeTrayIcon(form, popup);
+        return;
+    }
+    new TrayHostWatch(
+        [&form, popup, added = std::move(added)] {
+            makeTrayIcon(form, popup);
+            if (added)
+                added();
+        },
+        &form);
 }
 
 void RemoveTrayIcon()
@@ -67,5 +88,5 @@ void overrideTrayHostAvailable(std::optional<bool> available)
 
 bool TrayHostAvailable()
 {
-    return trayHostOverride().value_or(QSystemTrayIcon::isSystemTrayAvailable());
+    return trayHostOverride().value_or(TrayHostWatch::hostPresent());
 }

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QMenu;
@@ -20,8 +21,10 @@ TrayIconData &trayIconData();
 
 // Registers the icon of the main window: its window icon, its title as the
 // tip, the given popup menu on a right click; a left click shows or hides
-// every loaded window.
-void AddTrayIcon(QWidget &form, QMenu *popup);
+// every loaded window. When the desktop has no notification area yet (the
+// session started the program before its panel), the window stays reachable
+// and the icon is put there as soon as one comes; added runs when it is.
+void AddTrayIcon(QWidget &form, QMenu *popup, std::function<void()> added = {});
 void RemoveTrayIcon();
 
 // Shows every loaded window when the main window is hidden, hides them all

@@ -6,7 +6,8 @@
 # - the icon's tip (the main window's line tells it too) counts to the iftar;
 # - at Fexhri a notice, no sound and no window;
 # - 15 minutes before Dhuhri the reminder, no sound;
-# - Dhuhri's adhan plays and "Ndalo ezanin" in the icon's menu stops it;
+# - Dhuhri's adhan plays and "Ndalo ezanin" in the icon's menu stops it; the
+#   menu's first line, which cannot be chosen, counts to the iftar;
 # - a clock set over Asri and Akshami tells once that Akshami's time came,
 #   and plays nothing.
 import os
@@ -47,6 +48,9 @@ with Session() as s:
     adhan = s.notice("Ezani: Dhuhri (dreka), 12:15")
     s.check(adhan["actions"] == ["ndalo", "Ndalo ezanin"], f"the adhan's notice: {adhan}")
     s.click_icon(3)
+    first = s.menu()[0]
+    s.check(first.name.startswith("Iftari (akshami) në 16:02 — edhe 3 orë e 4")
+            and not first.sensitive, f"the menu's first line: {first.name!r}")
     s.find(s.menu(), name="Ndalo ezanin", role="menu item", limit=5).doActionNamed("Press")
     s.wait("the adhan stopped", lambda: quiet(s), 5)
 

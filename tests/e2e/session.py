@@ -37,7 +37,9 @@ TIME_LIMIT = 100  # s, within CTest's limit, so that the test still cleans up
 
 
 class Session:
-    def __init__(self):
+    # Without tray, the desktop starts with no notification area.
+    def __init__(self, tray=True):
+        self.tray = tray
         # The artefacts (logs, a screenshot) of the latest run only.
         self.name, self.program, self.database, self.art = sys.argv[1:]
         shutil.rmtree(self.art, ignore_errors=True)
@@ -97,11 +99,16 @@ class Session:
         self.start_helper("openbox", ["openbox"])
         # trayer shows nothing when it comes before the work area is set.
         self.wait("window manager", lambda: " = " in run(["xprop", "-root", "_NET_WORKAREA"]))
+        if not self.tray:
+            return self.start_sound()
         self.start_helper("trayer", ["trayer", "--edge", "top", "--align", "right", "--widthtype",
                                      "pixel", "--width", "160", "--height", "32", "--transparent",
                                      "false", "--SetDockType", "true"])
         self.wait("notification area", lambda: run(
             ["xdotool", "search", "--onlyvisible", "--classname", "^panel$"]))
+        self.start_sound()
+
+    def start_sound(self):
         pulse = f"{self.work}/pulse"
         os.makedirs(pulse)
         os.environ.update(PULSE_RUNTIME_PATH=pulse, PULSE_SERVER=f"unix:{pulse}/native")

@@ -4,8 +4,9 @@
 #   + 45 minutes with Prishtinë's -1;
 # - "Cilësimet..." opens the settings window, every control in it named;
 #   a Hijri adjustment of +1 kept with "Ruaj" moves the main window's Hijri
-#   date and the birthday window's a day on (so the Bajram line goes), and
-#   is written to ~/.config/kolvira/kolvira.conf.
+#   date and the birthday window's a day on (so the Bajram line goes), a
+#   volume of 30 moves the player's slider; both are written to
+#   ~/.config/kolvira/kolvira.conf.
 import os
 import shutil
 
@@ -23,13 +24,15 @@ with Session() as s:
     s.press(main, "Cilësimet...")
     window = s.window("Cilësimet")
     controls = window.findChildren(lambda n: n.roleName in ("combo box", "spin button"))
-    s.check(len(controls) == 12 and all(c.name for c in controls), "a control without a name")
+    s.check(len(controls) == 13 and all(c.name for c in controls), "a control without a name")
     s.find(window, name="Korrigjimi i datës hixhri, në ditë", role="spin button").value = 1
+    s.find(window, name="Volumi i ezanit", role="spin button").value = 30
     s.press(window, "Ruaj", closes=True)
     shown = {"Data sipas hixhrit": "E xhuma, 02 Shewwal (10), 1447", "Namazi i Bajramit": ""}
     s.wait("the Hijri date a day on", lambda: s.values(main, shown) == shown, 5)
     kept = open(f"{os.environ['XDG_CONFIG_HOME']}/kolvira/kolvira.conf").read()
-    s.check("KorrigjimiHixhri=1" in kept, "the adjustment was not kept")
+    s.check("KorrigjimiHixhri=1" in kept and "Volumi=30" in kept, "the settings were not kept")
+    s.wait("the player's volume", lambda: s.find(main, "Volumi", "slider").value == 30, 5)
 
     s.press(main, "Ditëlindja")
     birthday = s.window("Ditëlindja sipas hixhrit")

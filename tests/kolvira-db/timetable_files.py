@@ -1,14 +1,16 @@
 #!/usr/bin/python3
 # The files "kolvira-db timetable" writes, read by real readers:
-# - the PDF of March 2026 for Prishtinë is one A4 page with its fonts embedded,
+# - the PDF of March 2026 for Ulqin is one A4 page with its fonts embedded,
 #   and its text (pdftotext) holds each day's row with the seven times of the
-#   printed calendar less a minute, and the Albanian letters intact;
+#   printed calendar and the town's minutes, and the Albanian letters intact;
 # - the calendar file of 2026 parses with python3-icalendar; every Magribi is
 #   at the printed time less a minute in Europe/Belgrade (summer time from
 #   29 March), by the zone the file itself describes; Imsaku comes only in
-#   Ramadan; a second export gives the same UIDs;
+#   Ramadan; a line folded at 75 octets is never cut inside a letter; a
+#   second export gives the same UIDs;
 # - an unknown city ends with status 3, a wrong command line with 2.
 # Usage: timetable_files.py KOLVIRA_DB DATABASE PRINTED_TSV
+import sqlite3
 import subprocess
 import sys
 import tempfile
@@ -19,16 +21,24 @@ import icalendar
 
 tool, database, printed_file = sys.argv[1:]
 work = tempfile.mkdtemp(prefix="kolvira-timetable.")
-printed = {}
+takvim = {}
 for line in open(printed_file, encoding="utf-8"):
     if line.startswith("2026-"):
         day, *times = line.split()
-        printed[day] = [(datetime.strptime(t, "%H:%M") - timedelta(minutes=1)).strftime("%H:%M")
-                        for t in times]
+        takvim[day] = times
 
 
-def timetable(*options, status=0):
-    result = subprocess.run([tool, "timetable", database, "--city", "Prishtinë", "--year", "2026",
+# The printed calendar with a town's minutes.
+def with_minutes(minutes):
+    return {day: [(datetime.strptime(t, "%H:%M") + timedelta(minutes=minutes)).strftime("%H:%M")
+                  for t in times] for day, times in takvim.items()}
+
+
+printed = with_minutes(-1)  # Prishtinë's
+
+
+def timetable(*options, status=0, city="Prishtinë"):
+    result = subprocess.run([tool, "timetable", database, "--city", city, "--year", "2026",
                              *options], capture_output=True, text=True)
     assert result.returncode == status, f"{options}: status {result.returncode}: {result.stderr}"
     return result.stderr
@@ -39,25 +49,31 @@ def output(*command):
 
 
 pdf = f"{work}/mars.pdf"
-timetable("--month", "3", "--pdf", pdf)
+# A town whose minutes are neither 0 nor Prishtinë's.
+ulqin = sqlite3.connect(database).execute("SELECT Minuta FROM Qytetet WHERE Qyteti = 'Ulqin'")
+ulqin = int(ulqin.fetchone()[0])
+assert ulqin not in (0, -1), ulqin
+timetable("--month", "3", "--pdf", pdf, city="Ulqin")
 info = output("pdfinfo", pdf)
 assert "Pages:           1\n" in info and "(A4)" in info, info
 fonts = output("pdffonts", pdf).splitlines()[2:]
 assert fonts and all(f.split()[-5] == "yes" for f in fonts), fonts  # the "emb" column
 text = output("pdftotext", "-layout", pdf, "-")
-for word in ("Mars 2026", "Ramadan – Shewwal 1447", "Prishtinë (-1 min)",
+for word in ("Mars 2026", "Ramadan – Shewwal 1447", f"Ulqin ({ulqin:+d} min)",
              "Takvimi i Bashkësisë Islame të Kosovës", "E mërkurë", "Lindja e"):
     assert word in text, f"{word!r} not in the PDF's text"
 for day in range(1, 32):
     row = next((line.split() for line in text.splitlines() if f"{day:02}.03.2026" in line), [])
-    assert row[-7:] == printed[f"2026-03-{day:02}"], f"{day} March reads {row}"
+    assert row[-7:] == with_minutes(ulqin)[f"2026-03-{day:02}"], f"{day} March reads {row}"
 
 uids = []
 for run in range(2):
     ics = f"{work}/2026-{run}.ics"
     timetable("--ics", ics, "--alarm", "10")
     raw = open(ics, "rb").read()
-    assert all(len(line) <= 75 for line in raw.split(b"\r\n")), "a line longer than 75 octets"
+    # Each folded line on its own is whole UTF-8: no letter cut in two.
+    for line in raw.split(b"\r\n"):
+        assert len(line) <= 75 and line.decode("utf-8", "replace").encode() == line, line
     assert b"\n" not in raw.replace(b"\r\n", b""), "a line not ended by CRLF"
     calendar = icalendar.Calendar.from_ical(raw)
     zone = calendar.walk("VTIMEZONE")[0].to_tz()

@@ -33,7 +33,7 @@ diff <(echo /etc/xdg/autostart/kolvira.desktop) <(dpkg-deb --info "$deb" conffil
 # package the .deb depends on (alternatives included, versions left out).
 depends=$(field Depends | tr ',|' '\n' | sed 's/(.*//; s/^ *//; s/ *$//')
 for plugin in libqt6sql6-sqlite libqt6svg6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good \
-    libtimezonemap-data iso-codes; do
+    libtimezonemap-data iso-codes sound-theme-freedesktop; do
     grep -qxF "$plugin" <<<"$depends" || fail "no dependency on $plugin"
 done
 libraries=$(readelf -d "$root/usr/bin/kolvira" "$root/usr/bin/kolvira-db" |

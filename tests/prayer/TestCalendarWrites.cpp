@@ -126,6 +126,10 @@ private Q_SLOTS:
             }
             QCOMPARE(shown, QStringList({"04:00 19:30", "04:00 19:30", "05:00 20:30", "05:00 20:30",
                                          "04:00 19:30"}));
+            // Nothing is left open by a failed renewal: a city is still chosen,
+            // and the file is not held locked from the other copies.
+            if (!protection)
+                CityStore(opened).store(4);
         }
         protection.reset();
         QCOMPARE(db->column("SELECT * FROM Qytetet"), cities);
@@ -153,6 +157,7 @@ private Q_SLOTS:
         QTest::newRow("chosen here") << "";
         QTest::newRow("flag moved by another program") << "elsewhere";
         QTest::newRow("failure between the writes") << "midway";
+        QTest::newRow("failure in the city's rows") << "rows";
         QTest::newRow("write-protected file") << "protected";
     }
     void rowsFollowTheCity()
@@ -175,6 +180,9 @@ private Q_SLOTS:
         CityStore store(opened);
         if (obstacle == "midway")
             store.setBetweenWrites([] { throw std::runtime_error("failure between the writes"); });
+        if (obstacle == "rows")
+            SqlFile::run(file, "CREATE TRIGGER stop BEFORE INSERT ON kolvira WHEN NEW.Muaji = 7 "
+                               "BEGIN SELECT RAISE(ABORT, 'stop'); END");
         try {
             if (obstacle == "elsewhere") {
                 SqlFile::run(file, "UPDATE Qytetet SET ESelektuar = (Qyteti = 'Tiranë')");
@@ -194,6 +202,7 @@ private Q_SLOTS:
             if (obstacle == "protected")
                 return;
             store.setBetweenWrites({});
+            SqlFile::run(file, "DROP TRIGGER IF EXISTS stop");
             store.store(29);
         }
         // KMSH's published times of Tiranë that day, the first of summer time.

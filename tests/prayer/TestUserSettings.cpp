@@ -17,13 +17,16 @@ private Q_SLOTS:
         QTest::addColumn<UserSettings>("expected");
         QTest::addColumn<int>("notes"); // one for each value that is wrong
         QTest::newRow("missing") << QByteArray() << UserSettings() << 0;
-        QTest::newRow("chosen") << QByteArray("[Ezani]\nJacia=asgje\n[Kujtesa]\nImsaku=120\n"
-                                              "[Kalendari]\nKorrigjimiHixhri=-2\n")
+        QTest::newRow("chosen") << QByteArray(
+                                       "[Ezani]\nJacia=asgje\n[Kujtesa]\nImsaku=120\n"
+                                       "[Kalendari]\nKorrigjimiHixhri=-2\n[Luajtesi]\nZbutja=1\n"
+                                       "EzaniSabahut=/a/s\xc3\xab.ogg\n[Njoftimet]\n"
+                                       "ZgjedhjaEEzanitThene=1\n")
                                 << chosen() << 0;
         QTest::newRow("out of range, not numbers, unknown mode")
             << QByteArray("[Ezani]\nJacia=zhurm\xc3\xab\n[Kujtesa]\nDreka=121\nIkindia=abc\n"
-                          "[Kalendari]\nKorrigjimiHixhri=3\n[Luajtesi]\nVolumi=-1\n")
-            << UserSettings() << 5;
+                          "[Kalendari]\nKorrigjimiHixhri=3\n[Luajtesi]\nVolumi=-1\nZbutja=2\n")
+            << UserSettings() << 6;
         QTest::newRow("no settings file at all")
             << QByteArray("\x00\xff\x89PNG\r\n[[[\n=\n", 14) << UserSettings() << 1;
     }
@@ -57,6 +60,8 @@ private:
         settings.modes[DayTimes::Isha] = UserSettings::AdhanMode::Nothing;
         settings.reminders[DayTimes::Imsaku] = 120;
         settings.hijriAdjustment = -2;
+        settings.fadeIn = settings.chooseAdhanTold = true;
+        settings.dawnRecording = QStringLiteral("/a/së.ogg");
         return settings;
     }
     QString path() const { return dir.filePath(QStringLiteral("kolvira.conf")); }

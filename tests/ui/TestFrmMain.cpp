@@ -3,6 +3,7 @@
 #include "calendar/CalendarService.h"
 #include "calendar/ClockTimer.h"
 #include "prayer/CityStore.h"
+#include "prayer/Recordings.h"
 #include "support/FileBytes.h"
 #include "support/MainWindowFixture.h"
 #include "support/WriteProtection.h"
@@ -147,16 +148,25 @@ private Q_SLOTS:
     }
 
     // The adhan's notice offers to stop it, and choosing that stops it; the
-    // icon's menu offers "Ndalo ezanin" only while an adhan plays.
+    // icon's menu offers "Ndalo ezanin" only while an adhan plays. With no
+    // recording the sound theme's alert plays, and the first such adhan alone
+    // tells how to choose one.
     void adhanStoppedFromItsNotice()
     {
         form()->Form_Activate(); // Prishtinë, no minutes
-        f->clock.set(QDateTime(QDate(2026, 12, 6), QTime(11, 37)));
-        form()->Timer1_Timer();
-        QVERIFY(f->notifier.notices.size() == 1 && f->notifier.notices[0].offersStop);
-        QVERIFY(f->player.playing && form()->mnuNdaloEzanin()->isEnabled());
-        f->notifier.chooseStop();
-        QVERIFY(!f->player.playing && !form()->mnuNdaloEzanin()->isEnabled());
+        for (const QTime adhan : {QTime(11, 37), QTime(13, 57)}) {
+            f->notifier.notices.clear();
+            f->clock.set(QDateTime(QDate(2026, 12, 6), adhan));
+            form()->Timer1_Timer();
+            QVERIFY(f->notifier.notices.value(0).offersStop);
+            QCOMPARE(f->player.url, Recordings::alert());
+            QCOMPARE(f->notifier.notices.size(), adhan.hour() == 11 ? 2 : 1);
+            QVERIFY(f->notifier.notices.last().body.contains(QStringLiteral("Zgjidhni ezanin")) ==
+                    (adhan.hour() == 11));
+            QVERIFY(f->player.playing && form()->mnuNdaloEzanin()->isEnabled());
+            f->notifier.chooseStop();
+            QVERIFY(!f->player.playing && !form()->mnuNdaloEzanin()->isEnabled());
+        }
     }
 
     // The close box hides the window, or minimises it where no notification
