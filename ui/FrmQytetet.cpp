@@ -1,10 +1,12 @@
 #include "ui/FrmQytetet.h"
 
+#include "astronomy/PlaceCalendar.h"
 #include "data/QueryHelpers.h"
 #include "ui/AutoSizeLabel.h"
 #include "ui/CityComboBox.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Fonts.h"
+#include "ui/FrmKerkoVendin.h"
 #include "ui/FrmXhamia.h"
 #include "ui/MessageBox.h"
 #include "ui/PushButton.h"
@@ -53,19 +55,23 @@ FrmQytetet::FrmQytetet(const QString &mainCityCaption, CalendarConnection &conne
     m_cmdKthehu =
         makePushButton(this, QStringLiteral("CmdKthehu"), QStringLiteral("Kthehu"), 3360, 2160);
     // Where the window has room, above the two buttons.
+    m_cmdKerko = makePushButton(this, QStringLiteral("CmdKerko"), QStringLiteral("Kërko vendin..."),
+                                3360, 240);
     m_cmdXhamia =
         makePushButton(this, QStringLiteral("CmdXhamia"), QStringLiteral("Xhamia..."), 3360, 840);
     m_cmdXhamia->setAccessibleName(QStringLiteral("Sipas xhamisë"));
     // The labels take no focus: the list, then the buttons.
     setTabOrder(m_cmbQyteti, m_cmdAktivoje);
     setTabOrder(m_cmdAktivoje, m_cmdKthehu);
-    setTabOrder(m_cmdKthehu, m_cmdXhamia);
+    setTabOrder(m_cmdKthehu, m_cmdKerko);
+    setTabOrder(m_cmdKerko, m_cmdXhamia);
 
     connect(m_cmbQyteti, &CityComboBox::clicked, this, &FrmQytetet::CmbQyteti_Click);
     connect(m_cmbQyteti, &CityComboBox::doubleClicked, this, &FrmQytetet::CmbQyteti_DblClick);
     connect(m_cmdAktivoje, &QPushButton::clicked, this, &FrmQytetet::CmdAktivoje_Click);
     connect(m_cmdKthehu, &QPushButton::clicked, this, &FrmQytetet::CmdKthehu_Click);
     connect(m_cmdXhamia, &QPushButton::clicked, this, &FrmQytetet::CmdXhamia_Click);
+    connect(m_cmdKerko, &QPushButton::clicked, this, &FrmQytetet::CmdKerko_Click);
 
     centreOnScreen(this);
 
@@ -131,6 +137,48 @@ void FrmQytetet::CmdXhamia_Click()
         FrmXhamia mosque(m_cmbQyteti->itemData(index), m_cmbQyteti->itemText(index),
                          m_connection, this);
         mosque.exec();
+    });
+}
+
+void FrmQytetet::CmdKerko_Click()
+{
+    ErrorGuard::run([this] {
+        // The world's places are read only while somebody searches.
+        std::optional<WorldPlaces> world;
+        try {
+            world.emplace(WorldPlaces::load());
+        } catch (const KolviraError &error) {
+            m_warning(error.message());
+            return;
+        }
+        QList<FrmKerkoVendin::OwnCity> own;
+        for (int i = 0; i < m_cmbQyteti->listCount(); ++i)
+            own << FrmKerkoVendin::OwnCity{m_cmbQyteti->itemText(i), m_cmbQyteti->itemData(i)};
+        PlaceMethodFields::Choices methods, rules;
+        for (const QString &name : PlaceCalendar::methodNames())
+            methods << qMakePair(name, PlaceCalendar::methodTitle(name));
+        for (const QString &name : PlaceCalendar::highLatitudeRules())
+            rules << qMakePair(name, PlaceCalendar::highLatitudeTitle(name));
+        FrmKerkoVendin search(*world, own, methods, rules, this);
+        if (search.exec() != QDialog::Accepted)
+            return;
+        try {
+            if (const std::optional<qint32> key = search.chosenCityKey()) {
+                m_store.store(*key);
+            } else if (const std::optional<WorldPlace> place = search.chosenPlace()) {
+                m_store.addPlace(place->name,
+                                 {place->latitude, place->longitude, place->timeZone,
+                                  place->countryCode, search.method(), search.highLatitude(),
+                                  search.asrShadow()});
+            } else {
+                return;
+            }
+        } catch (const CityStore::NotStored &refusal) {
+            m_warning(refusal.message());
+            return;
+        }
+        done(QDialog::Accepted);
+        Q_EMIT showMainWindowRequested();
     });
 }
 

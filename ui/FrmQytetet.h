@@ -41,6 +41,7 @@ private:
     void CmdAktivoje_Click();
     void CmdKthehu_Click();
     void CmdXhamia_Click();
+    void CmdKerko_Click();
     // Stores the selected entry; false (after telling the user) when nothing
     // could be stored.
     bool MbusheBazenMeTeDhenatEReja();
@@ -52,5 +53,6 @@ private:
     QPushButton *m_cmdAktivoje;
     QPushButton *m_cmdKthehu;
     QPushButton *m_cmdXhamia;
+    QPushButton *m_cmdKerko;
     AutoSizeLabel *m_lblMinuta;
 };
