@@ -39,8 +39,9 @@ void create(QSqlDatabase &db)
 int editionOf(const QSqlDatabase &db)
 {
     QSqlQuery query(db);
-    return query.exec(QStringLiteral("PRAGMA user_version")) && query.next() ? query.value(0).toInt()
-                                                                              : 0;
+    return query.exec(QStringLiteral("PRAGMA user_version")) && query.next()
+               ? query.value(0).toInt()
+               : 0;
 }
 
 void createEdition(QSqlDatabase &db)

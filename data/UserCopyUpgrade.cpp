@@ -72,9 +72,9 @@ void carryOver(const QString &made, const QString &old, const QString &selected)
     UserPlaces::ensureTables(db);
     Sql::exec(db, QStringLiteral("ATTACH DATABASE ? AS vjeter"), {old});
     if (hasPlaceTables(db, QStringLiteral("vjeter"))) {
-        const QString byName = QStringLiteral(
-            "FROM vjeter.%1 t JOIN vjeter.Qytetet o ON o.IDQyteti = t.IDQyteti "
-            "JOIN main.Qytetet n ON n.Qyteti = o.Qyteti");
+        const QString byName =
+            QStringLiteral("FROM vjeter.%1 t JOIN vjeter.Qytetet o ON o.IDQyteti = t.IDQyteti "
+                           "JOIN main.Qytetet n ON n.Qyteti = o.Qyteti");
         for (const QString &sql :
              {QStringLiteral("INSERT INTO main.Qytetet (IDQyteti, Qyteti, Minuta, ESelektuar) "
                              "SELECT q.IDQyteti, q.Qyteti, q.Minuta, 0 FROM vjeter.Qytetet q "

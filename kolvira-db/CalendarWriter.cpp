@@ -4,8 +4,8 @@
 #include "data/PerpetualStore.h"
 #include "data/Schema.h"
 #include "data/WholeFile.h"
-#include "prayer/CityRows.h"
 #include "kolvira-db/ToolError.h"
+#include "prayer/CityRows.h"
 
 #include <QDir>
 #include <QFileInfo>

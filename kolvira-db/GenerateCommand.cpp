@@ -253,15 +253,15 @@ UserPlaces::WorldPlace worldPlaceFrom(const Arguments &args)
                              .arg(place.timeZone));
     place.method = args.value(QStringLiteral("method"), PlaceCalendar::methodNames().first());
     if (!PlaceCalendar::methodNames().contains(place.method))
-        throw UsageError(QStringLiteral("Metoda \"%1\" nuk njihet; metodat janë: %2.")
-                             .arg(place.method, PlaceCalendar::methodNames().join(
-                                                    QStringLiteral(", "))));
+        throw UsageError(
+            QStringLiteral("Metoda \"%1\" nuk njihet; metodat janë: %2.")
+                .arg(place.method, PlaceCalendar::methodNames().join(QStringLiteral(", "))));
     place.highLatitude = args.value(QStringLiteral("high-latitude"));
     if (!place.highLatitude.isEmpty() &&
         !PlaceCalendar::highLatitudeRules().contains(place.highLatitude))
         throw UsageError(QStringLiteral("Rregulli \"%1\" nuk njihet; rregullat janë: %2.")
-                             .arg(place.highLatitude, PlaceCalendar::highLatitudeRules().join(
-                                                          QStringLiteral(", "))));
+                             .arg(place.highLatitude,
+                                  PlaceCalendar::highLatitudeRules().join(QStringLiteral(", "))));
     const QString asr = args.value(QStringLiteral("asr"), QStringLiteral("standard"));
     if (asr != QLatin1String("standard") && asr != QLatin1String("hanafi"))
         throw UsageError(

@@ -42,8 +42,8 @@ CityRows CityRows::ofCity(const QSqlDatabase &db, qint32 cityKey)
         rows.m_method.method = entry->calendar;
     } else if (const std::optional<UserPlaces::WorldPlace> place =
                    UserPlaces::worldPlace(db, cityKey)) {
-        QSqlQuery name = Sql::exec(db, QStringLiteral("SELECT Qyteti FROM Qytetet WHERE IDQyteti = ?"),
-                                   {cityKey});
+        QSqlQuery name = Sql::exec(
+            db, QStringLiteral("SELECT Qyteti FROM Qytetet WHERE IDQyteti = ?"), {cityKey});
         rows.m_own = Place{name.next() ? name.value(0).toString() : QString(),
                            place->latitude,
                            place->longitude,
@@ -99,8 +99,8 @@ QString CityRows::source(const QSqlDatabase &db) const
                      .arg(m_mosque.size())
                      .arg(source);
     if (m_minutes != UserPlaces::Minutes{})
-        source += QStringLiteral("; me minutat e xhamisë (%1)")
-                      .arg(UserPlaces::minutesText(m_minutes));
+        source +=
+            QStringLiteral("; me minutat e xhamisë (%1)").arg(UserPlaces::minutesText(m_minutes));
     return source;
 }
 

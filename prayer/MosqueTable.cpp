@@ -15,8 +15,8 @@ namespace {
 
 QDate dateOf(const QString &text)
 {
-    for (const QString &format : {QStringLiteral("yyyy-MM-dd"), QStringLiteral("dd.MM.yyyy"),
-                                 QStringLiteral("d.M.yyyy")}) {
+    for (const QString &format :
+         {QStringLiteral("yyyy-MM-dd"), QStringLiteral("dd.MM.yyyy"), QStringLiteral("d.M.yyyy")}) {
         const QDate date = QDate::fromString(text, format);
         if (date.isValid())
             return date;
@@ -28,8 +28,7 @@ QTime timeOf(const QString &text)
 {
     static const QRegularExpression clock(QStringLiteral("^(\\d{1,2})[:.](\\d{2})$"));
     const QRegularExpressionMatch match = clock.match(text);
-    return match.hasMatch() ? QTime(match.captured(1).toInt(), match.captured(2).toInt())
-                            : QTime();
+    return match.hasMatch() ? QTime(match.captured(1).toInt(), match.captured(2).toInt()) : QTime();
 }
 
 [[noreturn]] void fail(int line, const QString &what)
@@ -68,7 +67,8 @@ QList<Day> parse(const QByteArray &bytes)
                            .arg(fields.first()));
         }
         if (fields.size() != 7 && fields.size() != 8)
-            fail(line, QStringLiteral("pas datës priten 6 ose 7 kohë, jo %1.").arg(fields.size() - 1));
+            fail(line,
+                 QStringLiteral("pas datës priten 6 ose 7 kohë, jo %1.").arg(fields.size() - 1));
         Day day{date, {}};
         const int offset = fields.size() == 7 ? 1 : 0; // six times: one dawn
         for (int i = 0; i < 7; ++i) {
@@ -115,8 +115,8 @@ QList<PerpetualCalendar::Row> standardRows(const QList<Day> &days, const QString
     calendar.timeZone = timeZone;
     QList<PerpetualCalendar::Row> rows;
     for (const Day &day : days) {
-        calendar.standardOffset = QTimeZone(timeZone.toUtf8())
-                                      .standardTimeOffset(QDateTime(day.date, QTime(12, 0)));
+        calendar.standardOffset =
+            QTimeZone(timeZone.toUtf8()).standardTimeOffset(QDateTime(day.date, QTime(12, 0)));
         PerpetualCalendar::Row row{day.date.day(), day.date.month(), {}};
         for (std::size_t i = 0; i < row.times.size(); ++i)
             row.times[i] = calendar.standardTime(day.date, day.times[i]).addSecs(-60 * cityMinutes);

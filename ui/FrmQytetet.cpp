@@ -134,8 +134,8 @@ void FrmQytetet::CmdXhamia_Click()
             m_warning(QStringLiteral("Zgjidhni një qytet nga lista."));
             return;
         }
-        FrmXhamia mosque(m_cmbQyteti->itemData(index), m_cmbQyteti->itemText(index),
-                         m_connection, this);
+        FrmXhamia mosque(m_cmbQyteti->itemData(index), m_cmbQyteti->itemText(index), m_connection,
+                         this);
         mosque.exec();
     });
 }
@@ -166,10 +166,9 @@ void FrmQytetet::CmdKerko_Click()
             if (const std::optional<qint32> key = search.chosenCityKey()) {
                 m_store.store(*key);
             } else if (const std::optional<WorldPlace> place = search.chosenPlace()) {
-                m_store.addPlace(place->name,
-                                 {place->latitude, place->longitude, place->timeZone,
-                                  place->countryCode, search.method(), search.highLatitude(),
-                                  search.asrShadow()});
+                m_store.addPlace(place->name, {place->latitude, place->longitude, place->timeZone,
+                                               place->countryCode, search.method(),
+                                               search.highLatitude(), search.asrShadow()});
             } else {
                 return;
             }

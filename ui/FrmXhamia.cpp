@@ -38,8 +38,7 @@ FrmXhamia::FrmXhamia(qint32 cityKey, const QString &cityName, CalendarConnection
     setObjectName(QStringLiteral("FrmXhamia"));
     setWindowTitle(QStringLiteral("%1: %2").arg(caption, cityName));
 
-    const UserPlaces::Adjustments given =
-        UserPlaces::adjustments(connection.database(), cityKey);
+    const UserPlaces::Adjustments given = UserPlaces::adjustments(connection.database(), cityKey);
     auto *minutesBox = new QGroupBox(QStringLiteral("Minuta që u shtohen kohëve"), this);
     auto *grid = new QGridLayout(minutesBox);
     for (int i = 0; i < TimeColumns::count; ++i) {
@@ -121,16 +120,15 @@ void FrmXhamia::importTable(const QString &path)
     showTable();
     const int year = days.first().date.year();
     const int lacking = QDate(year, 12, 31).dayOfYear() - int(days.size());
-    m_message(lacking > 0
-                  ? QStringLiteral("Tabela \"%1\" u importua: %2 ditë. %3 ditët e tjera të vitit "
-                                   "ndjekin kalendarin e vendit.")
-                        .arg(fileName)
-                        .arg(days.size())
-                        .arg(lacking)
-                  : QStringLiteral("Tabela \"%1\" u importua: %2 ditë.")
-                        .arg(fileName)
-                        .arg(days.size()),
-              false);
+    m_message(
+        lacking > 0
+            ? QStringLiteral("Tabela \"%1\" u importua: %2 ditë. %3 ditët e tjera të vitit "
+                             "ndjekin kalendarin e vendit.")
+                  .arg(fileName)
+                  .arg(days.size())
+                  .arg(lacking)
+            : QStringLiteral("Tabela \"%1\" u importua: %2 ditë.").arg(fileName).arg(days.size()),
+        false);
 }
 
 void FrmXhamia::removeTable()

@@ -1,6 +1,6 @@
+#include "astronomy/CityList.h"
 #include "data/CalendarConnection.h"
 #include "data/ConnectionText.h"
-#include "astronomy/CityList.h"
 #include "kolvira-db/KolviraDb.h"
 #include "prayer/CalendarYear.h"
 #include "support/FileBytes.h"

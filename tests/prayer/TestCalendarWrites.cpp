@@ -1,7 +1,7 @@
 #include "data/CalendarConnection.h"
+#include "data/SelectedCity.h"
 #include "prayer/AdhanScheduler.h"
 #include "prayer/CalendarYear.h"
-#include "data/SelectedCity.h"
 #include "prayer/CityStore.h"
 #include "prayer/MosqueTable.h"
 #include "support/FakeMediaPlayer.h"
@@ -231,17 +231,19 @@ private Q_SLOTS:
         CityStore store(opened);
         // Prishtinë's adhan comes a minute before its rows (-1): they are kept so
         // that it falls on the printed times.
-        store.importMosqueTable(1,
-                                MosqueTable::parse("data;imsaku;lindja;dreka;ikindia;akshami;jacia\n"
-                                                   "01.03.2026;04:50;06:20;12:10;15:10;17:50;19:15"),
-                                "xhamia.csv");
+        store.importMosqueTable(
+            1,
+            MosqueTable::parse("data;imsaku;lindja;dreka;ikindia;akshami;jacia\n"
+                               "01.03.2026;04:50;06:20;12:10;15:10;17:50;19:15"),
+            "xhamia.csv");
         QCOMPARE(SqlFile::rows(file, march1),
                  QStringList{"1|3|04:51:00|04:51:00|06:21:00|12:11:00|15:11:00|17:51:00|19:16:00"});
         store.setMinutes(1, {0, 0, 0, 2, 0, 0, -1});
         QCOMPARE(SqlFile::rows(file, march1),
                  QStringList{"1|3|04:51:00|04:51:00|06:21:00|12:13:00|15:11:00|17:51:00|19:15:00"});
         // Diyanet's published table of Konstanz that day.
-        const UserPlaces::WorldPlace konstanz{47.66033, 9.17582, "Europe/Berlin", "DE", "diyanet", {}, 1};
+        const UserPlaces::WorldPlace konstanz{47.66033, 9.17582, "Europe/Berlin", "DE", "diyanet",
+                                              {},       1};
         const qint32 key = store.addPlace("Konstanz", konstanz);
         QCOMPARE(store.addPlace("Konstanz", konstanz), key);
         QCOMPARE(SelectedCity::read(opened.database())->name, QStringLiteral("Konstanz"));
@@ -258,16 +260,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("problem");
-        QTest::newRow("seven times, tabs, a comment") << QByteArray("# xhamia\n2026-03-01\t04:40\t"
-            "04:50\t06:20\t12:10\t15:10\t17:50\t19:15\n") << QString();
+        QTest::newRow("seven times, tabs, a comment")
+            << QByteArray("# xhamia\n2026-03-01\t04:40\t"
+                          "04:50\t06:20\t12:10\t15:10\t17:50\t19:15\n")
+            << QString();
         QTest::newRow("a wrong date") << QByteArray("2026-03-01,4:50,6:20,12:10,15:10,17:50,19:15\n"
-            "2026-02-30,4:50,6:20,12:10,15:10,17:50,19:15") << "Rreshti 2: data \"2026-02-30\"";
-        QTest::newRow("a time out of order") << QByteArray("data,a,b,c,d,e,f\n\n"
-            "01.03.2026,04:50,06:20,12:10,11:10,17:50,19:15") << "Rreshti 3: koha 11:10 vjen para 12:10";
+                                                    "2026-02-30,4:50,6:20,12:10,15:10,17:50,19:15")
+                                      << "Rreshti 2: data \"2026-02-30\"";
+        QTest::newRow("a time out of order")
+            << QByteArray("data,a,b,c,d,e,f\n\n"
+                          "01.03.2026,04:50,06:20,12:10,11:10,17:50,19:15")
+            << "Rreshti 3: koha 11:10 vjen para 12:10";
         QTest::newRow("five times") << QByteArray("2026-03-01,4:50,6:20,12:10,15:10,17:50")
                                     << "Rreshti 1: pas datës priten 6 ose 7 kohë, jo 5";
         QTest::newRow("a day twice") << QByteArray("2026-03-01,4:50,6:20,12:10,15:10,17:50,19:15\n"
-            "01.03.2026,4:50,6:20,12:10,15:10,17:50,19:15") << "Rreshti 2: data 01.03.2026 është";
+                                                   "01.03.2026,4:50,6:20,12:10,15:10,17:50,19:15")
+                                     << "Rreshti 2: data 01.03.2026 është";
         QTest::newRow("no day") << QByteArray("data,imsaku\n") << "asnjë ditë";
     }
     void mosqueTableLines()
