@@ -1,0 +1,100 @@
+#!/usr/bin/python3
+# A place of the world on a computer in Zürich: found as "Cyrih" in the
+# search and kept under its Albanian name, chosen with Diyanet's method, it shows its own times of the day and
+# the adhan comes at its Dhuhri. The mosque's printed table: a file with a
+# wrong line is refused naming the line, nothing changed; a good one gives the
+# window its times and the adhan. Prishtinë chosen again gives back the table
+# of Kosovo, the file's rows as they were.
+# Usage: world_place.py KOLVIRA_DB NAME PROGRAM DATABASE ARTEFACTS
+import os
+import subprocess
+import sys
+
+from session import DAILY_HZ, DAWN_HZ, Session, rms
+
+kolvira_db = sys.argv.pop(1)
+DAY = "2026-03-10"
+CAPTIONS = ("Sehuri (imsaku)", "Fexhri (sabahu)", "Lindja e diellit", "Dhuhri (dreka)",
+            "Asri (ikindia)", "Magribi (akshami)", "Isha (jacia)", "Qyteti i zgjedhur")
+
+
+def shown(times, city):
+    return dict(zip(CAPTIONS, times.split() + [city]))
+
+
+# Diyanet's method at GeoNames' Zürich (47.36667, 8.55), as `kolvira-db
+# generate --at` writes it; Diyanet's own Konstanz table, 0.6° east, has the
+# same Dhuhri.
+ZURICH = shown("05:07 05:07 06:42 12:41 15:49 18:30 19:53", "Cyrih")
+MOSQUE = shown("05:00 05:10 06:41 12:50 15:55 18:35 20:00", "Cyrih")
+BAD_TABLE = "Data;Imsaku;Sabahu;Lindja;Dreka;Ikindia;Akshami;Jacia\n" \
+    "09.03.2026;05:02;05:12;06:43;12:50;15:54;18:33;19:58\n" \
+    "10.03.2026;05:00;05:10;06:41;12:50;18:35;15:55;20:00\n"
+GOOD_TABLE = BAD_TABLE.replace("18:35;15:55", "15:55;18:35")
+
+
+def in_city_window(s, main, city, then):
+    s.press(main, "Qyteti...")
+    cities = s.window("Zgjedhja e qytetit")
+    s.find(cities, name=city, role="list item", showing=False).doActionNamed("Toggle")
+    s.press(cities, then)
+
+
+def import_table(s, mosque, path):
+    s.press(mosque, "Importo tabelën...")
+    dialog = s.window("Tabela e xhamisë")
+    s.find(dialog, role="text").text = path
+    s.press(dialog, "Open", closes=True)
+    message = s.wait("the message", lambda: s.app.findChild(
+        lambda n: n.roleName == "label" and "importua" in n.name and n.showing, retry=False,
+        requireResult=False))
+    text = message.name
+    s.press(message.parent, "Në rregull")
+    return text
+
+
+with Session() as s:
+    s.prepare_program(database=False)
+    subprocess.run([kolvira_db, "generate", f"{s.app_dir}/kolvira.db", "--year", "2026"],
+                   check=True, capture_output=True)
+    rows = s.sql("SELECT * FROM kolvira ORDER BY Muaji, Dita")
+    os.environ["TZ"] = "Europe/Zurich"  # the user's computer, and its clock
+    s.start_program(f"{DAY} 12:30:00")
+    main = s.window("Kolvira")
+
+    in_city_window(s, main, "Prishtinë", "Kërko vendin...")
+    search = s.window("Kërko vendin")
+    s.find(search, name="Emri i vendit", role="text").text = "Cyrih"
+    s.find(search, name="Cyrih — Zürich (Zvicër)", role="list item").doActionNamed("Toggle")
+    s.press(search, "Zgjidhe", closes=True)
+    s.wait("Zürich in the main window", lambda: main.showing and s.values(main, ZURICH) == ZURICH)
+    s.jump(f"{DAY} 12:40:40")
+    s.adhan(main, "12:41:00", DAILY_HZ, DAWN_HZ)
+    s.press(main, "Pusho")
+    s.wait("quiet", lambda: rms(s.heard(1)) < 0.001, 10)
+    heard_before = len(s.heard())
+
+    in_city_window(s, main, "Cyrih", "Sipas xhamisë")
+    mosque = s.window("Sipas xhamisë: Cyrih")
+    table = f"{s.work}/xhamia.csv"
+    open(table, "w").write(BAD_TABLE)
+    before = s.sql("SELECT * FROM kolvira"), s.sql("SELECT * FROM TabelaEXhamise")
+    refusal = import_table(s, mosque, table)
+    s.check("Rreshti 3" in refusal, f"the refusal names no line: {refusal!r}")
+    s.check((s.sql("SELECT * FROM kolvira"), s.sql("SELECT * FROM TabelaEXhamise")) == before,
+            "a refused table changed the database")
+    open(table, "w").write(GOOD_TABLE)
+    told = import_table(s, mosque, table)
+    s.check("u importua: 2 ditë" in told, f"the import told {told!r}")
+    s.press(mosque, "Mbyll", closes=True)
+    s.press(s.window("Zgjedhja e qytetit"), "Aktivoje", closes=True)
+    s.wait("the mosque's times", lambda: main.showing and s.values(main, MOSQUE) == MOSQUE)
+    # Dhuhri has been called today; the method would call Asri at 15:49.
+    s.jump(f"{DAY} 15:54:40")
+    s.adhan(main, "15:55:00", DAILY_HZ, DAWN_HZ, heard_before)
+
+    in_city_window(s, main, "Prishtinë", "Aktivoje")
+    s.wait("Prishtinë again", lambda: s.label(main, "Qyteti i zgjedhur").name == "Prishtinë")
+    s.check(s.sql("SELECT * FROM kolvira ORDER BY Muaji, Dita") == rows,
+            "the table came back changed")
+    s.running("at the end")
