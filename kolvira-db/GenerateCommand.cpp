@@ -8,6 +8,7 @@
 #include "data/CalendarConnection.h"
 #include "data/ConnectionText.h"
 #include "data/UserPlaces.h"
+#include "data/WorldPlaces.h"
 #include "kolvira-db/Arguments.h"
 #include "kolvira-db/CalendarWriter.h"
 #include "kolvira-db/TakvimFile.h"
@@ -231,26 +232,9 @@ Made computed(int year, const Arguments &args, const QList<Place> &cities, const
     return made;
 }
 
-// The place of --at with the method its times follow.
-UserPlaces::WorldPlace worldPlaceFrom(const Arguments &args)
+// The method, high-latitude rule and Asr of --method, --high-latitude, --asr.
+void chooseMethod(const Arguments &args, UserPlaces::WorldPlace &place)
 {
-    const QStringList at = args.value(QStringLiteral("at")).split(QLatin1Char(','));
-    bool latitudeRead = false, longitudeRead = false;
-    UserPlaces::WorldPlace place;
-    if (at.size() == 2) {
-        place.latitude = at[0].trimmed().toDouble(&latitudeRead);
-        place.longitude = at[1].trimmed().toDouble(&longitudeRead);
-    }
-    if (!latitudeRead || !longitudeRead || std::abs(place.latitude) > 90 ||
-        std::abs(place.longitude) > 180)
-        throw UsageError(QStringLiteral("Vlera e \"--at\" është GJERËSIA,GJATËSIA në gradë "
-                                        "(p.sh. 47.3769,8.5417), jo \"%1\".")
-                             .arg(args.value(QStringLiteral("at"))));
-    place.timeZone = args.value(QStringLiteral("zone"));
-    if (!QTimeZone(place.timeZone.toUtf8()).isValid())
-        throw UsageError(QStringLiteral("Me \"--at\" jepni edhe --zone, një zonë kohore e "
-                                        "njohur (p.sh. Europe/Zurich), jo \"%1\".")
-                             .arg(place.timeZone));
     place.method = args.value(QStringLiteral("method"), PlaceCalendar::methodNames().first());
     if (!PlaceCalendar::methodNames().contains(place.method))
         throw UsageError(
@@ -268,7 +252,59 @@ UserPlaces::WorldPlace worldPlaceFrom(const Arguments &args)
             QStringLiteral("Vlera e \"--asr\" është \"standard\" ose \"hanafi\", jo \"%1\".")
                 .arg(asr));
     place.asrShadow = asr == QLatin1String("hanafi") ? 2 : 1;
-    return place;
+}
+
+// A place of the world with its name, as the tool adds it to the user's places.
+struct NamedPlace
+{
+    QString name;
+    UserPlaces::WorldPlace place;
+};
+
+// The point of --at, named by --name.
+NamedPlace placeAt(const Arguments &args)
+{
+    const QStringList at = args.value(QStringLiteral("at")).split(QLatin1Char(','));
+    bool latitudeRead = false, longitudeRead = false;
+    NamedPlace named{args.value(QStringLiteral("name"), QStringLiteral("Vendi im")), {}};
+    UserPlaces::WorldPlace &place = named.place;
+    if (at.size() == 2) {
+        place.latitude = at[0].trimmed().toDouble(&latitudeRead);
+        place.longitude = at[1].trimmed().toDouble(&longitudeRead);
+    }
+    if (!latitudeRead || !longitudeRead || std::abs(place.latitude) > 90 ||
+        std::abs(place.longitude) > 180)
+        throw UsageError(QStringLiteral("Vlera e \"--at\" është GJERËSIA,GJATËSIA në gradë "
+                                        "(p.sh. 47.3769,8.5417), jo \"%1\".")
+                             .arg(args.value(QStringLiteral("at"))));
+    place.timeZone = args.value(QStringLiteral("zone"));
+    if (!QTimeZone(place.timeZone.toUtf8()).isValid())
+        throw UsageError(QStringLiteral("Me \"--at\" jepni edhe --zone, një zonë kohore e "
+                                        "njohur (p.sh. Europe/Zurich), jo \"%1\".")
+                             .arg(place.timeZone));
+    return named;
+}
+
+// The place of the world list whose name, ours or its country's, is the one
+// given; a name that only begins one is no choice of the user's.
+NamedPlace placeOfTheWorld(const QString &name)
+{
+    const QList<WorldPlace> hits = WorldPlaces::load().search(name, 5);
+    const QString folded = foldForSearch(name);
+    for (const WorldPlace &hit : hits) {
+        if (foldForSearch(hit.name) == folded || foldForSearch(hit.geoNamesName) == folded)
+            return {hit.name,
+                    {hit.latitude, hit.longitude, hit.timeZone, hit.countryCode, {}, {}, 1}};
+    }
+    QStringList near;
+    for (const WorldPlace &hit : hits)
+        near << QStringLiteral("%1 (%2)").arg(hit.name, hit.country);
+    throw UsageError(near.isEmpty()
+                         ? QStringLiteral("Qyteti \"%1\" nuk është as në listë, as ndër vendet "
+                                          "e botës.")
+                               .arg(name)
+                         : QStringLiteral("Qyteti \"%1\" nuk gjendet; ndoshta: %2.")
+                               .arg(name, near.join(QStringLiteral(", "))));
 }
 
 } // namespace
@@ -285,37 +321,46 @@ int run(const QStringList &words, QTextStream &out, const Clock &clock)
                                         "të shkruhet, dhe vetëm atë."));
     const QString path = args.positional().first();
     const int year = args.integer(QStringLiteral("year"), clock.now().date().year(), 1960, 2200);
-    // With --at, --method and --asr are the place's; the calendar is the official one.
-    const std::optional<UserPlaces::WorldPlace> atPlace =
-        args.has(QStringLiteral("at")) ? std::optional(worldPlaceFrom(args)) : std::nullopt;
-    const bool computing =
-        !atPlace && std::any_of(computingOptions.begin(), computingOptions.end(),
-                                [&](const QString &name) { return args.has(name); });
-    if (computing)
-        methodFrom(args); // a wrong method is a fault of the command line, found first
     const QList<Place> cities = args.has(QStringLiteral("cities"))
                                     ? CityList::load(args.value(QStringLiteral("cities")))
                                     : CityList::builtIn();
+    // A place of the world (by --at, or a --city the list lacks) is added to
+    // the official calendar's cities; --method and --asr are then its own.
+    const QString cityName = args.value(QStringLiteral("city"));
+    const bool listed = std::any_of(cities.begin(), cities.end(),
+                                    [&](const Place &city) { return city.name == cityName; });
+    std::optional<NamedPlace> added;
+    if (args.has(QStringLiteral("at")))
+        added = placeAt(args);
+    else if (args.has(QStringLiteral("city")) && !listed)
+        added = placeOfTheWorld(cityName);
+    if (added)
+        chooseMethod(args, added->place);
+    const bool computing =
+        !added && std::any_of(computingOptions.begin(), computingOptions.end(),
+                              [&](const QString &name) { return args.has(name); });
+    if (computing)
+        methodFrom(args); // a wrong method is a fault of the command line, found first
 
     QElapsedTimer timer;
     timer.start();
     const SunTrack track(QDate(year, 1, 1), QDate(year, 12, 31));
     Made made = computing ? computed(year, args, cities, track) : official(year, cities, track);
-    if (args.has(QStringLiteral("city")))
-        made.selected = placeNamed(cities, args.value(QStringLiteral("city"))).name;
+    if (listed)
+        made.selected = placeNamed(cities, cityName).name;
     QList<CalendarWriter::City> written;
     for (qsizetype i = 0; i < made.cities.size(); ++i)
         written << CalendarWriter::City{made.cities[i], made.offsets[i].minutes};
     CalendarWriter::write(path, made.calendar, year, written, made.selected);
     QString placeLine;
-    if (atPlace) {
-        Place place{args.value(QStringLiteral("name"), QStringLiteral("Vendi im")),
-                    atPlace->latitude, atPlace->longitude, atPlace->timeZone};
+    if (added) {
         CalendarConnection connection;
         connection.open(ConnectionText::forFile(path));
-        CityStore(connection).addPlace(place.name, *atPlace);
+        CityStore(connection).addPlace(added->name, added->place);
+        const Place place{added->name, added->place.latitude, added->place.longitude,
+                          added->place.timeZone};
         placeLine = QStringLiteral("\nVendi i zgjedhur: %1, metoda %2.\n")
-                        .arg(placeText(place), atPlace->method);
+                        .arg(placeText(place), added->place.method);
     }
     const qint64 elapsed = timer.elapsed();
 

@@ -1,5 +1,6 @@
 #include "kolvira-db/KolviraDb.h"
 
+#include "astronomy/HighLatitudeRule.h"
 #include "astronomy/PrayerMethod.h"
 #include "data/DatabaseError.h"
 #include "kolvira-db/CheckCommand.h"
@@ -31,7 +32,12 @@ QString helpText()
                "          dhe devijimin më të madh.\n"
                "  --year VITI          viti (parazgjedhur: viti i tanishëm)\n"
                "  --city EMRI          qyteti i zgjedhur (parazgjedhur: Prishtinë); për\n"
-               "                       qytetet me kalendar të vetin (KMSH) rreshtat e tij\n"
+               "                       qytetet me kalendar të vetin (KMSH) rreshtat e tij;\n"
+               "                       një vend që lista s'e ka kërkohet ndër vendet e botës\n"
+               "                       (\"Zürich\", \"Cyrih\") dhe shtohet si me --at\n"
+               "  --at GJER,GJAT --zone ZONA [--name EMRI]  shton e zgjedh vendin në këto\n"
+               "                       koordinata, me kohët e veta sipas --method\n"
+               "  --high-latitude RREGULLI  rregulli i gjerësive të larta: %2\n"
                "  --place EMRI         vendi i referencës (parazgjedhur: Prishtinë)\n"
                "  --method EMRI        metoda: %1\n"
                "                       (parazgjedhur kur llogaritet: mwl, 18° e 17°)\n"
@@ -65,7 +71,8 @@ QString helpText()
                "\n"
                "Gjendja në dalje: 0 në rregull, 1 baza ka gabime, 2 komandë e gabuar,\n"
                "3 dështim gjatë punës.\n")
-        .arg(PrayerMethod::names().join(QStringLiteral(", ")));
+        .arg(PrayerMethod::names().join(QStringLiteral(", ")),
+             HighLatitudeRule::names().join(QStringLiteral(", ")));
 }
 
 int run(const QStringList &words, QTextStream &out, QTextStream &err, const Clock &clock)

@@ -141,6 +141,53 @@ private Q_SLOTS:
         QVERIFY(exact >= 2555 * 95 / 100);
     }
 
+    // Where the sun does not sink far enough, or sets not at all, each rule
+    // still gives every day seven times in order, which the check accepts.
+    // The place is found in the world's list by its name, ours or its own.
+    void highLatitudePlaceHasEveryDaysTimes_data()
+    {
+        QTest::addColumn<QString>("city");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("rule");
+        for (const char *rule : {"middle-of-night", "seventh-of-night", "twilight-angle"}) {
+            QTest::addRow("Oslo, %s", rule) << "Oslo"
+                                            << "Oslo" << rule;
+            QTest::addRow("Stokholm, %s", rule) << "Stokholm"
+                                                << "Stokholm" << rule;
+            QTest::addRow("Edinburgh, %s", rule) << "Edinburgh"
+                                                 << "Edinburgh" << rule;
+            QTest::addRow("Tromso, %s", rule) << "Tromso"
+                                              << "Tromsø" << rule;
+        }
+    }
+    void highLatitudePlaceHasEveryDaysTimes()
+    {
+        QFETCH(QString, city);
+        QFETCH(QString, selected);
+        QFETCH(QString, rule);
+        const QString file = dir.filePath(QStringLiteral("north.db"));
+        QFile::remove(file);
+        const KolviraDbRun made({"generate", file, "--year", "2026", "--city", city,
+                                 "--high-latitude", rule, "--method", "mwl"});
+        QVERIFY2(made.status == 0, qPrintable(made.err));
+        QCOMPARE(KolviraDbRun({"check", file}).status, int(KolviraDb::Ok));
+        QCOMPARE(SqlFile::rows(file, "SELECT Qyteti FROM Qytetet WHERE ESelektuar"),
+                 QStringList{selected});
+        const QHash<int, Minutes> rows = kolviraRows(file);
+        QCOMPARE(rows.size(), 366); // 29 February included, as in every file
+        for (auto day = rows.cbegin(); day != rows.cend(); ++day) {
+            const Minutes &times = day.value();
+            QVERIFY2(std::is_sorted(times.begin(), times.end()) &&
+                         std::adjacent_find(times.begin() + 1, times.end()) == times.end(),
+                     qPrintable(QString::number(day.key())));
+        }
+        // At midsummer, when the sun stays above 18°, dawn comes a part of
+        // the night before sunrise: at least a seventh, by every rule.
+        const Minutes &midsummer = rows.value(621);
+        const int night = 24 * 60 - (midsummer[5] - midsummer[2]);
+        QVERIFY2(midsummer[2] - midsummer[1] >= night / 7 - 1, qPrintable(QString::number(night)));
+    }
+
     // The place is found by a name typed with a combining diaeresis; every
     // city's minutes are its noon's from there, rounded.
     void bikComesCloseToTheOfficialTable()
