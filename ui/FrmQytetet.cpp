@@ -1,6 +1,5 @@
 #include "ui/FrmQytetet.h"
 
-#include "astronomy/PlaceCalendar.h"
 #include "data/QueryHelpers.h"
 #include "ui/AutoSizeLabel.h"
 #include "ui/CityComboBox.h"
@@ -154,12 +153,8 @@ void FrmQytetet::CmdKerko_Click()
         QList<FrmKerkoVendin::OwnCity> own;
         for (int i = 0; i < m_cmbQyteti->listCount(); ++i)
             own << FrmKerkoVendin::OwnCity{m_cmbQyteti->itemText(i), m_cmbQyteti->itemData(i)};
-        PlaceMethodFields::Choices methods, rules;
-        for (const QString &name : PlaceCalendar::methodNames())
-            methods << qMakePair(name, PlaceCalendar::methodTitle(name));
-        for (const QString &name : PlaceCalendar::highLatitudeRules())
-            rules << qMakePair(name, PlaceCalendar::highLatitudeTitle(name));
-        FrmKerkoVendin search(*world, own, methods, rules, this);
+        FrmKerkoVendin search(*world, own, PlaceMethodFields::methodChoices(),
+                              PlaceMethodFields::highLatitudeChoices(), this);
         if (search.exec() != QDialog::Accepted)
             return;
         try {

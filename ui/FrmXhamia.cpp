@@ -1,9 +1,11 @@
 #include "ui/FrmXhamia.h"
 
+#include "astronomy/PlaceCalendar.h"
 #include "data/TimeColumns.h"
 #include "data/UserPlaces.h"
 #include "prayer/MosqueTable.h"
 #include "ui/MessageBox.h"
+#include "ui/PlaceMethodFields.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -79,6 +81,19 @@ FrmXhamia::FrmXhamia(qint32 cityKey, const QString &cityName, CalendarConnection
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
+    // A place of the world keeps the method it was added with until changed here.
+    if (const auto place = UserPlaces::worldPlace(connection.database(), cityKey)) {
+        auto *methodBox = new QGroupBox(QStringLiteral("Llogaritja e kohëve"), this);
+        auto *methodLayout = new QVBoxLayout(methodBox);
+        m_method = new PlaceMethodFields(PlaceMethodFields::methodChoices(),
+                                         PlaceMethodFields::highLatitudeChoices(), methodBox);
+        m_method->setChoice(place->method, place->highLatitude, place->asrShadow);
+        auto *saveMethod = new QPushButton(QStringLiteral("Ruaj metodën"), methodBox);
+        methodLayout->addWidget(m_method);
+        methodLayout->addWidget(saveMethod);
+        connect(saveMethod, &QPushButton::clicked, this, &FrmXhamia::saveMethod);
+        layout->addWidget(methodBox);
+    }
     layout->addWidget(minutesBox);
     layout->addWidget(tableBox);
     layout->addWidget(buttons);
@@ -94,6 +109,21 @@ bool FrmXhamia::stored(const std::function<void()> &store)
         return false;
     }
     return true;
+}
+
+void FrmXhamia::saveMethod()
+{
+    std::optional<UserPlaces::WorldPlace> place =
+        UserPlaces::worldPlace(m_connection.database(), m_cityKey);
+    if (!place)
+        return;
+    place->method = m_method->method();
+    place->highLatitude = m_method->highLatitude();
+    place->asrShadow = m_method->asrShadow();
+    if (stored([&] { m_store.setMethod(m_cityKey, *place); }))
+        m_message(
+            QStringLiteral("Metoda u ruajt: %1.").arg(PlaceCalendar::methodTitle(place->method)),
+            false);
 }
 
 void FrmXhamia::saveMinutes()

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 
+class PlaceMethodFields;
 class QLabel;
 class QSpinBox;
 
@@ -35,6 +36,7 @@ public:
     void importTable(const QString &path);
 
 private:
+    void saveMethod();
     void saveMinutes();
     void removeTable();
     void showTable();
@@ -46,6 +48,7 @@ private:
     CityStore m_store;
     Message m_message;
     FileChoice m_fileChoice;
+    PlaceMethodFields *m_method = nullptr; // a place of the world's own; none for the list's
     std::array<QSpinBox *, 7> m_minutes{};
     QLabel *m_table;
 };

@@ -1,5 +1,7 @@
 #include "ui/PlaceMethodFields.h"
 
+#include "astronomy/PlaceCalendar.h"
+
 #include <QComboBox>
 #include <QFormLayout>
 
@@ -41,6 +43,22 @@ PlaceMethodFields::PlaceMethodFields(const Choices &methods, const Choices &high
     form->addRow(QStringLiteral("&Metoda:"), m_method);
     form->addRow(QStringLiteral("&Gjerësitë e larta:"), m_highLatitude);
     form->addRow(QStringLiteral("&Asri:"), m_asr);
+}
+
+PlaceMethodFields::Choices PlaceMethodFields::methodChoices()
+{
+    Choices choices;
+    for (const QString &name : PlaceCalendar::methodNames())
+        choices << qMakePair(name, PlaceCalendar::methodTitle(name));
+    return choices;
+}
+
+PlaceMethodFields::Choices PlaceMethodFields::highLatitudeChoices()
+{
+    Choices choices;
+    for (const QString &name : PlaceCalendar::highLatitudeRules())
+        choices << qMakePair(name, PlaceCalendar::highLatitudeTitle(name));
+    return choices;
 }
 
 QString PlaceMethodFields::method() const

@@ -16,6 +16,9 @@ public:
     using Choices = QList<QPair<QString, QString>>; // id, title
 
     PlaceMethodFields(const Choices &methods, const Choices &highLatitudeRules, QWidget *parent);
+    // The methods and rules the program computes, with their titles.
+    static Choices methodChoices();
+    static Choices highLatitudeChoices();
 
     QString method() const;
     QString highLatitude() const; // empty: the method's own rule

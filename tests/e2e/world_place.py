@@ -10,7 +10,7 @@ import os
 import subprocess
 import sys
 
-from session import DAILY_HZ, DAWN_HZ, Session, rms
+from session import DAILY_HZ, DAWN_HZ, Session, rms, run
 
 kolvira_db = sys.argv.pop(1)
 DAY = "2026-03-10"
@@ -27,6 +27,7 @@ def shown(times, city):
 # same Dhuhri.
 ZURICH = shown("05:07 05:07 06:42 12:41 15:49 18:30 19:53", "Cyrih")
 MOSQUE = shown("05:00 05:10 06:41 12:50 15:55 18:35 20:00", "Cyrih")
+MWL = "Lidhja Botërore Myslimane (MWL)"  # its Isha on 11 March: 20:02, Diyanet's 19:54
 BAD_TABLE = "Data;Imsaku;Sabahu;Lindja;Dreka;Ikindia;Akshami;Jacia\n" \
     "09.03.2026;05:02;05:12;06:43;12:50;15:54;18:33;19:58\n" \
     "10.03.2026;05:00;05:10;06:41;12:50;18:35;15:55;20:00\n"
@@ -68,7 +69,7 @@ with Session() as s:
     s.find(search, name="Cyrih — Zürich (Zvicër)", role="list item").doActionNamed("Toggle")
     s.press(search, "Zgjidhe", closes=True)
     s.wait("Zürich in the main window", lambda: main.showing and s.values(main, ZURICH) == ZURICH)
-    s.jump(f"{DAY} 12:40:40")
+    s.jump(f"{DAY} 12:40:50")
     s.adhan(main, "12:41:00", DAILY_HZ, DAWN_HZ)
     s.press(main, "Pusho")
     s.wait("quiet", lambda: rms(s.heard(1)) < 0.001, 10)
@@ -76,6 +77,17 @@ with Session() as s:
 
     in_city_window(s, main, "Cyrih", "Sipas xhamisë")
     mosque = s.window("Sipas xhamisë: Cyrih")
+    # A combo box is read by its choice; the methods' is the one whose list has
+    # MWL, chosen as by the keyboard: MWL comes after Diyanet.
+    methods = s.find(mosque, name=MWL, role="list item", showing=False).parent.parent
+    import pyatspi  # once the session's accessibility bus is there
+    s.wait(f"{mosque.name} active", lambda: mosque.getState().contains(pyatspi.STATE_ACTIVE))
+    run(["xdotool", "key", "alt+m", "Down"])  # the label "&Metoda:", then the next method
+    s.wait("MWL chosen", lambda: methods.name == MWL)
+    s.press(mosque, "Ruaj metodën")
+    s.press(s.wait("the method's message", lambda: s.shown("Sipas xhamisë")), "Në rregull")
+    s.check(s.sql("SELECT Isha FROM kolvira WHERE Dita = 11 AND Muaji = 3") == [("20:02:00",)],
+            "the rows follow no other method")
     table = f"{s.work}/xhamia.csv"
     open(table, "w").write(BAD_TABLE)
     before = s.sql("SELECT * FROM kolvira"), s.sql("SELECT * FROM TabelaEXhamise")
@@ -90,7 +102,7 @@ with Session() as s:
     s.press(s.window("Zgjedhja e qytetit"), "Aktivoje", closes=True)
     s.wait("the mosque's times", lambda: main.showing and s.values(main, MOSQUE) == MOSQUE)
     # Dhuhri has been called today; the method would call Asri at 15:49.
-    s.jump(f"{DAY} 15:54:40")
+    s.jump(f"{DAY} 15:54:50")
     s.adhan(main, "15:55:00", DAILY_HZ, DAWN_HZ, heard_before)
 
     in_city_window(s, main, "Prishtinë", "Aktivoje")
