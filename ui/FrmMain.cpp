@@ -459,6 +459,8 @@ void FrmMain::tellNotices(const AdhanScheduler::Tick &tick)
     for (const int i : {tick.noticeIndex, tick.missedIndex})
         if (i >= 0)
             tell(PrayerTexts::timeCame(i, m_scheduler->momentText(i)));
+    if (!tick.holyNotice.isEmpty())
+        tell(tick.holyNotice);
 }
 
 void FrmMain::showNextPrayer(const QDateTime &now)
