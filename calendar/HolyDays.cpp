@@ -26,7 +26,7 @@ constexpr std::array<Fixed, 11> fixedDays = {{
     {Kind::Day, "viti-i-ri", "Viti i Ri Hixhri", 1, 1},
     {Kind::Day, "ashureja", "Dita e Ashures", 1, 10},
     {Kind::Night, "mevludi", "Nata e Mevludit", 3, 12},
-    {Kind::Day, "rexhebi", "Fillimi i tre muajve të shenjtë (Rexhebi)", rexheb, 1},
+    {Kind::Day, "rexhebi", "Fillimi i tre muajve (Rexhebi)", rexheb, 1},
     {Kind::Night, "miraxhi", "Nata e Miraxhit", rexheb, 27},
     {Kind::Night, "berati", "Nata e Beratit", 8, 15},
     {Kind::Day, "ramazani", "Fillimi i Ramazanit", 9, 1},

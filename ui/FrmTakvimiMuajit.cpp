@@ -9,6 +9,7 @@
 #include "ui/MessageBox.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -113,6 +114,9 @@ void FrmTakvimiMuajit::buildControls()
     m_spnKujtesa->setRange(0, 120);
     m_spnKujtesa->setSuffix(QStringLiteral(" min"));
     m_spnKujtesa->setSpecialValueText(QStringLiteral("Pa kujtesë"));
+    m_chkDitetEShenjta = new QCheckBox(QStringLiteral("Me ditët e shenjta"), this);
+    m_chkDitetEShenjta->setChecked(true);
+    files->addWidget(m_chkDitetEShenjta);
     files->addStretch();
     auto *commands = new QHBoxLayout;
     layout->addLayout(commands);
@@ -152,7 +156,8 @@ void FrmTakvimiMuajit::buildControls()
         ErrorGuard::run([this] {
             saveFile(QStringLiteral("Eksporto në kalendar"), QStringLiteral("ics"),
                      IcsCalendar::write(pagesToWrite(), m_spnKujtesa->value(),
-                                        QDateTime::currentDateTimeUtc()));
+                                        QDateTime::currentDateTimeUtc(),
+                                        m_chkDitetEShenjta->isChecked()));
         });
     });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -208,6 +213,8 @@ void FrmTakvimiMuajit::fillTable()
             item->setData(Qt::AccessibleTextRole,
                           QStringLiteral("%1: %2").arg(headers[c], cells[c]));
             item->setTextAlignment(c < 3 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+            if (c == 2 && !row.holyDays.empty())
+                item->setForeground(QColor(128, 0, 0)); // a holy day or night
             if (today) {
                 item->setFont(bold);
                 item->setBackground(QColor(255, 236, 179));

@@ -218,9 +218,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("on");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("on") << true
-                            << QStringList{
-                                   "05:10 Sot është Fillimi i tre muajve të shenjtë (Rexhebi)",
-                                   "16:04 Sonte është Nata e Regaibit"};
+                            << QStringList{"10 05:10 Sot është Fillimi i tre muajve (Rexhebi)",
+                                           "10 16:04 Sonte është Nata e Regaibit"};
         QTest::newRow("off") << false << QStringList{};
     }
     void holyDayNoticesOnce()
@@ -234,7 +233,7 @@ private Q_SLOTS:
         for (QDateTime now = at(9, 23, 0); now < at(11, 23, 0); now = scheduler->nextEvent(now)) {
             player.playing = false;
             if (const QString notice = scheduler->tick(now).holyNotice; !notice.isEmpty())
-                told << now.toString("HH:mm ") + notice;
+                told << now.toString("d HH:mm ") + notice;
         }
         QTEST(told, "expected");
     }
