@@ -3,6 +3,7 @@
 #include "calendar/Clock.h"
 #include "calendar/HolyDays.h"
 #include "ui/ErrorGuard.h"
+#include "ui/WindowLook.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>
@@ -28,7 +29,7 @@ FrmDitetEShenjta::FrmDitetEShenjta(const Clock &clock, QWidget *parent)
     auto *moves = new QHBoxLayout;
     layout->addLayout(moves);
     QPushButton *previous =
-        addButton(moves, QStringLiteral("\u2039"), QStringLiteral("Viti i kaluar"));
+        addButton(this, moves, QStringLiteral("\u2039"), QStringLiteral("Viti i kaluar"));
     m_lblViti = new QLabel(this);
     m_lblViti->setObjectName(QStringLiteral("LblViti"));
     m_lblViti->setAccessibleDescription(QStringLiteral("Viti hixhri"));
@@ -37,7 +38,8 @@ FrmDitetEShenjta::FrmDitetEShenjta(const Clock &clock, QWidget *parent)
     big.setBold(true);
     m_lblViti->setFont(big);
     moves->addWidget(m_lblViti);
-    QPushButton *next = addButton(moves, QStringLiteral("\u203A"), QStringLiteral("Viti tjetër"));
+    QPushButton *next =
+        addButton(this, moves, QStringLiteral("\u203A"), QStringLiteral("Viti tjetër"));
     moves->addStretch();
 
     m_tblDitet = new QTableWidget(0, 2, this);
@@ -55,7 +57,7 @@ FrmDitetEShenjta::FrmDitetEShenjta(const Clock &clock, QWidget *parent)
     auto *commands = new QHBoxLayout;
     layout->addLayout(commands);
     commands->addStretch();
-    QPushButton *close = addButton(commands, QStringLiteral("Mbyll"), QString());
+    QPushButton *close = addButton(this, commands, QStringLiteral("Mbyll"));
 
     connect(previous, &QPushButton::clicked, this,
             [this] { ErrorGuard::run([this] { showYear(std::max(m_year - 1, firstYear)); }); });
@@ -64,17 +66,6 @@ FrmDitetEShenjta::FrmDitetEShenjta(const Clock &clock, QWidget *parent)
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     showYear(HijriCalendar::instance().fromDate(m_today).year);
     resize(620, 480);
-}
-
-QPushButton *FrmDitetEShenjta::addButton(QBoxLayout *layout, const QString &text,
-                                         const QString &name)
-{
-    auto *button = new QPushButton(text, this);
-    if (!name.isEmpty())
-        button->setAccessibleName(name);
-    button->setAutoDefault(false);
-    layout->addWidget(button);
-    return button;
 }
 
 void FrmDitetEShenjta::showYear(int hijriYear)

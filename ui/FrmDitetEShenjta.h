@@ -5,7 +5,6 @@
 
 class Clock;
 class QLabel;
-class QPushButton;
 class QTableWidget;
 
 // The holy days and nights of a Hijri year, a row each: the name with the
@@ -24,8 +23,6 @@ public:
     int year() const { return m_year; }
 
 private:
-    QPushButton *addButton(class QBoxLayout *layout, const QString &text, const QString &name);
-
     QDate m_today;
     int m_year = 0;
     QLabel *m_lblViti = nullptr;

@@ -7,6 +7,7 @@
 #include "print/TimetablePrint.h"
 #include "ui/ErrorGuard.h"
 #include "ui/MessageBox.h"
+#include "ui/WindowLook.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -23,17 +24,6 @@
 #include <QTableWidget>
 
 namespace {
-
-QPushButton *addButton(QWidget *window, QBoxLayout *layout, const QString &text,
-                       const QString &name = {})
-{
-    auto *button = new QPushButton(text, window);
-    if (!name.isEmpty())
-        button->setAccessibleName(name);
-    button->setAutoDefault(false);
-    layout->addWidget(button);
-    return button;
-}
 
 // A caption that screen readers say for the control beside it.
 template <typename Control>

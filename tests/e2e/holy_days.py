@@ -4,8 +4,11 @@
 # - "Ditët e shenjta" (the main window's button, the icon's menu) lists the
 #   night of 1447 on that evening with its weekday; "Viti tjetër" moves to 1448;
 # - the March timetable saved as PDF shows "Nata e Kadrit" on the row of
-#   16 March, as pdftotext reads it.
+#   16 March, as pdftotext reads it; its calendar file holds the night as an
+#   all-day event of that day.
 import subprocess
+
+import icalendar
 
 from session import Session
 
@@ -52,6 +55,15 @@ with Session() as s:
                           check=True).stdout
     row = next((line for line in text.splitlines() if "16.03.2026" in line), "")
     s.check("Nata e Kadrit" in row, f"the row of 16 March reads {row!r}")
+    s.press(timetable, "Eksporto në kalendar (.ics)...")
+    dialog = s.window("Eksporto në kalendar")
+    s.find(dialog, role="text").text = ics = f"{s.work}/mars.ics"
+    s.press(dialog, "Save", closes=True)
+    s.wait("the calendar file saved", lambda: s.label(timetable, "Gjendja").name.endswith(".ics"))
+    events = icalendar.Calendar.from_ical(open(ics, "rb").read()).walk("VEVENT")
+    kadr = [(str(e["UID"]), e["DTSTART"].dt.isoformat()) for e in events
+            if e["SUMMARY"] == "Nata e Kadrit"]
+    s.check(kadr == [("20260316-kadri@kolvira.org", "2026-03-16")], f"the night's events: {kadr}")
     s.press(timetable, "Mbyll", closes=True)
 
     s.jump(f"{DAY} 20:00:00")  # later that evening: told no more
