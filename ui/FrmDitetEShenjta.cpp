@@ -14,9 +14,9 @@
 
 namespace {
 
-// The years whose holy days the calendar reaches, the eve of the first included.
-constexpr int firstYear = 2;
-constexpr int lastYear = 9998;
+// The Hijri years of the calendar.
+constexpr int firstYear = 1;
+constexpr int lastYear = 9999;
 
 } // namespace
 
