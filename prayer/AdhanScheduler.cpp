@@ -249,6 +249,9 @@ void AdhanScheduler::decideAdhan(const QDateTime &now, Tick &result)
     const int shifted = shiftedMinuteOfDay(now.time(), *m_offset);
     findPassedOver(day, shifted, result);
     decideReminder(day, shifted, minute, result);
+    if (m_settings.holyDayNotices) // at the wake-ups of Fexhri and Magribi, no timer of its own
+        result.holyNotice = m_holyDayNotice.due(day, shifted, m_minutes[DayTimes::Fexhri],
+                                                m_minutes[DayTimes::Magribi]);
     const int index = adhanAt(shifted);
     if (index < 0) {
         m_inAdhanRun = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "prayer/DayTimes.h"
+#include "prayer/HolyDayNotice.h"
 #include "prayer/UserSettings.h"
 
 #include <QDate>
@@ -46,6 +47,7 @@ public:
         int reminderIndex = -1; // a time whose reminder is due now
         int missedIndex = -1;   // the latest adhan time passed over since the last tick
         bool alertOnly = false; // no recording was there: the alert plays instead
+        QString holyNotice;     // of a holy night at its Magribi, of a holy day in its morning
     };
 
     // The next time the user waits for, and when it comes on the city's clock.
@@ -132,6 +134,7 @@ private:
     qint64 m_preparedMinute = 0; // minute of the clock whose adhan is prepared
     qint64 m_heldBackMinute = 0; // an adhan of this minute waits for the player
     UserSettings m_settings;
+    HolyDayNotice m_holyDayNotice;
     qint64 m_remindedMinute = 0; // minute of the clock of the last reminder
     QDate m_lastTickDay;         // day in effect and shifted minute of the last tick
     int m_lastTickShifted = -1;

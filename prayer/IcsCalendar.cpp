@@ -85,11 +85,28 @@ void addTimeZone(QByteArray &out, const QTimeZone &zone, int firstYear, int last
     addLine(out, QStringLiteral("END:VTIMEZONE"));
 }
 
+void addHolyDay(QByteArray &out, const HolyDay &holy, const QString &dtstamp)
+{
+    const QString day = holy.date.toString(QStringLiteral("yyyyMMdd"));
+    addLine(out, QStringLiteral("BEGIN:VEVENT"));
+    addLine(out, QStringLiteral("UID:%1-%2@kolvira.org").arg(day, holy.key));
+    addLine(out, QStringLiteral("DTSTAMP:") + dtstamp);
+    addLine(out, QStringLiteral("DTSTART;VALUE=DATE:") + day);
+    addLine(out, QStringLiteral("DTEND;VALUE=DATE:") +
+                     holy.date.addDays(1).toString(QStringLiteral("yyyyMMdd")));
+    addLine(out, QStringLiteral("SUMMARY:") + escaped(holy.name));
+    addLine(out, QStringLiteral("DESCRIPTION:") +
+                     escaped(QStringLiteral("%1 (%2)").arg(holy.line(), holy.hijriText())));
+    addLine(out, QStringLiteral("TRANSP:TRANSPARENT"));
+    addLine(out, QStringLiteral("END:VEVENT"));
+}
+
 } // namespace
 
 namespace IcsCalendar {
 
-QByteArray write(const QList<TimetablePage> &pages, int alarmMinutes, const QDateTime &stamp)
+QByteArray write(const QList<TimetablePage> &pages, int alarmMinutes, const QDateTime &stamp,
+                 bool holyDays)
 {
     static const std::array<const char *, 7> keys = {"imsaku", "fexhri",  "lindja", "dhuhri",
                                                      "asri",   "magribi", "isha"};
@@ -114,6 +131,9 @@ QByteArray write(const QList<TimetablePage> &pages, int alarmMinutes, const QDat
     for (const TimetablePage &page : pages) {
         for (const TimetablePage::Row &row : page.rows) {
             const bool ramadan = row.hijri.month == 9;
+            if (holyDays)
+                for (const HolyDay &holy : row.holyDays)
+                    addHolyDay(out, holy, dtstamp);
             for (int i : page.order) {
                 const QTime time = row.times[std::size_t(i)];
                 if (i == 2 || (i == 0 && !ramadan) || !time.isValid())

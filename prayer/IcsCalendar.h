@@ -14,7 +14,10 @@
 namespace IcsCalendar {
 
 // alarmMinutes > 0 adds a reminder that many minutes before each prayer;
-// stamp is the moment the file is made (DTSTAMP).
-QByteArray write(const QList<TimetablePage> &pages, int alarmMinutes, const QDateTime &stamp);
+// stamp is the moment the file is made (DTSTAMP). With holyDays the rows'
+// holy days and nights come as all-day events (a night on its evening),
+// whose UID, of the day and the holy day, is the same whatever the city.
+QByteArray write(const QList<TimetablePage> &pages, int alarmMinutes, const QDateTime &stamp,
+                 bool holyDays = false);
 
 } // namespace IcsCalendar

@@ -5,6 +5,8 @@
 
 #include "calendar/CalendarNames.h"
 
+#include <algorithm>
+
 namespace {
 
 QString hijriMonthText(const HijriDate &hijri)
@@ -35,6 +37,20 @@ QString sourceOnPage(const QString &source)
     return text.endsWith(QLatin1Char('.')) ? text.chopped(1) : text;
 }
 
+// The holy days and nights on the page's days.
+void markHolyDays(TimetablePage &page)
+{
+    if (page.rows.isEmpty())
+        return;
+    // A night's evening may lie in the Hijri year before its day.
+    for (int year = page.rows.first().hijri.year; year <= page.rows.last().hijri.year + 1; ++year)
+        for (HolyDay &holy : HolyDays::ofYear(year)) {
+            const auto row = std::ranges::find(page.rows, holy.date, &TimetablePage::Row::date);
+            if (row != page.rows.end())
+                row->holyDays.push_back(std::move(holy));
+        }
+}
+
 TimetablePage pageOf(const CityTimetable &timetable, const QDate &first, const QDate &last)
 {
     TimetablePage page;
@@ -45,10 +61,14 @@ TimetablePage pageOf(const CityTimetable &timetable, const QDate &first, const Q
     for (const CityTimetable::Day &day : timetable.days(first, last)) {
         const HijriDate hijri = TimetablePages::hijriDay(day.date);
         page.rows << TimetablePage::Row{
-            day.date, Module1::DayOfWeekName(day.date.dayOfWeek() % 7 + 1), hijri,
+            day.date,
+            Module1::DayOfWeekName(day.date.dayOfWeek() % 7 + 1),
+            hijri,
             QStringLiteral("%1 %2").arg(hijri.day).arg(Module1::HijriMonthName(hijri.month)),
-            day.times};
+            day.times,
+            {}};
     }
+    markHolyDays(page);
     return page;
 }
 
@@ -80,9 +100,20 @@ QStringList TimetablePage::headers() const
     return names;
 }
 
+QString TimetablePage::holyNames(const Row &row)
+{
+    QStringList names;
+    for (const HolyDay &holy : row.holyDays)
+        names << holy.name;
+    return names.join(QStringLiteral(", "));
+}
+
 QStringList TimetablePage::cells(const Row &row) const
 {
-    QStringList texts{row.date.toString(QStringLiteral("dd.MM.yyyy")), row.weekday, row.hijriText};
+    const QString holy = holyNames(row);
+    QStringList texts{row.date.toString(QStringLiteral("dd.MM.yyyy")), row.weekday,
+                      holy.isEmpty() ? row.hijriText
+                                     : QStringLiteral("%1 \u00B7 %2").arg(row.hijriText, holy)};
     for (int i : order) {
         const QTime time = row.times[std::size_t(i)];
         texts << DayTimes::timeText(time);

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "calendar/HijriCalendar.h"
+#include "calendar/HolyDays.h"
 #include "prayer/CityTimetable.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <vector>
 
 // One page of a city's timetable, as the month window shows it and a printed
 // page or a calendar file holds it: a Gregorian month, or the month of
@@ -16,10 +18,11 @@ struct TimetablePage
     struct Row
     {
         QDate date;
-        QString weekday;            // "E enjte"
-        HijriDate hijri;            // as the program reckons it
-        QString hijriText;          // "1 Ramadan"
-        std::array<QTime, 7> times; // Imsaku .. Isha
+        QString weekday;               // "E enjte"
+        HijriDate hijri;               // as the program reckons it
+        QString hijriText;             // "1 Ramadan"
+        std::array<QTime, 7> times;    // Imsaku .. Isha
+        std::vector<HolyDay> holyDays; // the day's, and the night its evening begins
     };
 
     QString cityName;
@@ -39,6 +42,8 @@ struct TimetablePage
     // Hijri date, the times.
     QStringList headers() const;
     QStringList cells(const Row &row) const;
+    // "Nata e Kadrit", the names of the row's holy days and nights; empty for none.
+    static QString holyNames(const Row &row);
     // The name of a time, by index of Row::times ("Iftari (Magribi)" in Ramadan).
     static QString timeName(int index, bool ramadan);
 };

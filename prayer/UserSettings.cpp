@@ -28,6 +28,7 @@ const QString fadeInKey = QStringLiteral("Luajtesi/Zbutja");
 const QString dawnRecordingKey = QStringLiteral("Luajtesi/EzaniSabahut");
 const QString dailyRecordingKey = QStringLiteral("Luajtesi/EzaniDitor");
 const QString chooseAdhanToldKey = QStringLiteral("Njoftimet/ZgjedhjaEEzanitThene");
+const QString holyDaysKey = QStringLiteral("Njoftimet/DitetEShenjta");
 
 // The user's own file is the native one, ~/.config/kolvira/kolvira.conf on Linux.
 std::unique_ptr<QSettings> open(const QString &path)
@@ -88,6 +89,7 @@ UserSettings SettingsStore::load()
     settings.volume = number(volumeKey, 0, 100, settings.volume);
     settings.fadeIn = number(fadeInKey, 0, 1, 0) == 1;
     settings.chooseAdhanTold = number(chooseAdhanToldKey, 0, 1, 0) == 1;
+    settings.holyDayNotices = number(holyDaysKey, 0, 1, 1) == 1;
     settings.dawnRecording = file->value(dawnRecordingKey).toString();
     settings.dailyRecording = file->value(dailyRecordingKey).toString();
     // Known once the file has been read.
@@ -125,6 +127,7 @@ QString SettingsStore::save(const UserSettings &settings) const
         file.setValue(dawnRecordingKey, settings.dawnRecording);
         file.setValue(dailyRecordingKey, settings.dailyRecording);
         file.setValue(chooseAdhanToldKey, int(settings.chooseAdhanTold));
+        file.setValue(holyDaysKey, int(settings.holyDayNotices));
     });
 }
 

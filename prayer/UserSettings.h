@@ -34,6 +34,8 @@ struct UserSettings
     QString dailyRecording;
     // Whether the user was told once how to choose an adhan.
     bool chooseAdhanTold = false;
+    // A notice at the evening of a holy night and the morning of a holy day.
+    bool holyDayNotices = true;
 
     bool operator==(const UserSettings &) const = default;
 };

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -31,6 +32,30 @@ void paintRow(QPainter &painter, const QStringList &texts, double top, double he
                              Qt::TextWordWrap,
                          texts[c]);
     }
+}
+
+// A holy day's row: its weekday and Hijri date above the names of its holy
+// days and nights, which span both columns in dark red, in a size that fits.
+void paintHolyCells(QPainter &painter, const TimetablePage::Row &row, const QString &names,
+                    double top, double height, const std::vector<double> &lefts)
+{
+    const double half = height / 2;
+    for (int c : {1, 2})
+        painter.drawText(QRectF(lefts[std::size_t(c)] + 2, top,
+                                lefts[std::size_t(c) + 1] - lefts[std::size_t(c)] - 4, half),
+                         Qt::AlignLeft | Qt::AlignBottom, c == 1 ? row.weekday : row.hijriText);
+    const QRectF below(lefts[1] + 2, top + half, lefts[3] - lefts[1] - 4, half);
+    const QFont font = painter.font();
+    const QPen pen = painter.pen();
+    QFont small = pageFont(7);
+    while (small.pointSizeF() > 4.5 &&
+           QFontMetricsF(small, painter.device()).horizontalAdvance(names) > below.width())
+        small.setPointSizeF(small.pointSizeF() - 0.5);
+    painter.setFont(small);
+    painter.setPen(QColor(128, 0, 0));
+    painter.drawText(below, Qt::AlignLeft | Qt::AlignTop, names);
+    painter.setFont(font);
+    painter.setPen(pen);
 }
 
 void paintPage(QPainter &painter, const QRectF &area, const TimetablePage &page)
@@ -68,7 +93,16 @@ void paintPage(QPainter &painter, const QRectF &area, const TimetablePage &page)
         if (r % 2 == 1)
             painter.fillRect(QRectF(area.left(), top, area.width(), rowHeight),
                              QColor(238, 238, 238));
-        paintRow(painter, page.cells(page.rows[r]), top, rowHeight, lefts);
+        const TimetablePage::Row &row = page.rows[r];
+        QStringList cells = page.cells(row);
+        const QString holy = TimetablePage::holyNames(row);
+        if (!holy.isEmpty()) { // on two lines, below
+            cells[1].clear();
+            cells[2].clear();
+        }
+        paintRow(painter, cells, top, rowHeight, lefts);
+        if (!holy.isEmpty())
+            paintHolyCells(painter, row, holy, top, rowHeight, lefts);
         top += rowHeight;
     }
     painter.drawLine(QPointF(area.left(), top), QPointF(area.right(), top));

@@ -51,7 +51,8 @@ with Session() as s:
             ("Ditëlindja", "Ditëlindja sipas hixhrit", "birthday.png", "Kthehu"),
             ("Rreth programit", "Rreth programit", "about.png", "Kthehu"),
             ("Takvimi i muajit", "Takvimi i muajit", "timetable.png", "Mbyll"),
-            ("Cilësimet...", "Cilësimet", "settings.png", "Kthehu")]:
+            ("Cilësimet...", "Cilësimet", "settings.png", "Kthehu"),
+            ("Ditët e shenjta", "Ditët e shenjta", "holy-days.png", "Mbyll")]:
         s.press(main, opener)
         x_title = "Form1" if title == "Rreth programit" else None
         s.press(shoot(s, title, file, x_title), closer, closes=True)

@@ -84,6 +84,9 @@ FrmCilesimet::FrmCilesimet(const UserSettings &settings, QWidget *parent)
     hijriCaption->setBuddy(m_hijriAdjustment);
     grid->addWidget(hijriCaption, row, 0);
     grid->addWidget(m_hijriAdjustment, row, 1);
+    m_holyDayNotices = new QCheckBox(QStringLiteral("Njoftim për ditët dhe netët e shenjta"), this);
+    m_holyDayNotices->setChecked(settings.holyDayNotices);
+    grid->addWidget(m_holyDayNotices, row + 1, 0, 1, 3);
 
     m_listening = new QtMediaPlayer(this);
     auto *sound = new QGridLayout;
@@ -213,5 +216,6 @@ UserSettings FrmCilesimet::settings() const
     chosen.hijriAdjustment = m_hijriAdjustment->value();
     chosen.volume = m_volume->value();
     chosen.fadeIn = m_fadeIn->isChecked();
+    chosen.holyDayNotices = m_holyDayNotices->isChecked();
     return chosen;
 }

@@ -46,6 +46,7 @@ private:
     std::array<RecordingRow, 2> m_recordings; // daily, dawn
     QSpinBox *m_volume = nullptr;
     QCheckBox *m_fadeIn = nullptr;
+    QCheckBox *m_holyDayNotices = nullptr;
     QtMediaPlayer *m_listening = nullptr;
     UserSettings m_given;
     std::array<QComboBox *, DayTimes::count> m_modes{};

@@ -18,6 +18,7 @@
 #include "ui/Fonts.h"
 #include "ui/FrmCilesimet.h"
 #include "ui/FrmDitelindja.h"
+#include "ui/FrmDitetEShenjta.h"
 #include "ui/FrmQytetet.h"
 #include "ui/FrmRrethProg.h"
 #include "ui/FrmTakvimiMuajit.h"
@@ -201,6 +202,10 @@ void FrmMain::buildControls()
     m_cmdCilesimet = makePushButton(this, QStringLiteral("CmdCilesimet"),
                                     QStringLiteral("Cilësimet..."), 2880, 4920);
     setTabOrder(m_cmdTakvimi, m_cmdCilesimet);
+    // Above it, under the picture.
+    m_cmdDitetEShenjta = makePushButton(this, QStringLiteral("CmdDitetEShenjta"),
+                                        QStringLiteral("Ditët e shenjta"), 2880, 4200);
+    setTabOrder(m_cmdCilesimet, m_cmdDitetEShenjta);
 
     // Below the last row, left of the buttons; above the first row, under the clock.
     m_lblKohaMbetur = makeLabel(this, QStringLiteral("LblKohaMbetur"), QString(),
@@ -229,6 +234,7 @@ void FrmMain::buildControls()
     connect(m_cmdRrethProgramit, &QPushButton::clicked, this, [this] { openModal(m_openAbout); });
     connect(m_cmdTakvimi, &QPushButton::clicked, this, [this] { openModal(m_openTimetable); });
     connect(m_cmdCilesimet, &QPushButton::clicked, this, [this] { openModal(m_openSettings); });
+    connect(m_cmdDitetEShenjta, &QPushButton::clicked, this, [this] { openModal(m_openHolyDays); });
 
     m_mnuPopup = new QMenu(QStringLiteral("Menuja Popup"), this);
     m_mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
@@ -245,6 +251,12 @@ void FrmMain::buildControls()
     m_mnuTakvimi = m_mnuPopup->addAction(QStringLiteral("Takvimi i muajit"));
     m_mnuTakvimi->setObjectName(QStringLiteral("mnuTakvimi"));
     connect(m_mnuTakvimi, &QAction::triggered, this, [this] { openModal(m_openTimetable); });
+    m_mnuDitetEShenjta = m_mnuPopup->addAction(QStringLiteral("Ditët e shenjta"));
+    m_mnuDitetEShenjta->setObjectName(QStringLiteral("mnuDitetEShenjta"));
+    // Queued, so that a screen reader's press returns before the window's own loop runs.
+    connect(
+        m_mnuDitetEShenjta, &QAction::triggered, this, [this] { openModal(m_openHolyDays); },
+        Qt::QueuedConnection);
     m_mnuCilesimet = m_mnuPopup->addAction(QStringLiteral("Cilësimet..."));
     m_mnuCilesimet->setObjectName(QStringLiteral("mnuCilesimet"));
     connect(m_mnuCilesimet, &QAction::triggered, this, [this] { openModal(m_openSettings); });
@@ -284,6 +296,11 @@ void FrmMain::setDefaultWindowOpeners()
     };
     m_openTimetable = [this] {
         FrmTakvimiMuajit window(m_connection, m_clock);
+        LoadedWindows::mark(&window);
+        window.exec();
+    };
+    m_openHolyDays = [this] {
+        FrmDitetEShenjta window(m_clock);
         LoadedWindows::mark(&window);
         window.exec();
     };
@@ -459,6 +476,8 @@ void FrmMain::tellNotices(const AdhanScheduler::Tick &tick)
     for (const int i : {tick.noticeIndex, tick.missedIndex})
         if (i >= 0)
             tell(PrayerTexts::timeCame(i, m_scheduler->momentText(i)));
+    if (!tick.holyNotice.isEmpty())
+        tell(tick.holyNotice);
 }
 
 void FrmMain::showNextPrayer(const QDateTime &now)

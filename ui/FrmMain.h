@@ -58,6 +58,7 @@ public:
     QAction *mnuTakvimi() const { return m_mnuTakvimi; }
     QAction *mnuNdaloEzanin() const { return m_mnuNdaloEzanin; }
     QAction *mnuCilesimet() const { return m_mnuCilesimet; }
+    QAction *mnuDitetEShenjta() const { return m_mnuDitetEShenjta; }
 
     // The icon came after start (a late notification area): its tip and
     // menu line are kept current from now on.
@@ -116,6 +117,7 @@ private:
     QPushButton *m_cmdDalje = nullptr;
     QPushButton *m_cmdTakvimi = nullptr;
     QPushButton *m_cmdCilesimet = nullptr;
+    QPushButton *m_cmdDitetEShenjta = nullptr;
     AutoSizeLabel *m_lblKohaMbetur = nullptr; // the next prayer and the time left
     AutoSizeLabel *m_lblBajrami = nullptr;    // the Bajram prayer, on its days
     int m_nextRow = -1;                       // the row that stands out
@@ -133,6 +135,7 @@ private:
     QAction *m_mnuTakvimi = nullptr;
     QAction *m_mnuNdaloEzanin = nullptr;
     QAction *m_mnuCilesimet = nullptr;
+    QAction *m_mnuDitetEShenjta = nullptr;
     Notifier *m_notifier = nullptr;
     SettingsStore m_settingsStore;
     UserSettings m_settings;
@@ -144,4 +147,5 @@ private:
     std::function<void()> m_openAbout;
     std::function<void()> m_openTimetable;
     std::function<void()> m_openSettings;
+    std::function<void()> m_openHolyDays;
 };

@@ -7,8 +7,10 @@
 #include "print/TimetablePrint.h"
 #include "ui/ErrorGuard.h"
 #include "ui/MessageBox.h"
+#include "ui/WindowLook.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -22,17 +24,6 @@
 #include <QTableWidget>
 
 namespace {
-
-QPushButton *addButton(QWidget *window, QBoxLayout *layout, const QString &text,
-                       const QString &name = {})
-{
-    auto *button = new QPushButton(text, window);
-    if (!name.isEmpty())
-        button->setAccessibleName(name);
-    button->setAutoDefault(false);
-    layout->addWidget(button);
-    return button;
-}
 
 // A caption that screen readers say for the control beside it.
 template <typename Control>
@@ -113,6 +104,9 @@ void FrmTakvimiMuajit::buildControls()
     m_spnKujtesa->setRange(0, 120);
     m_spnKujtesa->setSuffix(QStringLiteral(" min"));
     m_spnKujtesa->setSpecialValueText(QStringLiteral("Pa kujtesë"));
+    m_chkDitetEShenjta = new QCheckBox(QStringLiteral("Me ditët e shenjta"), this);
+    m_chkDitetEShenjta->setChecked(true);
+    files->addWidget(m_chkDitetEShenjta);
     files->addStretch();
     auto *commands = new QHBoxLayout;
     layout->addLayout(commands);
@@ -152,7 +146,8 @@ void FrmTakvimiMuajit::buildControls()
         ErrorGuard::run([this] {
             saveFile(QStringLiteral("Eksporto në kalendar"), QStringLiteral("ics"),
                      IcsCalendar::write(pagesToWrite(), m_spnKujtesa->value(),
-                                        QDateTime::currentDateTimeUtc()));
+                                        QDateTime::currentDateTimeUtc(),
+                                        m_chkDitetEShenjta->isChecked()));
         });
     });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -208,6 +203,8 @@ void FrmTakvimiMuajit::fillTable()
             item->setData(Qt::AccessibleTextRole,
                           QStringLiteral("%1: %2").arg(headers[c], cells[c]));
             item->setTextAlignment(c < 3 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+            if (c == 2 && !row.holyDays.empty())
+                item->setForeground(QColor(128, 0, 0)); // a holy day or night
             if (today) {
                 item->setFont(bold);
                 item->setBackground(QColor(255, 236, 179));

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class Clock;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QSpinBox;
@@ -49,5 +50,6 @@ private:
     QSpinBox *m_spnViti = nullptr;
     QComboBox *m_cboPerfshij = nullptr;
     QSpinBox *m_spnKujtesa = nullptr;
+    QCheckBox *m_chkDitetEShenjta = nullptr; // the holy days in the calendar file
     QTableWidget *m_tblTakvimi = nullptr;
 };

@@ -1,6 +1,8 @@
 #include "ui/WindowLook.h"
 
+#include <QBoxLayout>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -35,4 +37,15 @@ void centreOnScreen(QWidget *window)
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
+}
+
+QPushButton *addButton(QWidget *window, QBoxLayout *layout, const QString &text,
+                       const QString &name)
+{
+    auto *button = new QPushButton(text, window);
+    if (!name.isEmpty())
+        button->setAccessibleName(name);
+    button->setAutoDefault(false);
+    layout->addWidget(button);
+    return button;
 }

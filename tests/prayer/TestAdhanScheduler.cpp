@@ -211,6 +211,33 @@ private Q_SLOTS:
             QVERIFY(player.prepared.isEmpty() && player.started.isEmpty());
     }
 
+    // 10 December 2026 begins Rexheb 1448 and its evening the Night of Regaib:
+    // told once each, at the wake-ups of Fexhri and Magribi, unless switched off.
+    void holyDayNoticesOnce_data()
+    {
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("on") << true
+                            << QStringList{"10 05:10 Sot është Fillimi i tre muajve (Rexhebi)",
+                                           "10 16:04 Sonte është Nata e Regaibit"};
+        QTest::newRow("off") << false << QStringList{};
+    }
+    void holyDayNoticesOnce()
+    {
+        QFETCH(bool, on);
+        UserSettings settings;
+        settings.holyDayNotices = on;
+        scheduler->setSettings(settings);
+        activate("0");
+        QStringList told;
+        for (QDateTime now = at(9, 23, 0); now < at(11, 23, 0); now = scheduler->nextEvent(now)) {
+            player.playing = false;
+            if (const QString notice = scheduler->tick(now).holyNotice; !notice.isEmpty())
+                told << now.toString("d HH:mm ") + notice;
+        }
+        QTEST(told, "expected");
+    }
+
     // The next prayer counted to: in Ramadan Imsaku before it, Magribi after
     // it; after Isha the next day's first.
     void nextPrayer_data()

@@ -21,7 +21,7 @@ private Q_SLOTS:
                                        "[Ezani]\nJacia=asgje\n[Kujtesa]\nImsaku=120\n"
                                        "[Kalendari]\nKorrigjimiHixhri=-2\n[Luajtesi]\nZbutja=1\n"
                                        "EzaniSabahut=/a/s\xc3\xab.ogg\n[Njoftimet]\n"
-                                       "ZgjedhjaEEzanitThene=1\n")
+                                       "ZgjedhjaEEzanitThene=1\nDitetEShenjta=0\n")
                                 << chosen() << 0;
         QTest::newRow("out of range, not numbers, unknown mode")
             << QByteArray("[Ezani]\nJacia=zhurm\xc3\xab\n[Kujtesa]\nDreka=121\nIkindia=abc\n"
@@ -61,6 +61,7 @@ private:
         settings.reminders[DayTimes::Imsaku] = 120;
         settings.hijriAdjustment = -2;
         settings.fadeIn = settings.chooseAdhanTold = true;
+        settings.holyDayNotices = false;
         settings.dawnRecording = QStringLiteral("/a/së.ogg");
         return settings;
     }

@@ -77,7 +77,9 @@ private Q_SLOTS:
         }
         const int ramadanBegins = int(first.daysTo(QDate(2026, 2, 19)));
         QCOMPARE(table->item(ramadanBegins, 1)->text(), QStringLiteral("E enjte"));
-        QCOMPARE(table->item(ramadanBegins, 2)->text(), QStringLiteral("1 Ramadan"));
+        // The row names the holy day it is.
+        QCOMPARE(table->item(ramadanBegins, 2)->text(),
+                 QStringLiteral("1 Ramadan \u00B7 Fillimi i Ramazanit"));
     }
 
 private:
