@@ -39,8 +39,6 @@ struct TimetablePage
     // Hijri date, the times.
     QStringList headers() const;
     QStringList cells(const Row &row) const;
-    // The name of a time, by index of Row::times ("Iftari (Magribi)" in Ramadan).
-    static QString timeName(int index, bool ramadan);
 };
 
 namespace TimetablePages {

@@ -1,5 +1,7 @@
 #include "prayer/UserSettings.h"
 
+#include "data/PrayerNames.h"
+
 #include <QFileInfo>
 #include <QSettings>
 #include <algorithm>
@@ -7,19 +9,17 @@
 
 namespace {
 
-// The keys name the times as the takvim does; the file stays readable by hand.
-const std::array<const char *, DayTimes::count> keyNames = {
-    "Imsaku", "Sabahu", "LindjaEDiellit", "Dreka", "Ikindia", "Akshami", "Jacia"};
 const std::array<const char *, 3> modeValues = {"ezani", "njoftimi", "asgje"};
 
+// The keys name the times as the takvim does; the file stays readable by hand.
 QString modeKey(int time)
 {
-    return QStringLiteral("Ezani/") + QLatin1String(keyNames[std::size_t(time)]);
+    return QStringLiteral("Ezani/") + QLatin1String(PrayerNames::of(time).key);
 }
 
 QString reminderKey(int time)
 {
-    return QStringLiteral("Kujtesa/") + QLatin1String(keyNames[std::size_t(time)]);
+    return QStringLiteral("Kujtesa/") + QLatin1String(PrayerNames::of(time).key);
 }
 
 const QString hijriKey = QStringLiteral("Kalendari/KorrigjimiHixhri");

@@ -1,5 +1,6 @@
 #include "ui/FrmCilesimet.h"
 
+#include "data/PrayerNames.h"
 #include "prayer/PrayerTexts.h"
 #include "prayer/QtMediaPlayer.h"
 #include "prayer/Recordings.h"
@@ -19,15 +20,20 @@
 
 namespace {
 
-// The captions of the main window's rows, by time index.
-const std::array<const char *, DayTimes::count> rowCaptions = {
-    "Sehuri (imsaku), në Ramazan", "Fexhri (sabahu)", "", "Dhuhri (dreka)", "Asri (ikindia)",
-    "Magribi (akshami)",           "Isha (jacia)"};
-
 // What the file dialog offers; the media framework decides what plays.
 const QString audioFilter =
     QStringLiteral("Regjistrime zanore (*.mp3 *.ogg *.oga *.opus *.m4a *.aac *.wav *.flac);;"
                    "Të gjithë skedarët (*)");
+
+// The main window's caption, and when the time is kept apart: "Sehuri (imsaku), në Ramazan:".
+QString rowCaption(int time)
+{
+    const PrayerNames::Forms &forms = PrayerNames::of(time);
+    QString caption = QString::fromUtf8(forms.label);
+    if (forms.only)
+        caption += QStringLiteral(", ") + QString::fromUtf8(forms.only);
+    return caption + QLatin1Char(':');
+}
 
 QString adhanName(bool dawnAdhan)
 {
@@ -49,7 +55,7 @@ FrmCilesimet::FrmCilesimet(const UserSettings &settings, QWidget *parent)
     int row = 1;
     for (int time : UserSettings::reminderTimes) {
         const std::size_t i = std::size_t(time);
-        auto *caption = new QLabel(QString::fromUtf8(rowCaptions[i]) + QLatin1Char(':'), this);
+        auto *caption = new QLabel(rowCaption(time), this);
         grid->addWidget(caption, row, 0);
         if (time != 0) {
             auto *mode = new QComboBox(this);

@@ -4,6 +4,7 @@
 #include "calendar/ClockTimer.h"
 #include "calendar/HijriCalendar.h"
 #include "data/CalendarConnection.h"
+#include "data/PrayerNames.h"
 #include "data/QueryHelpers.h"
 #include "prayer/AdhanScheduler.h"
 #include "prayer/BajramPrayer.h"
@@ -49,21 +50,9 @@ const QColor darkRed(128, 0, 0); // the adhan rows' captions
 constexpr std::array<int, 7> rowTops = {1920, 2400, 2880, 3360, 3840, 4320, 4800};
 constexpr std::array<int, 7> captionOnRow = {0, 1, 6, 2, 3, 4, 5};
 
-struct Caption
-{
-    const char *text;
-    bool adhan;
-};
-// By caption index: LblFusha(0) .. LblFusha(6).
-const std::array<Caption, 7> captions = {{
-    {"Sehuri (imsaku)", false},
-    {"Fexhri (sabahu)", true},
-    {"Dhuhri (dreka)", true},
-    {"Asri (ikindia)", true},
-    {"Magribi (akshami)", true},
-    {"Isha (jacia)", true},
-    {"Lindja e diellit", false},
-}};
+// The time each caption label names, LblFusha(0) .. LblFusha(6); Imsaku
+// and the sunrise have no adhan.
+constexpr std::array<int, 7> timeOfCaption = {0, 1, 3, 4, 5, 6, 2};
 
 QPixmap renderSvg(const QString &resource, const QSize &size)
 {
@@ -161,11 +150,13 @@ void FrmMain::buildControls()
 
     for (int row = 0; row < 7; ++row) {
         const int caption = captionOnRow[row];
+        const int time = timeOfCaption[caption];
+        const bool adhan = time != 0 && time != 2;
         auto *label = makeLabel(this, QStringLiteral("LblFusha_%1").arg(caption),
-                                QString::fromUtf8(captions[caption].text),
-                                designFont(verdana, 9.75, captions[caption].adhan), 2055 - 1935,
-                                rowTops[row], 1935, 240, Qt::AlignRight);
-        if (captions[caption].adhan)
+                                QString::fromUtf8(PrayerNames::of(time).label),
+                                designFont(verdana, 9.75, adhan), 2055 - 1935, rowTops[row], 1935,
+                                240, Qt::AlignRight);
+        if (adhan)
             setTextColour(label, darkRed);
         m_lblFusha[caption] = label;
         m_lblKohaENamazit[row] = makeLabel(this, QStringLiteral("LblKohaENamazit_%1").arg(row),
