@@ -80,9 +80,11 @@ UserSettings SettingsStore::load()
             settings.modes[std::size_t(time)] =
                 UserSettings::AdhanMode(int(found - modeValues.begin()));
     }
+    // A file from before Xhumaja had its own keeps Dhuhri's reminder on Fridays.
     for (int time : UserSettings::reminderTimes)
         settings.reminders[std::size_t(time)] =
-            number(reminderKey(time), 0, UserSettings::longestReminder, 0);
+            number(reminderKey(time), 0, UserSettings::longestReminder,
+                   time == PrayerNames::xhumaja ? settings.reminders[DayTimes::Dhuhri] : 0);
     settings.hijriAdjustment = number(hijriKey, -UserSettings::largestHijriAdjustment,
                                       UserSettings::largestHijriAdjustment, 0);
     settings.volume = number(volumeKey, 0, 100, settings.volume);

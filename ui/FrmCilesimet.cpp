@@ -57,7 +57,8 @@ FrmCilesimet::FrmCilesimet(const UserSettings &settings, QWidget *parent)
         const std::size_t i = std::size_t(time);
         auto *caption = new QLabel(rowCaption(time), this);
         grid->addWidget(caption, row, 0);
-        if (time != 0) {
+        const bool hasAdhan = time != DayTimes::Imsaku && time != PrayerNames::xhumaja;
+        if (hasAdhan) {
             auto *mode = new QComboBox(this);
             mode->addItems({QStringLiteral("Ezani dhe dritarja"), QStringLiteral("Vetëm njoftim"),
                             QStringLiteral("Asgjë")});
@@ -74,7 +75,7 @@ FrmCilesimet::FrmCilesimet(const UserSettings &settings, QWidget *parent)
         reminder->setValue(settings.reminders[i]);
         reminder->setAccessibleName(
             QStringLiteral("Kujtesa para %1, në minuta").arg(PrayerTexts::genitive(time)));
-        if (time == 0)
+        if (!hasAdhan)
             caption->setBuddy(reminder);
         grid->addWidget(reminder, row, 2);
         m_reminders[i] = reminder;

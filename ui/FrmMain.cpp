@@ -444,12 +444,13 @@ void FrmMain::Timer1_Timer()
 
 void FrmMain::tellNotices(const AdhanScheduler::Tick &tick)
 {
+    const QDate day = m_scheduler->timesDay(); // the day in effect, Xhumaja's on a Friday
     if (const int i = tick.reminderIndex; i >= 0)
-        tell(PrayerTexts::reminder(i, m_settings.reminders[std::size_t(i)],
+        tell(PrayerTexts::reminder(PrayerNames::onDay(i, day), m_settings.reminderBefore(i, day),
                                    m_scheduler->momentText(i)));
     for (const int i : {tick.noticeIndex, tick.missedIndex})
         if (i >= 0)
-            tell(PrayerTexts::timeCame(i, m_scheduler->momentText(i)));
+            tell(PrayerTexts::timeCame(PrayerNames::onDay(i, day), m_scheduler->momentText(i)));
 }
 
 void FrmMain::showNextPrayer(const QDateTime &now)
@@ -464,7 +465,7 @@ void FrmMain::showNextPrayer(const QDateTime &now)
     int row = -1;
     if (next.index >= 0) {
         const qint64 minutesLeft = (now.msecsTo(next.moment) + 59'999) / 60'000;
-        line = PrayerTexts::nextLine(next.index, next.ramadan,
+        line = PrayerTexts::nextLine(PrayerNames::onDay(next.index, next.day), next.ramadan,
                                      next.moment.toString(QStringLiteral("HH:mm")), minutesLeft);
         if (next.day == m_scheduler->timesDay()) // the rows show that day
             row = next.index;
