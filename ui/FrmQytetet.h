@@ -41,6 +41,8 @@ private:
     void CmdAktivoje_Click();
     void CmdKthehu_Click();
     void CmdXhamia_Click();
+    // The Qibla from the entry chosen in the list.
+    void CmdKibla_Click();
     // Stores the selected entry; false (after telling the user) when nothing
     // could be stored.
     bool MbusheBazenMeTeDhenatEReja();
@@ -52,5 +54,6 @@ private:
     QPushButton *m_cmdAktivoje;
     QPushButton *m_cmdKthehu;
     QPushButton *m_cmdXhamia;
+    QPushButton *m_cmdKibla;
     AutoSizeLabel *m_lblMinuta;
 };

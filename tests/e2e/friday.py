@@ -3,7 +3,9 @@
 # Xhumaja and none before Dhuhri on the other days:
 # - the next-prayer line and the icon's tip (the line's description) name
 #   Xhumaja, at Dhuhri's time;
-# - half an hour before it the reminder names Xhumaja.
+# - half an hour before it the reminder names Xhumaja;
+# - "Kibla..." in the city window tells Prishtinë's Qibla in words, beside
+#   and under its drawn compass rose.
 import os
 
 from session import Session
@@ -24,3 +26,13 @@ with Session() as s:
 
     s.jump(f"{DAY} 11:44:57")
     s.notice("Edhe 30 minuta deri në Xhumanë (12:15)")
+
+    s.press(main, "Qyteti...")
+    cities = s.window("Zgjedhja e qytetit")
+    s.press(cities, "Drejtimi i kiblës")
+    qibla = s.window("Kibla: Prishtinë")
+    text = "Kibla: 137.9° (juglindje), 2 930 km deri në Qabe"
+    s.find(qibla, name=text, role="label")
+    rose = s.find(qibla, name="Busulla e kiblës")
+    s.check(rose.description == text, f"the rose tells {rose.description!r}")
+    s.press(qibla, "Mbyll", closes=True)
