@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -57,7 +58,7 @@ FrmCilesimet::FrmCilesimet(const UserSettings &settings, QWidget *parent)
         const std::size_t i = std::size_t(time);
         auto *caption = new QLabel(rowCaption(time), this);
         grid->addWidget(caption, row, 0);
-        const bool hasAdhan = time != DayTimes::Imsaku && time != PrayerNames::xhumaja;
+        const bool hasAdhan = std::ranges::count(UserSettings::adhanTimes, time) > 0;
         if (hasAdhan) {
             auto *mode = new QComboBox(this);
             mode->addItems({QStringLiteral("Ezani dhe dritarja"), QStringLiteral("Vetëm njoftim"),

@@ -38,6 +38,7 @@
 #include <QSvgRenderer>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -50,9 +51,10 @@ const QColor darkRed(128, 0, 0); // the adhan rows' captions
 constexpr std::array<int, 7> rowTops = {1920, 2400, 2880, 3360, 3840, 4320, 4800};
 constexpr std::array<int, 7> captionOnRow = {0, 1, 6, 2, 3, 4, 5};
 
-// The time each caption label names, LblFusha(0) .. LblFusha(6); Imsaku
-// and the sunrise have no adhan.
-constexpr std::array<int, 7> timeOfCaption = {0, 1, 3, 4, 5, 6, 2};
+// The time each caption label names, LblFusha(0) .. LblFusha(6).
+constexpr std::array<int, 7> timeOfCaption = {
+    DayTimes::Imsaku,  DayTimes::Fexhri, DayTimes::Dhuhri,        DayTimes::Asri,
+    DayTimes::Magribi, DayTimes::Isha,   DayTimes::LindjaEDiellit};
 
 QPixmap renderSvg(const QString &resource, const QSize &size)
 {
@@ -151,7 +153,7 @@ void FrmMain::buildControls()
     for (int row = 0; row < 7; ++row) {
         const int caption = captionOnRow[row];
         const int time = timeOfCaption[caption];
-        const bool adhan = time != 0 && time != 2;
+        const bool adhan = std::ranges::count(UserSettings::adhanTimes, time) > 0;
         auto *label = makeLabel(this, QStringLiteral("LblFusha_%1").arg(caption),
                                 QString::fromUtf8(PrayerNames::of(time).label),
                                 designFont(verdana, 9.75, adhan), 2055 - 1935, rowTops[row], 1935,
