@@ -530,7 +530,9 @@ void FrmMain::announceAdhan(int timeIndex)
     // Also told as a notice, so the adhan is noticed when the sound fails (a
     // missing recording is not detected by the player); the window comes
     // forward anyway, so without a service only the icon's balloon tells it.
-    const QString caption = m_lblFusha[captionOnRow[timeIndex]]->text();
+    // The row's caption, "Xhumaja" on a Friday.
+    const QString caption = QString::fromUtf8(
+        PrayerNames::of(PrayerNames::onDay(timeIndex, m_scheduler->timesDay())).label);
     const QString text =
         QStringLiteral("Ezani: %1, %2").arg(caption, m_scheduler->momentText(timeIndex));
     if (m_notifier->notify({QStringLiteral("Kolvira"), text, true}))

@@ -3,7 +3,8 @@
 # Xhumaja and none before Dhuhri on the other days:
 # - the next-prayer line and the icon's tip (the line's description) name
 #   Xhumaja, at Dhuhri's time;
-# - half an hour before it the reminder names Xhumaja;
+# - half an hour before it the reminder names Xhumaja, and so does the
+#   adhan's notice;
 # - "Kibla..." in the city window tells Prishtinë's Qibla in words, beside
 #   and under its drawn compass rose.
 import os
@@ -26,6 +27,8 @@ with Session() as s:
 
     s.jump(f"{DAY} 11:44:57")
     s.notice("Edhe 30 minuta deri në Xhumanë (12:15)")
+    s.jump(f"{DAY} 12:14:57")
+    s.notice("Ezani: Xhumaja, 12:15")
 
     s.press(main, "Qyteti...")
     cities = s.window("Zgjedhja e qytetit")
