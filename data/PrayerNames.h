@@ -40,6 +40,7 @@ inline constexpr std::array<Forms, 8> table = {{
     {"Magribi", "Magribi (akshami)", "Akshami", "Akshamin", "Akshamit", "Akshami",
      "Iftari (akshami)", "Iftari (Magribi)"},
     {"Isha", "Isha (jacia)", "Jacia", "Jacinë", "Jacisë", "Jacia"},
+    // No column of the calendar has it: its time is Dhuhri's.
     {"Xhumaja", "Xhumaja", "Xhumaja", "Xhumanë", "Xhumasë", "Xhumaja", nullptr, nullptr,
      "të premten"},
 }};
