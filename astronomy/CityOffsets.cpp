@@ -1,6 +1,7 @@
 #include "astronomy/CityOffsets.h"
 
 #include "astronomy/CalculationError.h"
+#include "data/PrayerNames.h"
 
 #include <cmath>
 #include <vector>
@@ -39,13 +40,13 @@ CityOffset CityOffset::compute(const Place &city, const CalendarTable &reference
 
     struct Adhan
     {
-        const char *name;
+        int time; // of PrayerNames
         double SolarDay::*event;
     };
-    static constexpr Adhan adhans[] = {{"Fexhri", &SolarDay::dawn},
-                                       {"Asri", &SolarDay::asr},
-                                       {"Magribi", &SolarDay::sunset},
-                                       {"Isha", &SolarDay::nightfall}};
+    static constexpr Adhan adhans[] = {{1, &SolarDay::dawn},
+                                       {4, &SolarDay::asr},
+                                       {5, &SolarDay::sunset},
+                                       {6, &SolarDay::nightfall}};
     for (qsizetype i = 0; i < days.size(); ++i) {
         for (const Adhan &adhan : adhans) {
             const double drift =
@@ -53,7 +54,7 @@ CityOffset CityOffset::compute(const Place &city, const CalendarTable &reference
                 result.minutes;
             if (std::abs(drift) > std::abs(result.worstError)) {
                 result.worstError = drift;
-                result.worstPrayer = QString::fromUtf8(adhan.name);
+                result.worstPrayer = QString::fromUtf8(PrayerNames::of(adhan.time).column);
                 result.worstDate = days[i];
             }
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/PrayerNames.h"
+
 #include <QString>
 #include <QTime>
 
@@ -9,11 +11,10 @@
 // KoheratStandarde hold them.
 namespace TimeColumns {
 
-inline constexpr int count = 7;
+inline constexpr int count = PrayerNames::dayTimes;
 
 // The columns, in the order of the day.
-inline constexpr std::array<const char *, count> names{
-    "Imsaku", "Fexhri", "Lindja e diellit", "Dhuhri", "Asri", "Magribi", "Isha"};
+inline constexpr const std::array<const char *, count> &names = PrayerNames::columns;
 
 // The columns as a list for an SQL text, quoted where a name has a blank.
 QString sqlList();

@@ -316,7 +316,7 @@ void AdhanScheduler::findPassedOver(const QDate &day, int shifted, Tick &result)
 
 int AdhanScheduler::reminderMinute(const QDate &day, int index) const
 {
-    const int before = m_settings.reminders[std::size_t(index)];
+    const int before = m_settings.reminderBefore(index, day);
     const int at = m_minutes[std::size_t(index)];
     if (before <= 0 || at < before || (index == DayTimes::Imsaku && !isRamadan(day)))
         return -1;
@@ -327,7 +327,7 @@ void AdhanScheduler::decideReminder(const QDate &day, int shifted, qint64 minute
 {
     if (minute == m_remindedMinute)
         return;
-    for (int i : UserSettings::reminderTimes) {
+    for (int i = 0; i < DayTimes::count; ++i) {
         if (reminderMinute(day, i) == shifted) {
             result.reminderIndex = i;
             m_remindedMinute = minute;
@@ -363,7 +363,7 @@ QDateTime AdhanScheduler::nextEvent(const QDateTime &now) const
                 next = event;
     }
     const QDate day = dayInEffect(now);
-    for (int i : UserSettings::reminderTimes) {
+    for (int i = 0; i < DayTimes::count; ++i) {
         const int reminder = reminderMinute(day, i);
         if (reminder >= 0 && dayStart + reminder > shiftedNow && dayStart + reminder < next)
             next = dayStart + reminder;

@@ -1,5 +1,7 @@
 #include "prayer/IcsCalendar.h"
 
+#include "data/PrayerNames.h"
+
 #include <QTimeZone>
 #include <QUrl>
 
@@ -138,7 +140,7 @@ QByteArray write(const QList<TimetablePage> &pages, int alarmMinutes, const QDat
                 const QTime time = row.times[std::size_t(i)];
                 if (i == 2 || (i == 0 && !ramadan) || !time.isValid())
                     continue; // sunrise is no prayer; Imsaku counts in Ramadan only
-                const QString summary = escaped(TimetablePage::timeName(i, ramadan));
+                const QString summary = escaped(PrayerNames::heading(i, ramadan));
                 addLine(out, QStringLiteral("BEGIN:VEVENT"));
                 addLine(out, QStringLiteral("UID:%1-%2-%3@kolvira.org")
                                  .arg(row.date.toString(QStringLiteral("yyyyMMdd")),

@@ -1,47 +1,12 @@
 #include "prayer/PrayerTexts.h"
 
-#include <array>
-
-namespace {
-
-struct Forms
-{
-    const char *name;   // Akshami
-    const char *object; // (deri në) Akshamin
-    const char *of;     // (koha e) Akshamit
-};
-
-const std::array<Forms, 7> forms = {{
-    {"Imsaku", "Imsakun", "Imsakut"},
-    {"Sabahu", "Sabahun", "Sabahut"},
-    {"Lindja e diellit", "lindjen e diellit", "lindjes së diellit"},
-    {"Dreka", "Drekën", "Drekës"},
-    {"Ikindia", "Ikindinë", "Ikindisë"},
-    {"Akshami", "Akshamin", "Akshamit"},
-    {"Jacia", "Jacinë", "Jacisë"},
-}};
-
-const Forms &formsOf(int index)
-{
-    return forms.at(std::size_t(index));
-}
-
-} // namespace
+#include "data/PrayerNames.h"
 
 namespace PrayerTexts {
 
-QString name(int index, bool ramadan)
-{
-    if (ramadan && index == 0)
-        return QStringLiteral("Syfyri (imsaku)");
-    if (ramadan && index == 5)
-        return QStringLiteral("Iftari (akshami)");
-    return QString::fromUtf8(formsOf(index).name);
-}
-
 QString genitive(int index)
 {
-    return QString::fromUtf8(formsOf(index).of);
+    return QString::fromUtf8(PrayerNames::of(index).of);
 }
 
 QString timeLeft(qint64 minutes)
@@ -59,13 +24,13 @@ QString timeLeft(qint64 minutes)
 QString nextLine(int index, bool ramadan, const QString &time, qint64 minutesLeft)
 {
     return QStringLiteral("%1 në %2 — edhe %3")
-        .arg(name(index, ramadan), time, timeLeft(minutesLeft));
+        .arg(PrayerNames::name(index, ramadan), time, timeLeft(minutesLeft));
 }
 
 QString reminder(int index, int minutes, const QString &time)
 {
     return QStringLiteral("Edhe %1 deri në %2 (%3)")
-        .arg(timeLeft(minutes), QString::fromUtf8(formsOf(index).object), time);
+        .arg(timeLeft(minutes), QString::fromUtf8(PrayerNames::of(index).object), time);
 }
 
 QString timeCame(int index, const QString &time)

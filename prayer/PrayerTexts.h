@@ -3,12 +3,10 @@
 #include <QString>
 
 // The Albanian sentences about the prayers between the adhans. A time is
-// named by its place in the day (DayTimes): Imsaku 0 .. Isha 6, by the names
-// the takvim's users say (Sabahu, Dreka, Ikindia, Akshami, Jacia).
+// named by its row of PrayerNames: its place in the day (DayTimes), Imsaku 0
+// .. Isha 6, or Xhumaja, by the names the takvim's users say (Sabahu, Dreka,
+// Ikindia, Akshami, Jacia).
 namespace PrayerTexts {
-
-// "Akshami"; in Ramadan Imsaku is "Syfyri (imsaku)" and Akshami "Iftari (akshami)".
-QString name(int index, bool ramadan = false);
 // "Akshamit", as in "Koha e Akshamit".
 QString genitive(int index);
 // "1 orë e 23 minuta", "2 orë", "15 minuta", "1 minutë".

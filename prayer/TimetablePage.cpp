@@ -4,6 +4,7 @@
 #include "prayer/DayTimes.h"
 
 #include "calendar/CalendarNames.h"
+#include "data/PrayerNames.h"
 
 #include <algorithm>
 
@@ -82,21 +83,12 @@ QString TimetablePage::cityLine() const
     return source.isEmpty() ? city : QStringLiteral("%1 \u00B7 %2").arg(city, source);
 }
 
-QString TimetablePage::timeName(int index, bool ramadan)
-{
-    if (ramadan && index == 0)
-        return QStringLiteral("Syfyri (Imsaku)");
-    if (ramadan && index == 5)
-        return QStringLiteral("Iftari (Magribi)");
-    return QString::fromUtf8(TimeColumns::names[std::size_t(index)]);
-}
-
 QStringList TimetablePage::headers() const
 {
     QStringList names{QStringLiteral("Data"), QStringLiteral("Dita"),
                       QStringLiteral("Data sipas hixhrit")};
     for (int i : order)
-        names << timeName(i, ramadan);
+        names << PrayerNames::heading(i, ramadan);
     return names;
 }
 

@@ -44,8 +44,6 @@ struct TimetablePage
     QStringList cells(const Row &row) const;
     // "Nata e Kadrit", the names of the row's holy days and nights; empty for none.
     static QString holyNames(const Row &row);
-    // The name of a time, by index of Row::times ("Iftari (Magribi)" in Ramadan).
-    static QString timeName(int index, bool ramadan);
 };
 
 namespace TimetablePages {

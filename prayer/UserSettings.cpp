@@ -1,5 +1,7 @@
 #include "prayer/UserSettings.h"
 
+#include "data/PrayerNames.h"
+
 #include <QFileInfo>
 #include <QSettings>
 #include <algorithm>
@@ -7,19 +9,17 @@
 
 namespace {
 
-// The keys name the times as the takvim does; the file stays readable by hand.
-const std::array<const char *, DayTimes::count> keyNames = {
-    "Imsaku", "Sabahu", "LindjaEDiellit", "Dreka", "Ikindia", "Akshami", "Jacia"};
 const std::array<const char *, 3> modeValues = {"ezani", "njoftimi", "asgje"};
 
+// The keys name the times as the takvim does; the file stays readable by hand.
 QString modeKey(int time)
 {
-    return QStringLiteral("Ezani/") + QLatin1String(keyNames[std::size_t(time)]);
+    return QStringLiteral("Ezani/") + QLatin1String(PrayerNames::of(time).key);
 }
 
 QString reminderKey(int time)
 {
-    return QStringLiteral("Kujtesa/") + QLatin1String(keyNames[std::size_t(time)]);
+    return QStringLiteral("Kujtesa/") + QLatin1String(PrayerNames::of(time).key);
 }
 
 const QString hijriKey = QStringLiteral("Kalendari/KorrigjimiHixhri");
@@ -81,9 +81,11 @@ UserSettings SettingsStore::load()
             settings.modes[std::size_t(time)] =
                 UserSettings::AdhanMode(int(found - modeValues.begin()));
     }
+    // A file from before Xhumaja had its own keeps Dhuhri's reminder on Fridays.
     for (int time : UserSettings::reminderTimes)
         settings.reminders[std::size_t(time)] =
-            number(reminderKey(time), 0, UserSettings::longestReminder, 0);
+            number(reminderKey(time), 0, UserSettings::longestReminder,
+                   time == PrayerNames::xhumaja ? settings.reminders[DayTimes::Dhuhri] : 0);
     settings.hijriAdjustment = number(hijriKey, -UserSettings::largestHijriAdjustment,
                                       UserSettings::largestHijriAdjustment, 0);
     settings.volume = number(volumeKey, 0, 100, settings.volume);

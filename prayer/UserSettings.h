@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/PrayerNames.h"
 #include "prayer/DayTimes.h"
 
 #include <QString>
@@ -8,7 +9,8 @@
 #include <functional>
 
 // What the user chose in the settings window, with its defaults. Indexed by
-// the time's place in the day (DayTimes::Time).
+// the time's place in the day (DayTimes::Time), the reminders by the row of
+// PrayerNames, where Xhumaja follows the times of the day.
 struct UserSettings
 {
     enum class AdhanMode { AdhanAndWindow, NotificationOnly, Nothing };
@@ -16,15 +18,15 @@ struct UserSettings
     static constexpr int longestReminder = 120;      // minutes
     static constexpr int largestHijriAdjustment = 2; // days either way
     // The five prayers that have an adhan, and the times that may have a
-    // reminder (Imsaku only in Ramadan).
+    // reminder (Imsaku only in Ramadan, Xhumaja on Fridays in place of Dhuhri's).
     static constexpr std::array<int, 5> adhanTimes = {
         DayTimes::Fexhri, DayTimes::Dhuhri, DayTimes::Asri, DayTimes::Magribi, DayTimes::Isha};
-    static constexpr std::array<int, 6> reminderTimes = {DayTimes::Imsaku,  DayTimes::Fexhri,
-                                                         DayTimes::Dhuhri,  DayTimes::Asri,
-                                                         DayTimes::Magribi, DayTimes::Isha};
+    static constexpr std::array<int, 7> reminderTimes = {
+        DayTimes::Imsaku, DayTimes::Fexhri,  DayTimes::Dhuhri, PrayerNames::xhumaja,
+        DayTimes::Asri,   DayTimes::Magribi, DayTimes::Isha};
 
-    std::array<AdhanMode, DayTimes::count> modes{}; // of the adhan times; the others unused
-    std::array<int, DayTimes::count> reminders{};   // minutes before; 0 none
+    std::array<AdhanMode, DayTimes::count> modes{};         // of the adhan times; the others unused
+    std::array<int, PrayerNames::table.size()> reminders{}; // minutes before; 0 none
     int hijriAdjustment = 0;
     int volume = 50;     // of the adhan player, 0 to 100
     bool fadeIn = false; // the adhan rises to its volume over a few seconds
@@ -36,6 +38,12 @@ struct UserSettings
     bool chooseAdhanTold = false;
     // A notice at the evening of a holy night and the morning of a holy day.
     bool holyDayNotices = true;
+
+    // The minutes before a time of that day that its reminder comes; 0 none.
+    int reminderBefore(int time, const QDate &day) const
+    {
+        return reminders[std::size_t(PrayerNames::onDay(time, day))];
+    }
 
     bool operator==(const UserSettings &) const = default;
 };

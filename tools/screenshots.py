@@ -56,3 +56,9 @@ with Session() as s:
         s.press(main, opener)
         x_title = "Form1" if title == "Rreth programit" else None
         s.press(shoot(s, title, file, x_title), closer, closes=True)
+    # The Qibla, opened from the city window.
+    s.press(main, "Qyteti...")
+    cities = s.window("Zgjedhja e qytetit")
+    s.press(cities, "Drejtimi i kiblës")
+    s.press(shoot(s, "Kibla: Prishtinë", "qibla.png"), "Mbyll", closes=True)
+    s.press(cities, "Kthehu", closes=True)

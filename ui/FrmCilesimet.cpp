@@ -1,5 +1,6 @@
 #include "ui/FrmCilesimet.h"
 
+#include "data/PrayerNames.h"
 #include "prayer/PrayerTexts.h"
 #include "prayer/QtMediaPlayer.h"
 #include "prayer/Recordings.h"
@@ -16,18 +17,24 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
-
-// The captions of the main window's rows, by time index.
-const std::array<const char *, DayTimes::count> rowCaptions = {
-    "Sehuri (imsaku), në Ramazan", "Fexhri (sabahu)", "", "Dhuhri (dreka)", "Asri (ikindia)",
-    "Magribi (akshami)",           "Isha (jacia)"};
 
 // What the file dialog offers; the media framework decides what plays.
 const QString audioFilter =
     QStringLiteral("Regjistrime zanore (*.mp3 *.ogg *.oga *.opus *.m4a *.aac *.wav *.flac);;"
                    "Të gjithë skedarët (*)");
+
+// The main window's caption, and when the time is kept apart: "Sehuri (imsaku), në Ramazan:".
+QString rowCaption(int time)
+{
+    const PrayerNames::Forms &forms = PrayerNames::of(time);
+    QString caption = QString::fromUtf8(forms.label);
+    if (forms.only)
+        caption += QStringLiteral(", ") + QString::fromUtf8(forms.only);
+    return caption + QLatin1Char(':');
+}
 
 QString adhanName(bool dawnAdhan)
 {
@@ -49,9 +56,10 @@ FrmCilesimet::FrmCilesimet(const UserSettings &settings, QWidget *parent)
     int row = 1;
     for (int time : UserSettings::reminderTimes) {
         const std::size_t i = std::size_t(time);
-        auto *caption = new QLabel(QString::fromUtf8(rowCaptions[i]) + QLatin1Char(':'), this);
+        auto *caption = new QLabel(rowCaption(time), this);
         grid->addWidget(caption, row, 0);
-        if (time != 0) {
+        const bool hasAdhan = std::ranges::count(UserSettings::adhanTimes, time) > 0;
+        if (hasAdhan) {
             auto *mode = new QComboBox(this);
             mode->addItems({QStringLiteral("Ezani dhe dritarja"), QStringLiteral("Vetëm njoftim"),
                             QStringLiteral("Asgjë")});
@@ -68,7 +76,7 @@ FrmCilesimet::FrmCilesimet(const UserSettings &settings, QWidget *parent)
         reminder->setValue(settings.reminders[i]);
         reminder->setAccessibleName(
             QStringLiteral("Kujtesa para %1, në minuta").arg(PrayerTexts::genitive(time)));
-        if (time == 0)
+        if (!hasAdhan)
             caption->setBuddy(reminder);
         grid->addWidget(reminder, row, 2);
         m_reminders[i] = reminder;

@@ -50,6 +50,6 @@ private:
     QtMediaPlayer *m_listening = nullptr;
     UserSettings m_given;
     std::array<QComboBox *, DayTimes::count> m_modes{};
-    std::array<QSpinBox *, DayTimes::count> m_reminders{};
+    std::array<QSpinBox *, PrayerNames::table.size()> m_reminders{};
     QSpinBox *m_hijriAdjustment = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "calendar/ClockTimer.h"
 #include "calendar/HijriCalendar.h"
 #include "data/CalendarConnection.h"
+#include "data/PrayerNames.h"
 #include "data/QueryHelpers.h"
 #include "prayer/AdhanScheduler.h"
 #include "prayer/BajramPrayer.h"
@@ -38,6 +39,7 @@
 #include <QSvgRenderer>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -50,21 +52,10 @@ const QColor darkRed(128, 0, 0); // the adhan rows' captions
 constexpr std::array<int, 7> rowTops = {1920, 2400, 2880, 3360, 3840, 4320, 4800};
 constexpr std::array<int, 7> captionOnRow = {0, 1, 6, 2, 3, 4, 5};
 
-struct Caption
-{
-    const char *text;
-    bool adhan;
-};
-// By caption index: LblFusha(0) .. LblFusha(6).
-const std::array<Caption, 7> captions = {{
-    {"Sehuri (imsaku)", false},
-    {"Fexhri (sabahu)", true},
-    {"Dhuhri (dreka)", true},
-    {"Asri (ikindia)", true},
-    {"Magribi (akshami)", true},
-    {"Isha (jacia)", true},
-    {"Lindja e diellit", false},
-}};
+// The time each caption label names, LblFusha(0) .. LblFusha(6).
+constexpr std::array<int, 7> timeOfCaption = {
+    DayTimes::Imsaku,  DayTimes::Fexhri, DayTimes::Dhuhri,        DayTimes::Asri,
+    DayTimes::Magribi, DayTimes::Isha,   DayTimes::LindjaEDiellit};
 
 QPixmap renderSvg(const QString &resource, const QSize &size)
 {
@@ -162,11 +153,13 @@ void FrmMain::buildControls()
 
     for (int row = 0; row < 7; ++row) {
         const int caption = captionOnRow[row];
+        const int time = timeOfCaption[caption];
+        const bool adhan = std::ranges::count(UserSettings::adhanTimes, time) > 0;
         auto *label = makeLabel(this, QStringLiteral("LblFusha_%1").arg(caption),
-                                QString::fromUtf8(captions[caption].text),
-                                designFont(verdana, 9.75, captions[caption].adhan), 2055 - 1935,
-                                rowTops[row], 1935, 240, Qt::AlignRight);
-        if (captions[caption].adhan)
+                                QString::fromUtf8(PrayerNames::of(time).label),
+                                designFont(verdana, 9.75, adhan), 2055 - 1935, rowTops[row], 1935,
+                                240, Qt::AlignRight);
+        if (adhan)
             setTextColour(label, darkRed);
         m_lblFusha[caption] = label;
         m_lblKohaENamazit[row] = makeLabel(this, QStringLiteral("LblKohaENamazit_%1").arg(row),
@@ -470,12 +463,13 @@ void FrmMain::Timer1_Timer()
 
 void FrmMain::tellNotices(const AdhanScheduler::Tick &tick)
 {
+    const QDate day = m_scheduler->timesDay(); // the day in effect, Xhumaja's on a Friday
     if (const int i = tick.reminderIndex; i >= 0)
-        tell(PrayerTexts::reminder(i, m_settings.reminders[std::size_t(i)],
+        tell(PrayerTexts::reminder(PrayerNames::onDay(i, day), m_settings.reminderBefore(i, day),
                                    m_scheduler->momentText(i)));
     for (const int i : {tick.noticeIndex, tick.missedIndex})
         if (i >= 0)
-            tell(PrayerTexts::timeCame(i, m_scheduler->momentText(i)));
+            tell(PrayerTexts::timeCame(PrayerNames::onDay(i, day), m_scheduler->momentText(i)));
     if (!tick.holyNotice.isEmpty())
         tell(tick.holyNotice);
 }
@@ -492,7 +486,7 @@ void FrmMain::showNextPrayer(const QDateTime &now)
     int row = -1;
     if (next.index >= 0) {
         const qint64 minutesLeft = (now.msecsTo(next.moment) + 59'999) / 60'000;
-        line = PrayerTexts::nextLine(next.index, next.ramadan,
+        line = PrayerTexts::nextLine(PrayerNames::onDay(next.index, next.day), next.ramadan,
                                      next.moment.toString(QStringLiteral("HH:mm")), minutesLeft);
         if (next.day == m_scheduler->timesDay()) // the rows show that day
             row = next.index;
@@ -555,7 +549,9 @@ void FrmMain::announceAdhan(int timeIndex)
     // Also told as a notice, so the adhan is noticed when the sound fails (a
     // missing recording is not detected by the player); the window comes
     // forward anyway, so without a service only the icon's balloon tells it.
-    const QString caption = m_lblFusha[captionOnRow[timeIndex]]->text();
+    // The row's caption, "Xhumaja" on a Friday.
+    const QString caption = QString::fromUtf8(
+        PrayerNames::of(PrayerNames::onDay(timeIndex, m_scheduler->timesDay())).label);
     const QString text =
         QStringLiteral("Ezani: %1, %2").arg(caption, m_scheduler->momentText(timeIndex));
     if (m_notifier->notify({QStringLiteral("Kolvira"), text, true}))

@@ -1,11 +1,14 @@
 #include "ui/FrmQytetet.h"
 
+#include "astronomy/Qibla.h"
 #include "data/QueryHelpers.h"
+#include "prayer/CityPosition.h"
 #include "ui/AutoSizeLabel.h"
 #include "ui/CityComboBox.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Fonts.h"
 #include "ui/FrmKerkoVendin.h"
+#include "ui/FrmKibla.h"
 #include "ui/FrmXhamia.h"
 #include "ui/MessageBox.h"
 #include "ui/PushButton.h"
@@ -64,6 +67,11 @@ FrmQytetet::FrmQytetet(const QString &mainCityCaption, CalendarConnection &conne
     setTabOrder(m_cmdAktivoje, m_cmdKthehu);
     setTabOrder(m_cmdKthehu, m_cmdKerko);
     setTabOrder(m_cmdKerko, m_cmdXhamia);
+    // Below the two buttons, right of the minutes.
+    m_cmdKibla =
+        makePushButton(this, QStringLiteral("CmdKibla"), QStringLiteral("Kibla..."), 3360, 2760);
+    m_cmdKibla->setAccessibleName(QStringLiteral("Drejtimi i kiblës"));
+    setTabOrder(m_cmdXhamia, m_cmdKibla);
 
     connect(m_cmbQyteti, &CityComboBox::clicked, this, &FrmQytetet::CmbQyteti_Click);
     connect(m_cmbQyteti, &CityComboBox::doubleClicked, this, &FrmQytetet::CmbQyteti_DblClick);
@@ -71,6 +79,7 @@ FrmQytetet::FrmQytetet(const QString &mainCityCaption, CalendarConnection &conne
     connect(m_cmdKthehu, &QPushButton::clicked, this, &FrmQytetet::CmdKthehu_Click);
     connect(m_cmdXhamia, &QPushButton::clicked, this, &FrmQytetet::CmdXhamia_Click);
     connect(m_cmdKerko, &QPushButton::clicked, this, &FrmQytetet::CmdKerko_Click);
+    connect(m_cmdKibla, &QPushButton::clicked, this, &FrmQytetet::CmdKibla_Click);
 
     centreOnScreen(this);
 
@@ -173,6 +182,26 @@ void FrmQytetet::CmdKerko_Click()
         }
         done(QDialog::Accepted);
         Q_EMIT showMainWindowRequested();
+    });
+}
+
+void FrmQytetet::CmdKibla_Click()
+{
+    ErrorGuard::run([this] {
+        const int index = m_cmbQyteti->listIndex();
+        if (index < 0) {
+            m_warning(QStringLiteral("Zgjidhni një qytet nga lista."));
+            return;
+        }
+        const QString name = m_cmbQyteti->itemText(index);
+        const auto position =
+            CityPosition::of(m_connection.database(), m_cmbQyteti->itemData(index));
+        if (!position) {
+            m_warning(QStringLiteral("Vendndodhja e %1 nuk dihet.").arg(name));
+            return;
+        }
+        FrmKibla qibla(name, Qibla::from(position->latitude, position->longitude), this);
+        qibla.exec();
     });
 }
 

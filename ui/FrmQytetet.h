@@ -42,6 +42,8 @@ private:
     void CmdKthehu_Click();
     void CmdXhamia_Click();
     void CmdKerko_Click();
+    // The Qibla from the entry chosen in the list.
+    void CmdKibla_Click();
     // Stores the selected entry; false (after telling the user) when nothing
     // could be stored.
     bool MbusheBazenMeTeDhenatEReja();
@@ -54,5 +56,6 @@ private:
     QPushButton *m_cmdKthehu;
     QPushButton *m_cmdXhamia;
     QPushButton *m_cmdKerko;
+    QPushButton *m_cmdKibla;
     AutoSizeLabel *m_lblMinuta;
 };

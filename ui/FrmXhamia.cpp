@@ -1,6 +1,7 @@
 #include "ui/FrmXhamia.h"
 
 #include "astronomy/PlaceCalendar.h"
+#include "data/PrayerNames.h"
 #include "data/TimeColumns.h"
 #include "data/UserPlaces.h"
 #include "prayer/MosqueTable.h"
@@ -44,7 +45,7 @@ FrmXhamia::FrmXhamia(qint32 cityKey, const QString &cityName, CalendarConnection
     auto *minutesBox = new QGroupBox(QStringLiteral("Minuta që u shtohen kohëve"), this);
     auto *grid = new QGridLayout(minutesBox);
     for (int i = 0; i < TimeColumns::count; ++i) {
-        const QString name = QString::fromUtf8(TimeColumns::names[std::size_t(i)]);
+        const QString name = PrayerNames::heading(i);
         auto *label = new QLabel(name + QLatin1Char(':'), minutesBox);
         auto *spin = new QSpinBox(minutesBox);
         spin->setRange(-largestMinutes, largestMinutes);

@@ -24,7 +24,7 @@ with Session() as s:
     s.press(main, "Cilësimet...")
     window = s.window("Cilësimet")
     controls = window.findChildren(lambda n: n.roleName in ("combo box", "spin button"))
-    s.check(len(controls) == 13 and all(c.name for c in controls), "a control without a name")
+    s.check(len(controls) == 14 and all(c.name for c in controls), "a control without a name")
     s.find(window, name="Korrigjimi i datës hixhri, në ditë", role="spin button").value = 1
     s.find(window, name="Volumi i ezanit", role="spin button").value = 30
     s.press(window, "Ruaj", closes=True)

@@ -238,6 +238,37 @@ private Q_SLOTS:
         QTEST(told, "expected");
     }
 
+    // On a Friday the reminder before Dhuhri is Xhumaja's, on the other days
+    // Dhuhri's own; the hidden window's timer wakes for the one that counts.
+    void fridayReminder_data()
+    {
+        QTest::addColumn<int>("day"); // of December 2026: the 4th a Friday, the 3rd a Thursday
+        QTest::addColumn<int>("dreka");
+        QTest::addColumn<int>("xhumaja");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Friday, Xhumaja's") << 4 << 0 << 30 << "wake 11:45, reminder 11:45";
+        QTest::newRow("Friday, none for Xhumaja") << 4 << 15 << 0 << "wake 12:14";
+        QTest::newRow("Thursday, Dhuhri's") << 3 << 15 << 30 << "wake 12:00, reminder 12:00";
+        QTest::newRow("Thursday, none for Dhuhri") << 3 << 0 << 30 << "wake 12:14";
+    }
+    void fridayReminder()
+    {
+        QFETCH(int, day);
+        QFETCH(int, dreka);
+        QFETCH(int, xhumaja);
+        UserSettings settings;
+        settings.reminders[DayTimes::Dhuhri] = dreka;
+        settings.reminders[PrayerNames::xhumaja] = xhumaja;
+        scheduler->setSettings(settings);
+        activate("0");
+        scheduler->tick(at(day, 11, 0));
+        QStringList seen{"wake " + scheduler->nextEvent(at(day, 11, 0)).toString("HH:mm")};
+        for (QDateTime t = at(day, 11, 1); t < at(day, 12, 14); t = t.addSecs(60))
+            if (scheduler->tick(t).reminderIndex == DayTimes::Dhuhri)
+                seen << t.toString("'reminder 'HH:mm");
+        QTEST(seen.join(", "), "expected");
+    }
+
     // The next prayer counted to: in Ramadan Imsaku before it, Magribi after
     // it; after Isha the next day's first.
     void nextPrayer_data()

@@ -27,6 +27,11 @@ private Q_SLOTS:
             << QByteArray("[Ezani]\nJacia=zhurm\xc3\xab\n[Kujtesa]\nDreka=121\nIkindia=abc\n"
                           "[Kalendari]\nKorrigjimiHixhri=3\n[Luajtesi]\nVolumi=-1\nZbutja=2\n")
             << UserSettings() << 6;
+        // A file from before Xhumaja's own reminder keeps Dhuhri's on Fridays.
+        QTest::newRow("Dhuhri's reminder, Xhumaja's unset")
+            << QByteArray("[Kujtesa]\nDreka=15\n") << noonReminders(15, 15) << 0;
+        QTest::newRow("Xhumaja's own")
+            << QByteArray("[Kujtesa]\nDreka=15\nXhumaja=0\n") << noonReminders(15, 0) << 0;
         QTest::newRow("no settings file at all")
             << QByteArray("\x00\xff\x89PNG\r\n[[[\n=\n", 14) << UserSettings() << 1;
     }
@@ -63,6 +68,13 @@ private:
         settings.fadeIn = settings.chooseAdhanTold = true;
         settings.holyDayNotices = false;
         settings.dawnRecording = QStringLiteral("/a/së.ogg");
+        return settings;
+    }
+    static UserSettings noonReminders(int dreka, int xhumaja)
+    {
+        UserSettings settings;
+        settings.reminders[DayTimes::Dhuhri] = dreka;
+        settings.reminders[PrayerNames::xhumaja] = xhumaja;
         return settings;
     }
     QString path() const { return dir.filePath(QStringLiteral("kolvira.conf")); }
