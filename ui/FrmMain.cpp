@@ -34,6 +34,7 @@
 #include <QFrame>
 #include <QIcon>
 #include <QMenu>
+#include <QPixmapCache>
 #include <QMessageBox>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -592,7 +593,12 @@ void FrmMain::changeEvent(QEvent *event)
 void FrmMain::followVisibility()
 {
     // The seconds are worth waking for only while someone can see them.
-    m_timer1->setEverySecond(isVisible() && !isMinimized());
+    const bool seen = isVisible() && !isMinimized();
+    m_timer1->setEverySecond(seen);
+    // Qt's cache of painted pixmaps runs a timer every 10 to 30 seconds for
+    // as long as it holds one; hidden, nothing needs them.
+    if (!seen)
+        QPixmapCache::clear();
 }
 
 void FrmMain::closeEvent(QCloseEvent *event)
