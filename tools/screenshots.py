@@ -61,4 +61,12 @@ with Session() as s:
     cities = s.window("Zgjedhja e qytetit")
     s.press(cities, "Drejtimi i kiblës")
     s.press(shoot(s, "Kibla: Prishtinë", "qibla.png"), "Mbyll", closes=True)
+    # Following one's own mosque, and the search of the world's places.
+    s.press(cities, "Sipas xhamisë")
+    s.press(shoot(s, "Sipas xhamisë: Prishtinë", "mosque.png"), "Mbyll", closes=True)
+    s.press(cities, "Kërko vendin...")
+    search = s.window("Kërko vendin")
+    s.find(search, name="Emri i vendit", role="text").text = "Cyrih"
+    s.find(search, name="Cyrih — Zürich (Zvicër)", role="list item")
+    s.press(shoot(s, "Kërko vendin", "search.png"), "Anulo", closes=True)
     s.press(cities, "Kthehu", closes=True)
