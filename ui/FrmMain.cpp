@@ -34,9 +34,9 @@
 #include <QFrame>
 #include <QIcon>
 #include <QMenu>
-#include <QPixmapCache>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 #include <QSystemTrayIcon>
 #include <QTimer>

@@ -9,10 +9,7 @@ class TestWorldPlaces : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        world = WorldPlaces::load();
-    }
+    void initTestCase() { world = WorldPlaces::load(); }
 
     // The first hit and its country in Albanian (empty: no hit): our names,
     // names with and without diacritics, letters no decomposition folds,

@@ -10,10 +10,7 @@ class TestFrmKerkoVendin : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        world = WorldPlaces::load();
-    }
+    void initTestCase() { world = WorldPlaces::load(); }
 
     // Typed key by key, Down into the list, the Asr's shadow, Enter: the
     // choice is the own city (its method fixed) or the world's place.
