@@ -93,13 +93,20 @@ QList<Place> builtIn()
     return load(QStringLiteral(":/kolvira/cities.tsv"));
 }
 
-const Place &find(const QList<Place> &cities, const QString &name)
+const Place *named(const QList<Place> &cities, const QString &name)
 {
     // A name typed with a combining diaeresis is still the same name.
     const QString wanted = name.normalized(QString::NormalizationForm_C);
     for (const Place &city : cities)
         if (city.name.normalized(QString::NormalizationForm_C) == wanted)
-            return city;
+            return &city;
+    return nullptr;
+}
+
+const Place &find(const QList<Place> &cities, const QString &name)
+{
+    if (const Place *city = named(cities, name))
+        return *city;
     throw CalculationError(
         QStringLiteral("Vendi \"%1\" nuk gjendet në listën e qyteteve.").arg(name));
 }

@@ -17,7 +17,9 @@ QList<Place> parse(const QByteArray &utf8, const QString &source);
 QList<Place> load(const QString &path);
 // The list built into the program (data/cities.tsv of the sources).
 QList<Place> builtIn();
-// The city of that name (exact match); throws CalculationError when there is none.
+// The city of that name (exact match, however its letters are composed);
+// named gives nullptr, find throws CalculationError when there is none.
+const Place *named(const QList<Place> &cities, const QString &name);
 const Place &find(const QList<Place> &cities, const QString &name);
 
 } // namespace CityList

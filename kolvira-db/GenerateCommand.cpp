@@ -327,8 +327,8 @@ int run(const QStringList &words, QTextStream &out, const Clock &clock)
     // A place of the world (by --at, or a --city the list lacks) is added to
     // the official calendar's cities; --method and --asr are then its own.
     const QString cityName = args.value(QStringLiteral("city"));
-    const bool listed = std::any_of(cities.begin(), cities.end(),
-                                    [&](const Place &city) { return city.name == cityName; });
+    const Place *listed =
+        args.has(QStringLiteral("city")) ? CityList::named(cities, cityName) : nullptr;
     std::optional<NamedPlace> added;
     if (args.has(QStringLiteral("at")))
         added = placeAt(args);
@@ -347,7 +347,7 @@ int run(const QStringList &words, QTextStream &out, const Clock &clock)
     const SunTrack track(QDate(year, 1, 1), QDate(year, 12, 31));
     Made made = computing ? computed(year, args, cities, track) : official(year, cities, track);
     if (listed)
-        made.selected = placeNamed(cities, cityName).name;
+        made.selected = listed->name;
     QList<CalendarWriter::City> written;
     for (qsizetype i = 0; i < made.cities.size(); ++i)
         written << CalendarWriter::City{made.cities[i], made.offsets[i].minutes};

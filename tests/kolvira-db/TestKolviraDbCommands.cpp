@@ -120,10 +120,14 @@ private Q_SLOTS:
 
     // An Albanian city gets its own times, computed the way KMSH publishes
     // them (checked on the table of Tiranë, not fitted to it), and no minutes.
+    // Typed with a combining diaeresis, it is still the list's city.
     void kmshCityHasItsPublishedTimes()
     {
         const QString file = dir.filePath(QStringLiteral("tirane.db"));
-        QCOMPARE(KolviraDbRun({"generate", file, "--year", "2026", "--city", "Tiranë"}).status, 0);
+        QCOMPARE(KolviraDbRun(
+                     {"generate", file, "--year", "2026", "--city", QStringLiteral("Tirane\u0308")})
+                     .status,
+                 0);
         QCOMPARE(KolviraDbRun({"check", file}).status, int(KolviraDb::Ok));
         QCOMPARE(SqlFile::rows(file, "SELECT Qyteti, Minuta FROM Qytetet WHERE ESelektuar"),
                  QStringList{"Tiranë|0"});
