@@ -137,12 +137,10 @@ void FrmQytetet::CmdKthehu_Click()
 void FrmQytetet::CmdXhamia_Click()
 {
     ErrorGuard::run([this] {
-        const int index = m_cmbQyteti->listIndex();
-        if (index < 0) {
-            m_warning(QStringLiteral("Zgjidhni një qytet nga lista."));
+        const std::optional<int> index = pickedIndex();
+        if (!index)
             return;
-        }
-        FrmXhamia mosque(m_cmbQyteti->itemData(index), m_cmbQyteti->itemText(index), m_connection,
+        FrmXhamia mosque(m_cmbQyteti->itemData(*index), m_cmbQyteti->itemText(*index), m_connection,
                          this);
         mosque.exec();
     });
@@ -188,14 +186,12 @@ void FrmQytetet::CmdKerko_Click()
 void FrmQytetet::CmdKibla_Click()
 {
     ErrorGuard::run([this] {
-        const int index = m_cmbQyteti->listIndex();
-        if (index < 0) {
-            m_warning(QStringLiteral("Zgjidhni një qytet nga lista."));
+        const std::optional<int> index = pickedIndex();
+        if (!index)
             return;
-        }
-        const QString name = m_cmbQyteti->itemText(index);
+        const QString name = m_cmbQyteti->itemText(*index);
         const auto position =
-            CityPosition::of(m_connection.database(), m_cmbQyteti->itemData(index));
+            CityPosition::of(m_connection.database(), m_cmbQyteti->itemData(*index));
         if (!position) {
             m_warning(QStringLiteral("Vendndodhja e %1 nuk dihet.").arg(name));
             return;
@@ -205,15 +201,22 @@ void FrmQytetet::CmdKibla_Click()
     });
 }
 
-bool FrmQytetet::MbusheBazenMeTeDhenatEReja()
+std::optional<int> FrmQytetet::pickedIndex()
 {
     const int index = m_cmbQyteti->listIndex();
-    if (index < 0) {
-        m_warning(QStringLiteral("Zgjidhni një qytet nga lista."));
+    if (index >= 0)
+        return index;
+    m_warning(QStringLiteral("Zgjidhni një qytet nga lista."));
+    return std::nullopt;
+}
+
+bool FrmQytetet::MbusheBazenMeTeDhenatEReja()
+{
+    const std::optional<int> index = pickedIndex();
+    if (!index)
         return false;
-    }
     try {
-        m_store.store(m_cmbQyteti->itemData(index));
+        m_store.store(m_cmbQyteti->itemData(*index));
     } catch (const CityStore::NotStored &refusal) {
         m_warning(refusal.message());
         return false;

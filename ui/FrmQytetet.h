@@ -4,7 +4,9 @@
 #include "prayer/CityStore.h"
 
 #include <QDialog>
+
 #include <functional>
+#include <optional>
 
 class AutoSizeLabel;
 class CityComboBox;
@@ -44,6 +46,8 @@ private:
     void CmdKerko_Click();
     // The Qibla from the entry chosen in the list.
     void CmdKibla_Click();
+    // The entry picked in the list; none (after telling the user) when none is.
+    std::optional<int> pickedIndex();
     // Stores the selected entry; false (after telling the user) when nothing
     // could be stored.
     bool MbusheBazenMeTeDhenatEReja();
