@@ -1,12 +1,16 @@
 #include "app/Main.h"
+#include "app/CommandLine.h"
 #include "ui/ErrorGuard.h"
 #include "ui/FrmMain.h"
+#include "ui/QtTranslation.h"
 #include "ui/TrayIcon.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> answered = CommandLine::answer(argc, argv))
+        return *answered;
     // On X11 a window drawn through shared memory waits for the server after
     // each paint, which wakes the program three times a second more while the
     // clock ticks; the window is small, so plain requests cost nothing.
@@ -15,6 +19,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kolvira"));
     QApplication::setDesktopFileName(QStringLiteral("kolvira"));
+    QtTranslation::install();
     // The program lives in the notification area: hiding the last window
     // does not end it; only the exit command does.
     QApplication::setQuitOnLastWindowClosed(false);

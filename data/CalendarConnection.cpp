@@ -67,26 +67,28 @@ void CalendarConnection::open(const QString &connectionText)
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(m_name);
             throw DatabaseError(DatabaseError::engineNumber(error), error.text(),
-                                cannotOpen(file, error.text()));
+                                cannotOpen(file, DatabaseError::reason(error)));
         }
         // SQLite reads the file lazily: ask it for the tables now, so that a
         // file that is no database fails here and not at the first query.
         QSqlQuery probe(db);
         QString reason;
+        QString told; // the reason in Albanian
         int number = 0;
         if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND "
                                        "name IN ('kolvira','Qytetet')"))) {
             reason = probe.lastError().text();
+            told = DatabaseError::reason(probe.lastError());
             number = DatabaseError::engineNumber(probe.lastError());
         } else if (!probe.next() || probe.value(0).toInt() != 2) {
-            reason = QStringLiteral("mungojnë tabelat e kalendarit (kolvira, Qytetet)");
+            reason = told = QStringLiteral("mungojnë tabelat e kalendarit (kolvira, Qytetet)");
         }
         probe = QSqlQuery();
         if (!reason.isEmpty()) {
             db.close();
             db = QSqlDatabase();
             QSqlDatabase::removeDatabase(m_name);
-            throw DatabaseError(number, reason, cannotOpen(file, reason));
+            throw DatabaseError(number, reason, cannotOpen(file, told));
         }
     }
     m_filePath = info.absoluteFilePath();

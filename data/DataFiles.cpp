@@ -45,6 +45,15 @@ Locations Locations::current()
     return where;
 }
 
+QString guidePath(const Locations &where)
+{
+    // <prefix>/share/kolvira beside <prefix>/share/doc/kolvira.
+    QStringList folders;
+    for (const QString &installed : where.installedFolders)
+        folders << QDir::cleanPath(installed + QStringLiteral("/../doc/kolvira"));
+    return firstExisting(folders, QStringLiteral("udhezuesi.md"));
+}
+
 QString databasePath(const Locations &where, QString *notice)
 {
     const QString name = QLatin1String(ConnectionText::databaseFileName);

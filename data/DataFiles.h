@@ -27,6 +27,10 @@ struct Locations
 // A copy that could not take the new calendar says why in notice.
 QString databasePath(const Locations &where = Locations::current(), QString *notice = nullptr);
 
+// The user guide, udhezuesi.md, in the installed documentation (or the build
+// folder's copy of it); empty when it is not there.
+QString guidePath(const Locations &where = Locations::current());
+
 // A recording: beside the program, else in the user's folder, else in the
 // installed folder; the path beside the program when none has it.
 QString recordingPath(const QString &fileName, const Locations &where = Locations::current());

@@ -25,6 +25,10 @@ public:
     static DatabaseError fromQuery(const QSqlError &error, const QString &sql);
     // The engine's own error number, 0 when it gave none.
     static int engineNumber(const QSqlError &error);
+    // The engine's failure in Albanian, its own (English) text after it as a
+    // detail: "skedari nuk është bazë të dhënash ose është i dëmtuar
+    // (hollësi: file is not a database)".
+    static QString reason(const QSqlError &error);
 
     int number() const { return m_number; }
     const QString &description() const { return m_description; }

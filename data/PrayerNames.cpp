@@ -25,4 +25,9 @@ QString heading(int index, bool ramadan)
     return QString::fromUtf8(ramadan && forms.fastHeading ? forms.fastHeading : forms.column);
 }
 
+QString headingOf(int index)
+{
+    return QString::fromUtf8(of(index).columnOf);
+}
+
 } // namespace PrayerNames

@@ -12,12 +12,13 @@ namespace PrayerNames {
 
 struct Forms
 {
-    const char *column; // the calendar's column and the timetable's heading: "Dhuhri"
-    const char *label;  // the main window's row: "Dhuhri (dreka)"
-    const char *name;   // a sentence's subject: "Dreka (në 12:15)"
-    const char *object; // "(deri në) Drekën"
-    const char *of;     // "(koha e) Drekës"
-    const char *key;    // the settings file's key: "Kujtesa/Dreka"
+    const char *column;   // the calendar's column and the timetable's heading: "Dhuhri"
+    const char *columnOf; // "(Minutat e) Dhuhrit"
+    const char *label;    // the main window's row: "Dhuhri (dreka)"
+    const char *name;     // a sentence's subject: "Dreka (në 12:15)"
+    const char *object;   // "(deri në) Drekën"
+    const char *of;       // "(koha e) Drekës"
+    const char *key;      // the settings file's key: "Kujtesa/Dreka"
     // Kept apart in Ramadan, in a sentence and as a heading ("Iftari (akshami)",
     // "Iftari (Magribi)"); null for the others.
     const char *fastName = nullptr;
@@ -30,18 +31,18 @@ inline constexpr int dayTimes = 7;
 inline constexpr int xhumaja = 7;
 
 inline constexpr std::array<Forms, 8> table = {{
-    {"Imsaku", "Sehuri (imsaku)", "Imsaku", "Imsakun", "Imsakut", "Imsaku", "Syfyri (imsaku)",
-     "Syfyri (imsaku)", "në Ramazan"},
-    {"Fexhri", "Fexhri (sabahu)", "Sabahu", "Sabahun", "Sabahut", "Sabahu"},
-    {"Lindja e diellit", "Lindja e diellit", "Lindja e diellit", "lindjen e diellit",
-     "lindjes së diellit", "LindjaEDiellit"},
-    {"Dhuhri", "Dhuhri (dreka)", "Dreka", "Drekën", "Drekës", "Dreka"},
-    {"Asri", "Asri (ikindia)", "Ikindia", "Ikindinë", "Ikindisë", "Ikindia"},
-    {"Magribi", "Magribi (akshami)", "Akshami", "Akshamin", "Akshamit", "Akshami",
+    {"Imsaku", "Imsakut", "Sehuri (imsaku)", "Imsaku", "Imsakun", "Imsakut", "Imsaku",
+     "Syfyri (imsaku)", "Syfyri (imsaku)", "në Ramazan"},
+    {"Fexhri", "Fexhrit", "Fexhri (sabahu)", "Sabahu", "Sabahun", "Sabahut", "Sabahu"},
+    {"Lindja e diellit", "Lindjes së diellit", "Lindja e diellit", "Lindja e diellit",
+     "lindjen e diellit", "lindjes së diellit", "LindjaEDiellit"},
+    {"Dhuhri", "Dhuhrit", "Dhuhri (dreka)", "Dreka", "Drekën", "Drekës", "Dreka"},
+    {"Asri", "Asrit", "Asri (ikindia)", "Ikindia", "Ikindinë", "Ikindisë", "Ikindia"},
+    {"Magribi", "Magribit", "Magribi (akshami)", "Akshami", "Akshamin", "Akshamit", "Akshami",
      "Iftari (akshami)", "Iftari (Magribi)"},
-    {"Isha", "Isha (jacia)", "Jacia", "Jacinë", "Jacisë", "Jacia"},
+    {"Isha", "Ishasë", "Isha (jacia)", "Jacia", "Jacinë", "Jacisë", "Jacia"},
     // No column of the calendar has it: its time is Dhuhri's.
-    {"Xhumaja", "Xhumaja", "Xhumaja", "Xhumanë", "Xhumasë", "Xhumaja", nullptr, nullptr,
+    {"Xhumaja", "Xhumasë", "Xhumaja", "Xhumaja", "Xhumanë", "Xhumasë", "Xhumaja", nullptr, nullptr,
      "të premten"},
 }};
 
@@ -64,5 +65,7 @@ int onDay(int time, const QDate &day);
 // The sentence's subject and the timetable's heading, Ramadan's where it keeps its own.
 QString name(int index, bool ramadan = false);
 QString heading(int index, bool ramadan = false);
+// The heading as a sentence joins it to another word: "Minutat e Imsakut".
+QString headingOf(int index);
 
 } // namespace PrayerNames

@@ -12,7 +12,8 @@ QString sqlText()
 {
     QFile file(QStringLiteral(":/kolvira/schema.sql"));
     if (!file.open(QIODevice::ReadOnly))
-        throw DatabaseError(DatabaseError::noNumber, QStringLiteral("schema resource missing"));
+        throw DatabaseError(DatabaseError::noNumber, QStringLiteral("schema resource missing"),
+                            QStringLiteral("Skema e bazës së të dhënave mungon te programi."));
     return QString::fromUtf8(file.readAll());
 }
 
@@ -30,9 +31,9 @@ void create(QSqlDatabase &db)
             continue;
         QSqlQuery query(db);
         if (!query.exec(statement))
-            throw DatabaseError(
-                0, query.lastError().text(),
-                QStringLiteral("Skema e bazës nuk u krijua: %1").arg(query.lastError().text()));
+            throw DatabaseError(0, query.lastError().text(),
+                                QStringLiteral("Skema e bazës nuk u krijua: %1")
+                                    .arg(DatabaseError::reason(query.lastError())));
     }
 }
 

@@ -49,7 +49,9 @@ QByteArray readWhole(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw DatabaseError(DatabaseError::noNumber, file.errorString());
+        throw DatabaseError(DatabaseError::noNumber, file.errorString(),
+                            QStringLiteral("Kalendari \"%1\" nuk lexohet (hollësi: %2).")
+                                .arg(path, file.errorString()));
     return file.readAll();
 }
 
@@ -112,7 +114,9 @@ try {
     const QString made = aside.filePath(QStringLiteral("kolvira.db"));
     if (!aside.isValid() || !QFile::copy(installed, made) ||
         !QFile::setPermissions(made, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        throw DatabaseError(DatabaseError::noNumber, QStringLiteral("copy failed"));
+        throw DatabaseError(DatabaseError::noNumber, QStringLiteral("copy failed"),
+                            QStringLiteral("Kalendari i ri nuk u kopjua në një dosje të "
+                                           "përkohshme."));
     carryOver(made, userCopy, old.selected);
     const QString kept = userCopy + QStringLiteral(".bak");
     if (const QString failed = WholeFile::write(kept, readWhole(userCopy)); !failed.isEmpty())

@@ -13,8 +13,8 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "later prayers it plays the adhan and brings its window forward. It"
     "converts a birth date to the Hijri calendar. Its texts are Albanian."
     ""
-    "The two adhan recordings are not part of the package; the file"
-    "/usr/share/doc/kolvira/README.md says where to put them.")
+    "The two adhan recordings are not part of the package; the user guide"
+    "/usr/share/doc/kolvira/udhezuesi.md says how to choose them.")
 
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

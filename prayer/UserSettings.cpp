@@ -1,6 +1,7 @@
 #include "prayer/UserSettings.h"
 
 #include "data/PrayerNames.h"
+#include "prayer/PrayerTexts.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -55,19 +56,24 @@ UserSettings SettingsStore::load()
                        .arg(file->fileName());
         return settings;
     }
+    // A wrong value is named as the settings window shows it, with what it stays.
+    const auto wrong = [&](const QString &title, const QString &fallback) {
+        m_notes << QStringLiteral("Vlera e \"%1\" te Cilësimet nuk vlen; mbetet %2.")
+                       .arg(title, fallback);
+    };
     // A number in its range, else the default with a note.
-    const auto number = [&](const QString &key, int low, int high, int fallback) {
+    const auto number = [&](const QString &key, const QString &title, int low, int high,
+                            int fallback, const QString &fallbackText) {
         if (!file->contains(key))
             return fallback;
         bool ok = false;
         const int value = file->value(key).toString().trimmed().toInt(&ok);
         if (ok && value >= low && value <= high)
             return value;
-        m_notes << QStringLiteral("Vlera e \"%1\" në cilësime nuk vlen; mbetet %2.")
-                       .arg(key)
-                       .arg(fallback);
+        wrong(title, fallbackText);
         return fallback;
     };
+    const QString no = QStringLiteral("jo");
     for (int time : UserSettings::adhanTimes) {
         if (!file->contains(modeKey(time)))
             continue;
@@ -75,23 +81,34 @@ UserSettings SettingsStore::load()
         const auto found = std::find_if(modeValues.begin(), modeValues.end(),
                                         [&](const char *v) { return value == QLatin1String(v); });
         if (found == modeValues.end())
-            m_notes << QStringLiteral("Vlera e \"%1\" në cilësime nuk vlen; mbetet ezani.")
-                           .arg(modeKey(time));
+            wrong(QStringLiteral("Ezani i %1").arg(PrayerTexts::genitive(time)),
+                  QStringLiteral("\"Ezani dhe dritarja\""));
         else
             settings.modes[std::size_t(time)] =
                 UserSettings::AdhanMode(int(found - modeValues.begin()));
     }
     // A file from before Xhumaja had its own keeps Dhuhri's reminder on Fridays.
-    for (int time : UserSettings::reminderTimes)
-        settings.reminders[std::size_t(time)] =
-            number(reminderKey(time), 0, UserSettings::longestReminder,
-                   time == PrayerNames::xhumaja ? settings.reminders[DayTimes::Dhuhri] : 0);
-    settings.hijriAdjustment = number(hijriKey, -UserSettings::largestHijriAdjustment,
-                                      UserSettings::largestHijriAdjustment, 0);
-    settings.volume = number(volumeKey, 0, 100, settings.volume);
-    settings.fadeIn = number(fadeInKey, 0, 1, 0) == 1;
-    settings.chooseAdhanTold = number(chooseAdhanToldKey, 0, 1, 0) == 1;
-    settings.holyDayNotices = number(holyDaysKey, 0, 1, 1) == 1;
+    for (int time : UserSettings::reminderTimes) {
+        const int fallback =
+            time == PrayerNames::xhumaja ? settings.reminders[DayTimes::Dhuhri] : 0;
+        settings.reminders[std::size_t(time)] = number(
+            reminderKey(time), QStringLiteral("Kujtesa para %1").arg(PrayerTexts::genitive(time)),
+            0, UserSettings::longestReminder, fallback,
+            fallback == 0 ? QStringLiteral("pa kujtesë")
+                          : PrayerTexts::timeLeft(fallback) + QStringLiteral(" para"));
+    }
+    settings.hijriAdjustment =
+        number(hijriKey, QStringLiteral("Korrigjimi i datës hixhri"),
+               -UserSettings::largestHijriAdjustment, UserSettings::largestHijriAdjustment, 0,
+               QStringLiteral("0 ditë"));
+    settings.volume = number(volumeKey, QStringLiteral("Volumi i ezanit"), 0, 100, settings.volume,
+                             QString::number(settings.volume));
+    settings.fadeIn = number(fadeInKey, QStringLiteral("Ezani nis butë"), 0, 1, 0, no) == 1;
+    settings.chooseAdhanTold =
+        number(chooseAdhanToldKey, QStringLiteral("Njoftimi si zgjidhet ezani"), 0, 1, 0, no) == 1;
+    settings.holyDayNotices =
+        number(holyDaysKey, QStringLiteral("Njoftim për ditët dhe netët e shenjta"), 0, 1, 1,
+               QStringLiteral("po")) == 1;
     settings.dawnRecording = file->value(dawnRecordingKey).toString();
     settings.dailyRecording = file->value(dailyRecordingKey).toString();
     // Known once the file has been read.

@@ -6,6 +6,7 @@ set -euo pipefail
 build_packages=(
   cmake g++ make pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev qt6-tools-dev-tools
+  qt6-tools-dev qt6-l10n-tools
   libqt6sql6-sqlite libqt6svg6 qt6-qpa-plugins libqt6multimedia6
   liberfa-dev libsqlite3-dev tzdata ccache
   libgl-dev libvulkan-dev libxcb1-dev dpkg-dev file

@@ -4,16 +4,16 @@
 #include "prayer/PrayerTexts.h"
 #include "prayer/QtMediaPlayer.h"
 #include "prayer/Recordings.h"
+#include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
+#include "ui/NameField.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -135,13 +135,13 @@ void FrmCilesimet::addRecordingRow(QGridLayout &grid, int row, bool dawnAdhan)
 {
     RecordingRow &recording = m_recordings[std::size_t(dawnAdhan)];
     auto *caption = new QLabel(adhanName(dawnAdhan) + QLatin1Char(':'), this);
-    recording.name = new QLineEdit(this);
-    recording.name->setReadOnly(true);
+    recording.name = new NameField(this);
     recording.name->setAccessibleName(adhanName(dawnAdhan));
+    const QString none = QStringLiteral("Asnjë (vetëm një sinjal)");
+    // Wide enough for that text and a usual file's name.
+    recording.name->setMinimumWidth(recording.name->fontMetrics().horizontalAdvance(none) * 3 / 2);
     const QString path = recordingOf(dawnAdhan);
-    recording.name->setText(Recordings::exists(path) ? QFileInfo(path).fileName()
-                                                     : QStringLiteral("Asnjë (vetëm një sinjal)"));
-    recording.name->setCursorPosition(0); // the name's beginning shows
+    recording.name->setName(Recordings::exists(path) ? QFileInfo(path).fileName() : none);
     caption->setBuddy(recording.name);
     auto *choose = new QPushButton(QStringLiteral("Zgjidh..."), this);
     choose->setAccessibleName(QStringLiteral("Zgjidh: ") + adhanName(dawnAdhan));
@@ -166,10 +166,7 @@ QString FrmCilesimet::recordingOf(bool dawnAdhan) const
 
 void FrmCilesimet::choose(bool dawnAdhan)
 {
-    // Qt's own dialog, which screen readers reach as the rest of the program.
-    const QString path =
-        QFileDialog::getOpenFileName(this, adhanName(dawnAdhan), QString(), audioFilter, nullptr,
-                                     QFileDialog::DontUseNativeDialog);
+    const QString path = FileDialog::open(this, adhanName(dawnAdhan), audioFilter);
     if (path.isEmpty())
         return;
     QtMediaPlayer::checkPlayable(path, this, [this, path, dawnAdhan](bool playable) {
@@ -182,8 +179,7 @@ void FrmCilesimet::choose(bool dawnAdhan)
         }
         RecordingRow &recording = m_recordings[std::size_t(dawnAdhan)];
         recording.chosen = path;
-        recording.name->setText(QFileInfo(path).fileName());
-        recording.name->setCursorPosition(0);
+        recording.name->setName(QFileInfo(path).fileName());
     });
 }
 

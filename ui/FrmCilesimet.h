@@ -7,7 +7,7 @@
 
 class QCheckBox;
 class QComboBox;
-class QLineEdit;
+class NameField;
 class QSpinBox;
 class QtMediaPlayer;
 
@@ -35,7 +35,7 @@ public Q_SLOTS:
 private:
     struct RecordingRow
     {
-        QLineEdit *name = nullptr; // the file's name, or that none is chosen
+        NameField *name = nullptr; // the file's name, or that none is chosen
         QString chosen;            // a file chosen now, not yet copied
     };
     void addRecordingRow(class QGridLayout &grid, int row, bool dawnAdhan);

@@ -11,6 +11,7 @@
 #include "prayer/CalendarYear.h"
 #include "prayer/DBusNotifier.h"
 #include "prayer/DayTimes.h"
+#include "prayer/NoticeQueue.h"
 #include "prayer/PrayerTexts.h"
 #include "prayer/QtMediaPlayer.h"
 #include "prayer/Recordings.h"
@@ -101,6 +102,8 @@ FrmMain::FrmMain(CalendarConnection &connection, const Clock &clock, MediaPlayer
         [this](const QDate &day) { return m_calendarYear->timesOf(day); });
     m_scheduler->setLookAhead([this](const QDate &day) { return m_calendarYear->timesAhead(day); });
     setNotifier(*new DBusNotifier(this));
+    m_balloons = new NoticeQueue(
+        m_clock, [this](const NoticeQueue::Notice &notice) { showBalloon(notice); }, this);
     m_settings = m_settingsStore.load();
     if (m_playerStrip)
         m_playerStrip->setVolume(m_settings.volume);
@@ -528,9 +531,8 @@ bool FrmMain::tell(const QString &text, bool warning, Hint hint)
 {
     if (m_notifier->notify({QStringLiteral("Kolvira"), text}))
         return true;
-    const auto icon = warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information;
-    if (QSystemTrayIcon *tray = trayIconData().icon) {
-        tray->showMessage(QStringLiteral("Kolvira"), text, icon, 60 * 1000);
+    if (trayIconData().icon) {
+        m_balloons->add({text, warning});
         return true;
     }
     if (hint == Hint::Yes)
@@ -557,8 +559,21 @@ void FrmMain::announceAdhan(int timeIndex)
         QStringLiteral("Ezani: %1, %2").arg(caption, m_scheduler->momentText(timeIndex));
     if (m_notifier->notify({QStringLiteral("Kolvira"), text, true}))
         return;
-    if (QSystemTrayIcon *icon = trayIconData().icon)
-        icon->showMessage(QStringLiteral("Kolvira"), text, QSystemTrayIcon::Information, 60 * 1000);
+    if (trayIconData().icon)
+        m_balloons->add({text});
+}
+
+void FrmMain::showBalloon(const NoticeQueue::Notice &notice)
+{
+    QSystemTrayIcon *tray = trayIconData().icon;
+    if (!tray)
+        return;
+    // One balloon at a time: a new one would take the place of the one showing.
+    connect(tray, &QSystemTrayIcon::messageClicked, m_balloons, &NoticeQueue::seen,
+            Qt::UniqueConnection);
+    tray->showMessage(QStringLiteral("Kolvira"), notice.text,
+                      notice.warning ? QSystemTrayIcon::Warning : QSystemTrayIcon::Information,
+                      60 * 1000);
 }
 
 void FrmMain::CmdDalje_Click()

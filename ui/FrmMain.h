@@ -1,6 +1,7 @@
 #pragma once
 
 #include "prayer/AdhanScheduler.h"
+#include "prayer/NoticeQueue.h"
 #include "prayer/UserSettings.h"
 
 #include <QWidget>
@@ -71,8 +72,9 @@ public:
     void applySettings(const UserSettings &settings);
     // Stops the adhan that plays, from the icon's menu or a notice's action.
     void stopAdhan();
-    // Tells the user: the notification service, else the icon's balloon, else
-    // (unless it is no more than a hint) a message window. False when untold.
+    // Tells the user: the notification service, else the icon's balloon (after
+    // those before it), else (unless it is no more than a hint) a message
+    // window. False when untold.
     enum class Hint { No, Yes };
     bool tell(const QString &text, bool warning = false, Hint hint = Hint::No);
 
@@ -93,6 +95,7 @@ private:
     void Form_Load();
     void setDefaultWindowOpeners();
     void announceAdhan(int timeIndex);
+    void showBalloon(const NoticeQueue::Notice &notice);
     void tellHowToChooseAdhan();
     void tellNotices(const AdhanScheduler::Tick &tick);
     void showNextPrayer(const QDateTime &now);
@@ -137,6 +140,7 @@ private:
     QAction *m_mnuCilesimet = nullptr;
     QAction *m_mnuDitetEShenjta = nullptr;
     Notifier *m_notifier = nullptr;
+    NoticeQueue *m_balloons = nullptr; // the icon's, one at a time
     SettingsStore m_settingsStore;
     UserSettings m_settings;
     bool m_chooseAdhanToldAtAdhan = false; // this run

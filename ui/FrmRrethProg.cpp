@@ -1,5 +1,6 @@
 #include "ui/FrmRrethProg.h"
 
+#include "data/DataFiles.h"
 #include "ui/AutoSizeLabel.h"
 #include "ui/ErrorGuard.h"
 #include "ui/Fonts.h"
@@ -69,6 +70,16 @@ FrmRrethProg::FrmRrethProg(UrlOpener openUrl, QWidget *parent)
                              QStringLiteral("Vendet e botës: GeoNames (CC BY 4.0)"),
                              designFont(QStringLiteral("Verdana"), 8.25), 165, 150, 4500, 240);
     setTextColour(credit, QColor(216, 226, 234));
+
+    // The user guide, beside "Kthehu" in the bottom band, opened by the desktop.
+    auto *guide = makePushButton(this, QStringLiteral("CmdUdhezuesi"), QStringLiteral("Udhëzuesi"),
+                                 4935, 4020);
+    const QString guidePath = DataFiles::guidePath();
+    guide->setEnabled(!guidePath.isEmpty());
+    guide->setToolTip(guidePath.isEmpty() ? QStringLiteral("Udhëzuesi nuk është instaluar.")
+                                          : QStringLiteral("Si përdoret çdo dritare"));
+    connect(guide, &QPushButton::clicked, this,
+            [this, guidePath] { m_openUrl(QUrl::fromLocalFile(guidePath)); });
 
     m_cmdKthehu =
         makePushButton(this, QStringLiteral("CmdKthehu"), QStringLiteral("Kthehu"), 6270, 4020);

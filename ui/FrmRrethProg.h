@@ -10,7 +10,8 @@ class QSvgRenderer;
 class QPushButton;
 
 // The about window: the product artwork without a frame, the contact address
-// as a link that starts a new mail message, and a button that closes it.
+// as a link that starts a new mail message, a button that opens the user
+// guide, and one that closes it.
 // Built afresh for every opening; the main window shows it modal.
 class FrmRrethProg : public QDialog
 {

@@ -6,6 +6,7 @@
 #include "prayer/IcsCalendar.h"
 #include "print/TimetablePrint.h"
 #include "ui/ErrorGuard.h"
+#include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
 #include "ui/WindowLook.h"
 
@@ -13,7 +14,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPrintDialog>
@@ -239,9 +239,8 @@ QString FrmTakvimiMuajit::suggestedName(const QString &suffix) const
 void FrmTakvimiMuajit::saveFile(const QString &caption, const QString &suffix,
                                 const QByteArray &bytes)
 {
-    QString path =
-        QFileDialog::getSaveFileName(this, caption, suggestedName(suffix),
-                                     QStringLiteral("%1 (*.%2)").arg(suffix.toUpper(), suffix));
+    QString path = FileDialog::save(this, caption, suggestedName(suffix),
+                                    QStringLiteral("%1 (*.%2)").arg(suffix.toUpper(), suffix));
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1Char('.') + suffix, Qt::CaseInsensitive))

@@ -5,11 +5,11 @@
 #include "data/TimeColumns.h"
 #include "data/UserPlaces.h"
 #include "prayer/MosqueTable.h"
+#include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
 #include "ui/PlaceMethodFields.h"
 
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -33,9 +33,9 @@ FrmXhamia::FrmXhamia(qint32 cityKey, const QString &cityName, CalendarConnection
                       text);
       }),
       m_fileChoice([this] {
-          return QFileDialog::getOpenFileName(
-              this, QStringLiteral("Tabela e xhamisë"), QString(),
-              QStringLiteral("Tabela (*.csv *.tsv *.txt);;Të gjitha skedarët (*)"));
+          return FileDialog::open(
+              this, QStringLiteral("Tabela e xhamisë"),
+              QStringLiteral("Tabela (*.csv *.tsv *.txt);;Të gjithë skedarët (*)"));
       })
 {
     setObjectName(QStringLiteral("FrmXhamia"));
@@ -51,7 +51,7 @@ FrmXhamia::FrmXhamia(qint32 cityKey, const QString &cityName, CalendarConnection
         spin->setRange(-largestMinutes, largestMinutes);
         spin->setSuffix(QStringLiteral(" min"));
         spin->setValue(given.minutes[std::size_t(i)]);
-        spin->setAccessibleName(QStringLiteral("Minutat e %1").arg(name));
+        spin->setAccessibleName(QStringLiteral("Minutat e %1").arg(PrayerNames::headingOf(i)));
         label->setBuddy(spin);
         grid->addWidget(label, i, 0);
         grid->addWidget(spin, i, 1);

@@ -233,6 +233,17 @@ private Q_SLOTS:
         QTEST(result, "result");
     }
 
+    // The guide the about window opens lies in the documentation beside the
+    // installed data: <prefix>/share/doc/kolvira, for /usr/local and /usr.
+    void guideInTheInstalledDocumentation()
+    {
+        where.installedFolders = {folder("usr/local/share/kolvira"), folder("usr/share/kolvira")};
+        QCOMPARE(DataFiles::guidePath(where), QString());
+        const QString guide = folder("usr/share/doc/kolvira/udhezuesi.md");
+        QVERIFY(QDir().mkpath(QFileInfo(guide).path()) && writeFile(guide, "# Udhëzuesi"));
+        QCOMPARE(DataFiles::guidePath(where), guide);
+    }
+
 private:
     QString folder(const QString &place) const { return root->filePath(place); }
 

@@ -81,7 +81,7 @@ with Session(tray=False) as s:
         s.press(window, "Zgjidh: Ezani i namazeve të tjera")
         dialog = s.window("Ezani i namazeve të tjera")
         s.find(dialog, role="text").text = path
-        s.press(dialog, "Open", closes=True)
+        s.press(dialog, "Hap", closes=True)
     choose(not_audio)
     refusal = s.wait("the refusal", lambda: s.app.findChild(
         lambda n: n.roleName == "label" and "nuk është regjistrim zanor" in n.name,

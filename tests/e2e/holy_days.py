@@ -47,9 +47,15 @@ with Session() as s:
     timetable = s.window("Takvimi i muajit")
     s.press(timetable, "Ruaje si PDF...")
     dialog = s.window("Ruaje si PDF")
+    # Qt's own dialog reads in Albanian, with none of its English words.
+    read = {n.name for n in dialog.findChildren(lambda n: n.showing and n.roleName in (
+        "label", "push button", "check box", "column header", "table column header"))}
+    s.check({"Shiko te:", "Emri i skedarit:", "Ruaj", "Anulo"} <= read and not read & {
+        "Look in:", "File name:", "Files of type:", "Save", "Cancel", "Back", "Detail View",
+        "Name", "Size", "Date Modified"}, f"the file dialog reads {sorted(read)}")
     pdf = f"{s.work}/mars.pdf"
     s.find(dialog, role="text").text = pdf
-    s.press(dialog, "Save", closes=True)
+    s.press(dialog, "Ruaj", closes=True)
     s.wait("the PDF saved", lambda: s.label(timetable, "Gjendja").name.startswith("U ruajt"))
     text = subprocess.run(["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True,
                           check=True).stdout
@@ -58,7 +64,7 @@ with Session() as s:
     s.press(timetable, "Eksporto në kalendar (.ics)...")
     dialog = s.window("Eksporto në kalendar")
     s.find(dialog, role="text").text = ics = f"{s.work}/mars.ics"
-    s.press(dialog, "Save", closes=True)
+    s.press(dialog, "Ruaj", closes=True)
     s.wait("the calendar file saved", lambda: s.label(timetable, "Gjendja").name.endswith(".ics"))
     events = icalendar.Calendar.from_ical(open(ics, "rb").read()).walk("VEVENT")
     kadr = [(str(e["UID"]), e["DTSTART"].dt.isoformat()) for e in events

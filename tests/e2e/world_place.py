@@ -45,7 +45,7 @@ def import_table(s, mosque, path):
     s.press(mosque, "Importo tabelën...")
     dialog = s.window("Tabela e xhamisë")
     s.find(dialog, role="text").text = path
-    s.press(dialog, "Open", closes=True)
+    s.press(dialog, "Hap", closes=True)
     message = s.wait("the message", lambda: s.app.findChild(
         lambda n: n.roleName == "label" and "importua" in n.name and n.showing, retry=False,
         requireResult=False))
@@ -77,6 +77,7 @@ with Session() as s:
 
     in_city_window(s, main, "Cyrih", "Sipas xhamisë")
     mosque = s.window("Sipas xhamisë: Cyrih")
+    [s.find(mosque, name=f"Minutat e {n}", role="spin button") for n in ("Imsakut", "Ishasë")]
     # A combo box is read by its choice; the methods' is the one whose list has
     # MWL, chosen as by the keyboard: MWL comes after Diyanet.
     methods = s.find(mosque, name=MWL, role="list item", showing=False).parent.parent

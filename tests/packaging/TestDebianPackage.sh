@@ -3,7 +3,8 @@
 # name and control fields, a dependency on the package of every library the
 # programs load and of the run-time plugins the linker cannot see, exactly
 # the files an installation needs, entries the desktop's validators accept,
-# and a database the installed tool accepts. Every fault found is printed.
+# a database the installed tool accepts, and manual pages that render. Every
+# fault found is printed.
 # Arguments: the build folder, the version, the cpack program.
 set -uo pipefail
 build=$1 version=$2 cpack=$3
@@ -48,6 +49,7 @@ done
 # Programs marked (x); nothing else is executable.
 expected="etc/xdg/autostart/kolvira.desktop usr/bin/kolvira(x) usr/bin/kolvira-db(x)
 usr/share/applications/kolvira.desktop usr/share/doc/kolvira/README.md
+usr/share/doc/kolvira/udhezuesi.md usr/share/man/man1/kolvira.1.gz usr/share/man/man1/kolvira-db.1.gz
 usr/share/doc/kolvira/copyright usr/share/icons/hicolor/scalable/apps/kolvira.svg
 usr/share/kolvira/kolvira.db usr/share/metainfo/org.kolvira.Kolvira.metainfo.xml"
 for size in 16 22 24 32 48 64 128 256; do
@@ -67,4 +69,12 @@ for command in "desktop-file-validate usr/share/applications/kolvira.desktop" \
     printed=$($command 2>&1) && ! grep -qE 'warning:|error:' <<<"$printed" ||
         fail "$command: $printed"
 done
+# Each command has its manual page, which man renders without a warning; the
+# program answers --help and --version in Albanian without a display.
+for page in kolvira kolvira-db; do
+    printed=$(zcat "usr/share/man/man1/$page.1.gz" | groff -K utf8 -man -ww -z 2>&1) &&
+        [[ -z $printed ]] || fail "man page $page: $printed"
+done
+[[ $(env -u DISPLAY usr/bin/kolvira --version) == "kolvira $version" ]] || fail "kolvira --version"
+env -u DISPLAY usr/bin/kolvira --help | grep -q '^Përdorimi: .*kolvira \[mundësitë\]$' || fail "kolvira --help"
 exit $status

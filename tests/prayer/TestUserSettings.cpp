@@ -15,25 +15,34 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("content"); // empty: no file
         QTest::addColumn<UserSettings>("expected");
-        QTest::addColumn<int>("notes"); // one for each value that is wrong
-        QTest::newRow("missing") << QByteArray() << UserSettings() << 0;
+        // One for each value that is wrong, named as the settings window shows it.
+        QTest::addColumn<QStringList>("notes");
+        QTest::newRow("missing") << QByteArray() << UserSettings() << QStringList();
         QTest::newRow("chosen") << QByteArray(
                                        "[Ezani]\nJacia=asgje\n[Kujtesa]\nImsaku=120\n"
                                        "[Kalendari]\nKorrigjimiHixhri=-2\n[Luajtesi]\nZbutja=1\n"
                                        "EzaniSabahut=/a/s\xc3\xab.ogg\n[Njoftimet]\n"
                                        "ZgjedhjaEEzanitThene=1\nDitetEShenjta=0\n")
-                                << chosen() << 0;
+                                << chosen() << QStringList();
         QTest::newRow("out of range, not numbers, unknown mode")
             << QByteArray("[Ezani]\nJacia=zhurm\xc3\xab\n[Kujtesa]\nDreka=121\nIkindia=abc\n"
                           "[Kalendari]\nKorrigjimiHixhri=3\n[Luajtesi]\nVolumi=-1\nZbutja=2\n")
-            << UserSettings() << 6;
+            << UserSettings()
+            << QStringList{
+                   "\"Ezani i Jacisë\" te Cilësimet nuk vlen; mbetet \"Ezani dhe dritarja\".",
+                   "\"Kujtesa para Drekës\" te Cilësimet nuk vlen; mbetet pa kujtesë.",
+                   "\"Kujtesa para Ikindisë\" te Cilësimet nuk vlen; mbetet pa kujtesë.",
+                   "\"Korrigjimi i datës hixhri\" te Cilësimet nuk vlen; mbetet 0 ditë.",
+                   "\"Volumi i ezanit\" te Cilësimet nuk vlen; mbetet 50.",
+                   "\"Ezani nis butë\" te Cilësimet nuk vlen; mbetet jo."};
         // A file from before Xhumaja's own reminder keeps Dhuhri's on Fridays.
         QTest::newRow("Dhuhri's reminder, Xhumaja's unset")
-            << QByteArray("[Kujtesa]\nDreka=15\n") << noonReminders(15, 15) << 0;
-        QTest::newRow("Xhumaja's own")
-            << QByteArray("[Kujtesa]\nDreka=15\nXhumaja=0\n") << noonReminders(15, 0) << 0;
+            << QByteArray("[Kujtesa]\nDreka=15\n") << noonReminders(15, 15) << QStringList();
+        QTest::newRow("Xhumaja's own") << QByteArray("[Kujtesa]\nDreka=15\nXhumaja=0\n")
+                                       << noonReminders(15, 0) << QStringList();
         QTest::newRow("no settings file at all")
-            << QByteArray("\x00\xff\x89PNG\r\n[[[\n=\n", 14) << UserSettings() << 1;
+            << QByteArray("\x00\xff\x89PNG\r\n[[[\n=\n", 14) << UserSettings()
+            << QStringList{"është i dëmtuar; vlejnë cilësimet e paracaktuara"};
     }
     void readsWhatIsSound()
     {
@@ -42,7 +51,10 @@ private Q_SLOTS:
         QVERIFY(content.isEmpty() || writeFile(path(), content));
         SettingsStore store(path());
         QVERIFY(store.load() == expected);
-        QTEST(int(store.notes().size()), "notes");
+        QFETCH(QStringList, notes);
+        QCOMPARE(store.notes().size(), notes.size());
+        for (qsizetype i = 0; i < notes.size(); ++i)
+            QVERIFY2(store.notes()[i].contains(notes[i]), qPrintable(store.notes()[i]));
     }
 
     // What is saved over a spoiled file reads back; a write that fails says so
