@@ -29,6 +29,7 @@ const QString dawnRecordingKey = QStringLiteral("Luajtesi/EzaniSabahut");
 const QString dailyRecordingKey = QStringLiteral("Luajtesi/EzaniDitor");
 const QString chooseAdhanToldKey = QStringLiteral("Njoftimet/ZgjedhjaEEzanitThene");
 const QString holyDaysKey = QStringLiteral("Njoftimet/DitetEShenjta");
+const QString placeProposedKey = QStringLiteral("Njoftimet/VendiIPropozuar");
 
 // The user's own file is the native one, ~/.config/kolvira/kolvira.conf on Linux.
 std::unique_ptr<QSettings> open(const QString &path)
@@ -92,6 +93,7 @@ UserSettings SettingsStore::load()
     settings.fadeIn = number(fadeInKey, 0, 1, 0) == 1;
     settings.chooseAdhanTold = number(chooseAdhanToldKey, 0, 1, 0) == 1;
     settings.holyDayNotices = number(holyDaysKey, 0, 1, 1) == 1;
+    settings.placeProposed = number(placeProposedKey, 0, 1, 0) == 1;
     settings.dawnRecording = file->value(dawnRecordingKey).toString();
     settings.dailyRecording = file->value(dailyRecordingKey).toString();
     // Known once the file has been read.
@@ -130,6 +132,7 @@ QString SettingsStore::save(const UserSettings &settings) const
         file.setValue(dailyRecordingKey, settings.dailyRecording);
         file.setValue(chooseAdhanToldKey, int(settings.chooseAdhanTold));
         file.setValue(holyDaysKey, int(settings.holyDayNotices));
+        file.setValue(placeProposedKey, int(settings.placeProposed));
     });
 }
 
@@ -141,4 +144,9 @@ QString SettingsStore::saveVolume(int volume) const
 QString SettingsStore::saveChooseAdhanTold() const
 {
     return write([&](QSettings &file) { file.setValue(chooseAdhanToldKey, 1); });
+}
+
+QString SettingsStore::savePlaceProposed() const
+{
+    return write([&](QSettings &file) { file.setValue(placeProposedKey, 1); });
 }
