@@ -48,6 +48,7 @@ with Session() as s:
     s.find(main, name="Dreka në 13:31\nedhe 2 minuta", role="label", limit=10)
     s.check(not s.shown("Vendi juaj"), "the place proposed again")
     s.check(s.label(main, "Ora e vendit").name.startswith("Ora e Cyrihut: 13:2"), "no place clock")
+    s.jump(f"{DAY} 11:30:45")
     s.adhan(main, "11:31:00", DAILY_HZ, DAWN_HZ)
 
     s.close_box(main)
