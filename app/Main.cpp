@@ -31,7 +31,12 @@ void ShowSplash(FrmMain &main, const Clock &clock, const std::function<void()> &
         processEvents();
     if (splash)
         splash->close(); // deletes it
-    main.show();
+    ShowMainWindow(main);
+}
+
+void ShowMainWindow(FrmMain &main)
+{
+    main.showNormal();
     main.raise();
     main.activateWindow();
 }
@@ -54,5 +59,7 @@ std::unique_ptr<FrmMain> Main()
     splashTick.start(50);
     ShowSplash(*main, Clock::system(),
                [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); });
+    // Once the window is up: the world's places take a moment to read.
+    QTimer::singleShot(0, main.get(), [form = main.get()] { form->proposePlace(); });
     return main;
 }

@@ -1,5 +1,6 @@
 #include "app/Main.h"
 #include "app/CommandLine.h"
+#include "app/SingleInstance.h"
 #include "ui/ErrorGuard.h"
 #include "ui/FrmMain.h"
 #include "ui/QtTranslation.h"
@@ -24,8 +25,12 @@ int main(int argc, char *argv[])
     // does not end it; only the exit command does.
     QApplication::setQuitOnLastWindowClosed(false);
     ErrorGuard::setBeforeExit(RemoveTrayIcon);
+    SingleInstance instance;
+    if (!instance.claim())
+        return EXIT_SUCCESS; // the first copy shows its window
 
     std::unique_ptr<FrmMain> mainWindow;
     ErrorGuard::run([&] { mainWindow = Main(); });
+    instance.setShowWindow([&] { ShowMainWindow(*mainWindow); });
     return QApplication::exec();
 }

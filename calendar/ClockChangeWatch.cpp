@@ -1,6 +1,8 @@
 #include "calendar/ClockChangeWatch.h"
 
+#include <QFileSystemWatcher>
 #include <QSocketNotifier>
+#include <QTimeZone>
 
 #ifdef Q_OS_LINUX
 #include <cerrno>
@@ -9,8 +11,13 @@
 #include <unistd.h>
 #endif
 
-ClockChangeWatch::ClockChangeWatch(QObject *parent) : QObject(parent)
+ClockChangeWatch::ClockChangeWatch(QObject *parent)
+    : QObject(parent), m_zone(QTimeZone::systemTimeZoneId())
 {
+    // The link is replaced, not written: its folder tells.
+    auto *zoneWatch = new QFileSystemWatcher({QStringLiteral("/etc")}, this);
+    connect(zoneWatch, &QFileSystemWatcher::directoryChanged, this,
+            &ClockChangeWatch::zoneFolderChanged);
 #ifdef Q_OS_LINUX
     m_fd = timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
     if (m_fd < 0)
@@ -49,4 +56,13 @@ void ClockChangeWatch::readable()
         Q_EMIT clockChanged();
     }
 #endif
+}
+
+void ClockChangeWatch::zoneFolderChanged()
+{
+    const QByteArray zone = QTimeZone::systemTimeZoneId();
+    if (zone == m_zone)
+        return;
+    m_zone = zone;
+    Q_EMIT clockChanged();
 }

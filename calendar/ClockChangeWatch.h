@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 
 class QSocketNotifier;
@@ -8,7 +9,9 @@ class QSocketNotifier;
 // jumps when the machine wakes from sleep: the kernel cancels a timer armed
 // with TFD_TIMER_CANCEL_ON_SET whenever the wall clock is set. Where there
 // is no such timer it never tells, and the clock timer's longest wait sees
-// the change instead.
+// the change instead. A change of the computer's time zone (its
+// /etc/localtime replaced) counts as a clock set: the inotify watch costs
+// no wake-up while nothing changes.
 class ClockChangeWatch : public QObject
 {
     Q_OBJECT
@@ -23,7 +26,9 @@ Q_SIGNALS:
 private:
     void arm();
     void readable();
+    void zoneFolderChanged();
 
     int m_fd = -1;
     QSocketNotifier *m_notifier = nullptr;
+    QByteArray m_zone; // the computer's zone when last looked at
 };

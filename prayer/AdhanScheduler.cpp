@@ -5,6 +5,7 @@
 #include "prayer/MediaPlayer.h"
 #include "prayer/Recordings.h"
 
+#include <QTimeZone>
 #include <cmath>
 
 namespace {
@@ -172,7 +173,8 @@ AdhanScheduler::Upcoming AdhanScheduler::nextPrayer(const QDateTime &now)
     const int minute = minutes[std::size_t(index)];
     result.index = index;
     result.day = day;
-    result.moment = QDateTime(day, QTime(minute / 60, minute % 60)).addSecs(qint64(offset) * 60);
+    result.moment = QDateTime(day, QTime(minute / 60, minute % 60), now.timeZone())
+                        .addSecs(qint64(offset) * 60);
     result.ramadan = isRamadan(day) && (index == DayTimes::Imsaku || index == DayTimes::Magribi);
     return result;
 }
@@ -204,8 +206,8 @@ QString AdhanScheduler::recordingOf(int index) const
 AdhanScheduler::Tick AdhanScheduler::tick(const QDateTime &now)
 {
     const QDate today = now.date();
-    const QTime time = now.time();
-    const int second = time.msecsSinceStartOfDay() / 1000;
+    // The clock the computer shows; the dates are the place's.
+    const int second = now.toLocalTime().time().msecsSinceStartOfDay() / 1000;
     if (today != m_lastDate) {
         m_last.gregorianDate = gregorianDateText(today);
         m_last.hijriDate = Module1::LongHijriDate(today.toString(QStringLiteral("MM/dd/yyyy")));
@@ -222,6 +224,9 @@ AdhanScheduler::Tick AdhanScheduler::tick(const QDateTime &now)
     if (m_timesDay.isValid()) {
         const QDate day = dayInEffect(now);
         if (day != m_timesDay) {
+            // A sleep over midnight passed over the rest of the old day too.
+            if (m_offset && day > m_timesDay && m_lastTickDay == m_timesDay)
+                findPassedOver(m_timesDay, minutesPerDay, result);
             setTimes(day, m_loadDay(day));
             result.timesReloaded = true;
         }
@@ -303,14 +308,19 @@ void AdhanScheduler::findPassedOver(const QDate &day, int shifted, Tick &result)
         from = 0;
     m_lastTickDay = day;
     m_lastTickShifted = shifted;
+    int latest = -1;
     for (int i : UserSettings::adhanTimes) {
         const int at = m_minutes[std::size_t(i)];
         if (at < from || at >= shifted || (m_startedToday & (1u << i)) ||
             modeOf(i) == UserSettings::AdhanMode::Nothing)
             continue;
         m_startedToday |= 1u << i;
-        if (result.missedIndex < 0 || at > m_minutes[std::size_t(result.missedIndex)])
-            result.missedIndex = i;
+        if (latest < 0 || at > m_minutes[std::size_t(latest)])
+            latest = i;
+    }
+    if (latest >= 0) { // later than one found on the day before
+        result.missedIndex = latest;
+        result.missedTime = momentText(latest);
     }
 }
 

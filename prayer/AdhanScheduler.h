@@ -13,12 +13,14 @@
 
 class MediaPlayer;
 
-// The rules of the clock and the adhan. Every tick the current minute is
-// moved back by the city's offset; when it equals the dawn time or one of the
-// four daily times, the matching recording starts: once per adhan minute, at
-// most once a day for each time (a clock set back does not repeat it), and
-// not again through a run of adhan minutes that follow one another. In the
-// minute before an adhan minute the player gets its recording ready.
+// The rules of the clock and the adhan. The times are clock times of the
+// place's zone: every instant given is told in that zone. Every tick the
+// current minute is moved back by the city's offset; when it equals the dawn
+// time or one of the four daily times, the matching recording starts: once
+// per adhan minute, at most once a day for each time (a clock set back does
+// not repeat it), and not again through a run of adhan minutes that follow
+// one another. In the minute before an adhan minute the player gets its
+// recording ready.
 //
 // The times in effect are those of the day of the shifted clock, so an Isha
 // at 23:58 with an offset of 5 still sounds at 00:03 against the previous
@@ -28,8 +30,9 @@ class MediaPlayer;
 // The user's settings decide what each adhan time brings (the adhan, a
 // notice only, nothing) and which times have a reminder some minutes before.
 // An adhan time the clock passed over between two ticks (a machine that
-// slept, a clock set forward) starts nothing: the tick names it once, so the
-// user is told that its time came.
+// slept, a clock set forward) starts nothing: the tick names the latest
+// passed over, of the day before too, once, so the user is told that its
+// time came.
 class AdhanScheduler
 {
 public:
@@ -37,7 +40,7 @@ public:
 
     struct Tick
     {
-        QString clockText;     // "hh:mm:ss"
+        QString clockText;     // "hh:mm:ss" of the computer's own clock
         QString gregorianDate; // "E diel, 6 Dhjetor (12), 2026"
         QString hijriDate;     // long Hijri text of today
         bool timesReloaded = false;
@@ -46,6 +49,7 @@ public:
         int noticeIndex = -1;   // a time come, whose setting is a notice only
         int reminderIndex = -1; // a time whose reminder is due now
         int missedIndex = -1;   // the latest adhan time passed over since the last tick
+        QString missedTime;     // its clock time, "hh:mm", of its own day
         bool alertOnly = false; // no recording was there: the alert plays instead
         QString holyNotice;     // of a holy night at its Magribi, of a holy day in its morning
     };

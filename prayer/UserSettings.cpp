@@ -30,6 +30,7 @@ const QString dawnRecordingKey = QStringLiteral("Luajtesi/EzaniSabahut");
 const QString dailyRecordingKey = QStringLiteral("Luajtesi/EzaniDitor");
 const QString chooseAdhanToldKey = QStringLiteral("Njoftimet/ZgjedhjaEEzanitThene");
 const QString holyDaysKey = QStringLiteral("Njoftimet/DitetEShenjta");
+const QString placeProposedKey = QStringLiteral("Njoftimet/VendiIPropozuar");
 
 // The user's own file is the native one, ~/.config/kolvira/kolvira.conf on Linux.
 std::unique_ptr<QSettings> open(const QString &path)
@@ -109,6 +110,9 @@ UserSettings SettingsStore::load()
     settings.holyDayNotices =
         number(holyDaysKey, QStringLiteral("Njoftim për ditët dhe netët e shenjta"), 0, 1, 1,
                QStringLiteral("po")) == 1;
+    settings.placeProposed =
+        number(placeProposedKey, QStringLiteral("Propozimi i vendit në nisjen e parë"), 0, 1, 0,
+               no) == 1;
     settings.dawnRecording = file->value(dawnRecordingKey).toString();
     settings.dailyRecording = file->value(dailyRecordingKey).toString();
     // Known once the file has been read.
@@ -147,6 +151,7 @@ QString SettingsStore::save(const UserSettings &settings) const
         file.setValue(dailyRecordingKey, settings.dailyRecording);
         file.setValue(chooseAdhanToldKey, int(settings.chooseAdhanTold));
         file.setValue(holyDaysKey, int(settings.holyDayNotices));
+        file.setValue(placeProposedKey, int(settings.placeProposed));
     });
 }
 
@@ -158,4 +163,9 @@ QString SettingsStore::saveVolume(int volume) const
 QString SettingsStore::saveChooseAdhanTold() const
 {
     return write([&](QSettings &file) { file.setValue(chooseAdhanToldKey, 1); });
+}
+
+QString SettingsStore::savePlaceProposed() const
+{
+    return write([&](QSettings &file) { file.setValue(placeProposedKey, 1); });
 }

@@ -38,6 +38,8 @@ struct UserSettings
     bool chooseAdhanTold = false;
     // A notice at the evening of a holy night and the morning of a holy day.
     bool holyDayNotices = true;
+    // Whether the first start looked for the place of the computer's time zone.
+    bool placeProposed = false;
 
     // The minutes before a time of that day that its reminder comes; 0 none.
     int reminderBefore(int time, const QDate &day) const
@@ -68,6 +70,8 @@ public:
     QString saveVolume(int volume) const;
     // Keeps only that the user was told how to choose an adhan.
     QString saveChooseAdhanTold() const;
+    // Keeps only that the place of the computer's zone was looked for.
+    QString savePlaceProposed() const;
 
 private:
     QString write(const std::function<void(class QSettings &)> &fill) const;

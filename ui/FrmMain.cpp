@@ -4,14 +4,18 @@
 #include "calendar/ClockTimer.h"
 #include "calendar/HijriCalendar.h"
 #include "data/CalendarConnection.h"
+#include "data/DatabaseError.h"
 #include "data/PrayerNames.h"
 #include "data/QueryHelpers.h"
 #include "prayer/AdhanScheduler.h"
 #include "prayer/BajramPrayer.h"
 #include "prayer/CalendarYear.h"
+#include "prayer/CityRows.h"
+#include "prayer/CityStore.h"
 #include "prayer/DBusNotifier.h"
 #include "prayer/DayTimes.h"
 #include "prayer/NoticeQueue.h"
+#include "prayer/PlaceOfZone.h"
 #include "prayer/PrayerTexts.h"
 #include "prayer/QtMediaPlayer.h"
 #include "prayer/Recordings.h"
@@ -24,7 +28,9 @@
 #include "ui/FrmQytetet.h"
 #include "ui/FrmRrethProg.h"
 #include "ui/FrmTakvimiMuajit.h"
+#include "ui/FrmVendiJuaj.h"
 #include "ui/LoadedWindows.h"
+#include "ui/PlaceMethodFields.h"
 #include "ui/PlayerStrip.h"
 #include "ui/PushButton.h"
 #include "ui/TrayIcon.h"
@@ -40,6 +46,7 @@
 #include <QPixmapCache>
 #include <QSvgRenderer>
 #include <QSystemTrayIcon>
+#include <QTimeZone>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -67,6 +74,22 @@ QPixmap renderSvg(const QString &resource, const QSize &size)
     QPainter painter(&pixmap);
     renderer.render(&painter);
     return pixmap;
+}
+
+// "Ora e Cyrihut", "Ora e Prishtinës": the clock of the place, its name
+// declined where the ending tells how; "Ora në ..." for any other name.
+QString placeClockCaption(const QString &place)
+{
+    static const QString vowels = QStringLiteral("aeiouyë");
+    if (place.isEmpty() || place.contains(QLatin1Char(' ')) || place.contains(QLatin1Char('-')))
+        return QStringLiteral("Ora në ") + place;
+    const QChar last = place.back();
+    if (last == QChar(0x00EB)) // ë
+        return QStringLiteral("Ora e ") + place.chopped(1) + QStringLiteral("ës");
+    if (vowels.contains(last) || last == QLatin1Char('j'))
+        return QStringLiteral("Ora në ") + place;
+    const bool velar = QStringLiteral("kgh").contains(last);
+    return QStringLiteral("Ora e ") + place + (velar ? QStringLiteral("ut") : QStringLiteral("it"));
 }
 
 } // namespace
@@ -212,6 +235,10 @@ void FrmMain::buildControls()
                              designFont(verdana, 9.75, true), 120, 1500, 2200, 240);
     setTextColour(m_lblBajrami, darkRed);
     m_lblBajrami->setAccessibleDescription(QStringLiteral("Namazi i Bajramit"));
+    // Between the dates and the clock.
+    m_lblOraEVendit = makeLabel(this, QStringLiteral("LblOraEVendit"), QString(),
+                                designFont(verdana, 9.75), 285, 720, 2000, 240);
+    m_lblOraEVendit->setAccessibleDescription(QStringLiteral("Ora e vendit"));
 
     auto *strip = m_playerStrip ? new PlayerStrip(*m_playerStrip, this) : nullptr;
     m_playerArea = strip ? static_cast<QWidget *>(strip) : new QWidget(this);
@@ -280,12 +307,7 @@ void FrmMain::setDefaultWindowOpeners()
         LoadedWindows::mark(&window);
         window.exec();
     };
-    m_openCity = [this] {
-        FrmQytetet window(m_lblQyteti->text(), m_connection);
-        LoadedWindows::mark(&window);
-        connect(&window, &FrmQytetet::showMainWindowRequested, this, [this] { setVisible(true); });
-        window.exec();
-    };
+    m_openCity = [this] { openCityWindow(false); };
     m_openAbout = [] {
         FrmRrethProg window;
         LoadedWindows::mark(&window);
@@ -312,6 +334,58 @@ void FrmMain::setDefaultWindowOpeners()
         if (const QString failure = m_settingsStore.save(chosen); !failure.isEmpty())
             tell(failure, true);
     };
+}
+
+void FrmMain::openCityWindow(bool search)
+{
+    FrmQytetet window(m_lblQyteti->text(), m_connection);
+    LoadedWindows::mark(&window);
+    connect(&window, &FrmQytetet::showMainWindowRequested, this, [this] { setVisible(true); });
+    if (search)
+        QTimer::singleShot(0, &window, [&window] { window.CmdKerko_Click(); });
+    window.exec();
+}
+
+void FrmMain::proposePlace()
+{
+    if (m_settings.placeProposed)
+        return;
+    const QByteArray zone = QTimeZone::systemTimeZoneId();
+    std::optional<PlaceOfZone::Proposal> proposal;
+    try {
+        proposal =
+            PlaceOfZone::find(m_connection.database(), zone, [] { return WorldPlaces::load(); });
+    } catch (const KolviraError &) {
+        return; // no world's places to look in: nothing to propose, the next start looks again
+    }
+    m_settings.placeProposed = true;
+    m_settingsStore.savePlaceProposed(); // a failure only proposes it again next start
+    if (!proposal)
+        return;
+    FrmVendiJuaj window(proposal->name, QString::fromUtf8(zone), this);
+    LoadedWindows::mark(&window);
+    const int answer = window.exec();
+    if (answer == FrmVendiJuaj::KerkoTjeter)
+        return openModal([this] { openCityWindow(true); });
+    if (answer != FrmVendiJuaj::Zgjidhe)
+        return;
+    // As the city window stores a choice from its search.
+    ErrorGuard::run([&] {
+        try {
+            CityStore store(m_connection);
+            if (const WorldPlace *place = proposal->world ? &*proposal->world : nullptr)
+                store.addPlace(place->name,
+                               {place->latitude, place->longitude, place->timeZone,
+                                place->countryCode,
+                                PlaceMethodFields::methodChoices().first().first, QString(), 1});
+            else
+                store.store(*proposal->cityKey);
+        } catch (const CityStore::NotStored &refusal) {
+            tell(refusal.message(), true);
+        }
+        if (isVisible())
+            Form_Activate();
+    });
 }
 
 void FrmMain::setNotifier(Notifier &notifier)
@@ -406,6 +480,17 @@ void FrmMain::openModal(const std::function<void()> &opener)
 
 void FrmMain::Form_Activate()
 {
+    // The selected place's clock; a file without its calendar keeps the computer's.
+    QString zone;
+    try {
+        const QSqlDatabase db = m_connection.database();
+        zone = CityRows::ofSelected(db).timeZone(db);
+    } catch (const DatabaseError &) {
+    }
+    if (zone.toUtf8() != m_clock.zone().id()) {
+        m_clock.setZone(zone.toUtf8());
+        m_nextShownAt = -1;
+    }
     m_lblQyteti->setText(
         Module1::QueryFirstValue(QStringLiteral("Select Qyteti from Qytetet where ESelektuar=true"),
                                  m_connection)
@@ -471,20 +556,32 @@ void FrmMain::tellNotices(const AdhanScheduler::Tick &tick)
     if (const int i = tick.reminderIndex; i >= 0)
         tell(PrayerTexts::reminder(PrayerNames::onDay(i, day), m_settings.reminderBefore(i, day),
                                    m_scheduler->momentText(i)));
-    for (const int i : {tick.noticeIndex, tick.missedIndex})
-        if (i >= 0)
-            tell(PrayerTexts::timeCame(PrayerNames::onDay(i, day), m_scheduler->momentText(i)));
+    if (const int i = tick.noticeIndex; i >= 0)
+        tell(PrayerTexts::timeCame(PrayerNames::onDay(i, day), m_scheduler->momentText(i)));
+    if (const int i = tick.missedIndex; i >= 0)
+        tell(PrayerTexts::timeCame(PrayerNames::onDay(i, day), tick.missedTime));
     if (!tick.holyNotice.isEmpty())
         tell(tick.holyNotice);
 }
 
+void FrmMain::showPlaceClock(const QDateTime &now)
+{
+    m_computerOffset = now.toLocalTime().offsetFromUtc();
+    m_lblOraEVendit->setText(m_computerOffset == now.offsetFromUtc()
+                                 ? QString()
+                                 : placeClockCaption(m_lblQyteti->text()) + QStringLiteral(": ") +
+                                       now.toString(QStringLiteral("HH:mm")));
+}
+
 void FrmMain::showNextPrayer(const QDateTime &now)
 {
-    // The minutes left change only with the minute; the clock ticks each second.
+    // The minutes left change only with the minute, or the computer's zone;
+    // the clock ticks each second.
     const qint64 minute = now.toSecsSinceEpoch() / 60;
-    if (minute == m_nextShownAt)
+    if (minute == m_nextShownAt && now.toLocalTime().offsetFromUtc() == m_computerOffset)
         return;
     m_nextShownAt = minute;
+    showPlaceClock(now);
     const AdhanScheduler::Upcoming next = m_scheduler->nextPrayer(now);
     QString line;
     int row = -1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calendar/ClockInZone.h"
 #include "prayer/AdhanScheduler.h"
 #include "prayer/NoticeQueue.h"
 #include "prayer/UserSettings.h"
@@ -61,6 +62,10 @@ public:
     QAction *mnuCilesimet() const { return m_mnuCilesimet; }
     QAction *mnuDitetEShenjta() const { return m_mnuDitetEShenjta; }
 
+    // Once ever, on the first start: proposes the place the computer's time
+    // zone names ("Vendi juaj") when that zone is not the selected city's.
+    void proposePlace();
+
     // The icon came after start (a late notification area): its tip and
     // menu line are kept current from now on.
     void trayIconAdded();
@@ -103,9 +108,15 @@ private:
     QDateTime nextWake(const QDateTime &now) const;
     void followVisibility();
     void openModal(const std::function<void()> &opener);
+    // The city window; with search, its place search open on it.
+    void openCityWindow(bool search);
+
+    void showPlaceClock(const QDateTime &now);
 
     CalendarConnection &m_connection;
-    const Clock &m_clock;
+    // The computer's clock told in the selected place's zone: the place's
+    // times, dates and events follow it.
+    ClockInZone m_clock;
 
     AutoSizeLabel *m_lblDataGregoriane = nullptr;
     AutoSizeLabel *m_lblDataHixhri = nullptr;
@@ -123,6 +134,8 @@ private:
     QPushButton *m_cmdDitetEShenjta = nullptr;
     AutoSizeLabel *m_lblKohaMbetur = nullptr; // the next prayer and the time left
     AutoSizeLabel *m_lblBajrami = nullptr;    // the Bajram prayer, on its days
+    AutoSizeLabel *m_lblOraEVendit = nullptr; // the place's clock, when the computer's differs
+    int m_computerOffset = 0;                 // from UTC, when the line was written
     int m_nextRow = -1;                       // the row that stands out
     qint64 m_nextShownAt = -1; // minute of the clock the line was written for; -1 to rewrite
     bool m_onTakvim = false;   // the city keeps the takvim of Kosovo

@@ -30,6 +30,8 @@ public:
 
     // Replaces the message box for a choice that cannot be stored.
     void setWarning(Warning warning) { m_warning = std::move(warning); }
+    // "Kërko vendin...": the search; a place chosen there is stored and closes this window.
+    void CmdKerko_Click();
 
 Q_SIGNALS:
     // The window has closed through "Aktivoje" or "Kthehu"; the main window
@@ -43,7 +45,6 @@ private:
     void CmdAktivoje_Click();
     void CmdKthehu_Click();
     void CmdXhamia_Click();
-    void CmdKerko_Click();
     // The Qibla from the entry chosen in the list.
     void CmdKibla_Click();
     // The entry picked in the list; none (after telling the user) when none is.

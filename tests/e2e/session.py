@@ -83,7 +83,7 @@ class Session:
             os.environ.pop(var, None)
         os.environ.update(HOME=home, XDG_CONFIG_HOME=f"{home}/.config",
                           XDG_DATA_HOME=f"{home}/.local/share", XDG_CACHE_HOME=f"{home}/.cache",
-                          XDG_RUNTIME_DIR=f"{self.work}/run", LANG="C.UTF-8", TZ="UTC",
+                          XDG_RUNTIME_DIR=f"{self.work}/run", LANG="C.UTF-8", TZ="Europe/Belgrade",
                           QT_QPA_PLATFORM="xcb")
         os.makedirs(os.environ["XDG_RUNTIME_DIR"], mode=0o700)
         os.makedirs(home)
@@ -203,7 +203,7 @@ class Session:
     def selected_city(self):
         return self.sql("SELECT Qyteti, Minuta FROM Qytetet WHERE ESelektuar")
 
-    # Runs the program with its wall clock starting at instant (UTC). The
+    # Runs the program with its wall clock starting at instant (of TZ). The
     # clock's start is read from a file, so jump() can set it.
     def start_program(self, instant):
         faketime = glob.glob("/usr/lib/*/faketime/libfaketime.so.1")
@@ -221,7 +221,7 @@ class Session:
             predicate.IsAnApplicationNamed("kolvira"), recursive=False, retry=False,
             requireResult=False))
 
-    # Sets the program's clock to instant (UTC), as a clock set by hand (or at start).
+    # Sets the program's clock to instant (of TZ), as a clock set by hand (or at start).
     def jump(self, instant):
         open(self.clock_file, "w").write(f"@{instant}\n")
 

@@ -1,20 +1,25 @@
-#include "calendar/ClockTimer.h"
-#include "data/CalendarConnection.h"
+#include "calendar/ClockInZone.h"
+#include "data/SelectedCity.h"
 #include "prayer/AdhanScheduler.h"
+#include "prayer/CalendarYear.h"
+#include "prayer/CityRows.h"
+#include "prayer/CityStore.h"
+#include "prayer/PlaceOfZone.h"
 #include "prayer/QtMediaPlayer.h"
+#include "support/BuiltCalendar.h"
 #include "support/FakeClock.h"
 #include "support/FakeMediaPlayer.h"
 #include "support/FileBytes.h"
-#include "support/FixtureDatabase.h"
 
 #include <QAudioOutput>
-#include <QMap>
 #include <QMediaPlayer>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
 #include <QTimer>
 #include <algorithm>
+#include <ctime>
 
 using Start = AdhanScheduler::Start;
 
@@ -293,96 +298,140 @@ private Q_SLOTS:
               "expected");
     }
 
-    // A whole leap year woken by the timer while the window is hidden, on a
-    // fake clock of Prishtinë (Europe/Belgrade), both daylight-saving changes
-    // included, against a table in a real database file, with a clock that
-    // is set forward and back every day and a timer that sometimes fires late.
-    void everyAdhanOnceADayForAYear()
+    // A year and a day in fast-forward from 31 December 2027: two New Years'
+    // renewals of the rows, a leap day, both summer-time changes of the place
+    // and of the computer, whose own zone is another. The scheduler wakes only
+    // at its events; the machine sleeps a minute to ten hours at random
+    // moments (fixed seed), and the clock is set back five minutes just after
+    // each Asri. Every adhan sounds once, at its minute, or is passed over by
+    // a sleep and told at the wake, which names the latest time passed; a
+    // minute before each adhan the countdown has one minute left.
+    void yearInFastForward_data()
     {
-        // Dhuhri moves from day to day, so yesterday's times kept past
-        // midnight would sound it at the wrong minute.
-        const auto dhuhriOf = [](const QDate &d) { return QTime(12, d.dayOfYear() % 50); };
-        FixtureDatabase db;
-        db.addWholeYear([&](const QDate &d) -> std::array<QString, 7> {
-            return {"04:20:00", "04:30:00", "06:00:00", dhuhriOf(d).toString("HH:mm:ss"),
-                    "15:30:00", "18:00:00", "23:58:00"};
-        });
-        CalendarConnection connection;
-        connection.open(db.connectionText());
-        const auto load = [&](const QDate &day) { return DayTimes::load(day, connection); };
+        QTest::addColumn<QString>("place"); // a city of the list, or "name lat lon zone method"
+        QTest::addColumn<QByteArray>("computer");
+        QTest::newRow("Prizren, computer on UTC") << "Prizren" << QByteArray("UTC");
+        QTest::newRow("Sydney, computer in New York")
+            << "Sidnej -33.8679 151.2073 Australia/Sydney mwl" << QByteArray("America/New_York");
+    }
+    void yearInFastForward()
+    {
+        QFETCH(QString, place);
+        QFETCH(QByteArray, computer);
+        const QByteArray tz = qgetenv("TZ");
+        qputenv("TZ", computer);
+        tzset();
+        BuiltCalendar built;
+        const QSqlDatabase db = built.connection.database();
+        const QStringList f = place.split(' ');
+        CityStore store(built.connection);
+        if (f.size() == 1)
+            store.store(SelectedCity::named(db, place)->key);
+        else
+            store.addPlace(f[0], {f[1].toDouble(), f[2].toDouble(), f[3], {}, f[4], {}, 1});
+        const QTimeZone zone(CityRows::ofSelected(db).timeZone(db).toUtf8());
+        const int offset = SelectedCity::read(db)->minutes;
+        CalendarYear year(built.connection);
+        const auto load = [&](const QDate &d) { return year.timesOf(d); };
         scheduler = std::make_unique<AdhanScheduler>(player, "dawn", "daily", load);
-        const QTimeZone zone("Europe/Belgrade");
-        QVERIFY(zone.isValid());
-        FakeClock clock(QDateTime(QDate(2024, 1, 1), QTime(1, 0), zone));
-        scheduler->setOffsetText(QStringLiteral("5")); // the activation at the start
-        scheduler->setTimes(QDate(2024, 1, 1), load(QDate(2024, 1, 1)));
+        FakeClock computerClock(QDateTime(QDate(2027, 12, 31), QTime(6, 0), QTimeZone::utc()));
+        ClockInZone clock(computerClock);
+        clock.setZone(zone.id());
+        scheduler->setOffsetText(QString::number(offset));
+        scheduler->setTimes(clock.now().date(), load(clock.now().date()));
 
-        // (wall date, time index) -> "hh:mm recording" of each start
-        QMap<QPair<QDate, int>, QStringList> starts;
-        qint64 playingUntil = -1; // on the monotonic clock
+        QRandomGenerator random(37);
+        QList<std::tuple<QDateTime, QDateTime, int>> heard; // from, to, index; from == to: sounded
         qint64 wakes = 0;
-        ClockTimer timer(
-            clock, [&](const QDateTime &now) { return scheduler->nextEvent(now); },
-            [&] {
-                ++wakes;
-                player.playing &= clock.monotonicMs() < playingUntil;
-                const QDateTime now = clock.now();
-                const AdhanScheduler::Tick tick = scheduler->tick(now);
-                if (tick.start == Start::None)
-                    return;
-                starts[{now.date(), tick.prayerIndex}] << now.toString("HH:mm ") + player.url;
-                playingUntil = clock.monotonicMs() + 150'000; // two and a half minutes
-            });
-        timer.start();
-
-        // Each day the clock is set while the timer waits: forward over no
-        // adhan, back over Asri, forward into Magribi's minute and back within
-        // it, a night's sleep; every seventh day forward over Fexhri.
-        const auto skipsFexhri = [](const QDate &d) { return d.dayOfYear() % 7 == 0; };
-        const QList<QPair<QTime, QTime>> daily = {
-            {QTime(4, 0), QTime(5, 0)},       {QTime(10, 0), QTime(11, 0)},
-            {QTime(16, 0), QTime(15, 20)},    {QTime(17, 0), QTime(18, 5, 30)},
-            {QTime(18, 6), QTime(18, 5, 10)}, {QTime(20, 0), QTime(23, 0)},
-        };
-        QList<QPair<QDateTime, QDateTime>> jumps;
-        for (QDate d(2024, 1, 1); d.year() == 2024; d = d.addDays(1))
-            for (const auto &[from, to] : daily)
-                if (from.hour() != 4 || skipsFexhri(d))
-                    jumps << qMakePair(QDateTime(d, from, zone), QDateTime(d, to, zone));
-        while (clock.now() < QDateTime(QDate(2025, 1, 1), QTime(1, 0), zone)) {
-            qint64 wait = timer.plannedWaitMs();
-            const qint64 untilJump =
-                jumps.isEmpty() ? wait : std::max<qint64>(0, clock.now().msecsTo(jumps[0].first));
-            if (untilJump < wait) { // the timer counts on over the jump
-                clock.advanceMs(untilJump);
-                wait -= untilJump;
-                clock.current = jumps.takeFirst().second;
-            } else if (wakes % 101 == 0) {
-                wait += 45'000; // now and then the timer fires late, up to most of a minute
+        qint64 disturbances = 0;
+        QDateTime last = clock.now();
+        const QDateTime end(QDate(2029, 1, 1), QTime(6, 0), QTimeZone::utc());
+        while (computerClock.now() < end) {
+            const QDateTime now = clock.now();
+            const qsizetype prepared = player.prepared.size();
+            ++wakes;
+            player.playing = false;
+            const AdhanScheduler::Tick tick = scheduler->tick(now);
+            if (const AdhanScheduler::Upcoming next = scheduler->nextPrayer(now);
+                player.prepared.size() > prepared && !next.ramadan)
+                QCOMPARE((now.msecsTo(next.moment) + 59'999) / 60'000, 1);
+            if (tick.start != Start::None)
+                heard << std::tuple{now, now, tick.prayerIndex};
+            if (tick.missedIndex >= 0)
+                heard << std::tuple{last, now, tick.missedIndex};
+            last = now;
+            QDateTime next = scheduler->nextEvent(now);
+            if (tick.prayerIndex == DayTimes::Asri) {
+                next = now.addSecs(-5 * 60);
+                ++disturbances;
+            } else if (random.bounded(30) == 0) {
+                next = now.addMSecs(random.bounded(now.msecsTo(next))) // it goes to sleep
+                           .addSecs(60 + random.bounded(10 * 3600 - 60));
+                ++disturbances;
             }
-            clock.advanceMs(wait);
-            timer.fire();
+            computerClock.set(next);
         }
 
-        // Each day has Fexhri, Dhuhri, Asri, Magribi at their shifted minutes
-        // with their recordings; Isha at 23:58 + 5 sounds at 00:03 of the
-        // next day, against the previous day's time (the run starts at 01:00).
-        for (QDate d(2024, 1, 1); d.year() == 2024; d = d.addDays(1)) {
-            const QTime dhuhri = dhuhriOf(d).addSecs(5 * 60); // its own day's time
-            QCOMPARE(starts.value({d, 1}),
-                     skipsFexhri(d) ? QStringList() : QStringList{"04:35 dawn"});
-            QCOMPARE(starts.value({d, 3}), QStringList{dhuhri.toString("HH:mm ") + "daily"});
-            QCOMPARE(starts.value({d, 4}), QStringList{"15:35 daily"});
-            QCOMPARE(starts.value({d, 5}), QStringList{"18:05 daily"});
-            QCOMPARE(starts.value({d.addDays(1), 6}), QStringList{"00:03 daily"});
+        // Each adhan of the run, in order: sounded at its minute, or told at
+        // the first wake after it, with the latest passed over.
+        QList<QPair<QDateTime, int>> adhans;
+        for (QDate d(2027, 12, 30); d < QDate(2029, 1, 2); d = d.addDays(1)) {
+            const DayTimes::Texts texts = load(d);
+            for (int i : UserSettings::adhanTimes) {
+                const QDateTime at =
+                    QDateTime(d, QTime::fromString(texts[std::size_t(i)], "HH:mm"), zone)
+                        .addSecs(offset * 60);
+                if (at > QDateTime(QDate(2027, 12, 31), QTime(6, 0), QTimeZone::utc()) && at < end)
+                    adhans << qMakePair(at, i);
+            }
         }
-        QCOMPARE(player.started.size(), 366 * 5 - 366 / 7); // Imsaku and sunrise start nothing
-        // Each adhan got ready in the minute before, unless the clock was set
-        // over that minute (Fexhri) or into the adhan's (Magribi).
-        QCOMPARE(player.prepared.count("dawn"), 366 - 366 / 7);
-        QCOMPARE(player.prepared.count("daily"), 3 * 366);
-        // It wakes at most every longest wait, and for the events.
-        QVERIFY(wakes <= 367 * 86'400 / (ClockTimer::longestWaitMs / 1000) + 366 * 20);
+        std::ranges::sort(adhans);
+        QVERIFY(adhans.size() > 366 * 5);
+        qsizetype n = 0;
+        for (const auto &[from, to, index] : heard) {
+            if (from == to) {
+                const qint64 late = n < adhans.size() ? adhans[n].first.secsTo(to) : -1;
+                QVERIFY2(late >= 0 && late < 60 && adhans[n].second == index,
+                         qPrintable(to.toString(Qt::ISODate)));
+                ++n;
+                continue;
+            }
+            const qsizetype first = n;
+            while (n < adhans.size() && adhans[n].first < to)
+                ++n;
+            QVERIFY2(n > first && adhans[n - 1].second == index && adhans[first].first >= from,
+                     qPrintable(to.toString(Qt::ISODate)));
+        }
+        QCOMPARE(n, adhans.size());
+        // Two wakes for each adhan (getting ready, the start), one for the
+        // day's change, one after each sleep or clock set.
+        QVERIFY(wakes <= 367 * 11 + 2 * disturbances);
+        qputenv("TZ", tz);
+        tzset();
+    }
+
+    // The first start's proposal from the computer's zone: the list's own
+    // city first, else the world's place the zone is named after; none for
+    // the selected city's zone or a zone named after no place.
+    void placeOfZone_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Kosovo's") << QByteArray("Europe/Belgrade") << "";
+        QTest::newRow("UTC") << QByteArray("Etc/UTC") << "";
+        QTest::newRow("Albania's") << QByteArray("Europe/Tirane") << "Tiranë of the list";
+        QTest::newRow("North Macedonia's") << QByteArray("Europe/Skopje") << "Shkup of the list";
+        QTest::newRow("Zürich") << QByteArray("Europe/Zurich") << "Cyrih of the world";
+        QTest::newRow("New York") << QByteArray("America/New_York") << "Nju Jork of the world";
+    }
+    void placeOfZone()
+    {
+        QFETCH(QByteArray, zone);
+        BuiltCalendar built;
+        const auto found = PlaceOfZone::find(built.connection.database(), zone,
+                                             [] { return WorldPlaces::load(); });
+        QTEST(found ? found->name + (found->cityKey ? " of the list" : " of the world") : "",
+              "expected");
     }
 
     // The real player: a file that is no audio, or no file at all, leaves it
