@@ -81,6 +81,9 @@ private Q_SLOTS:
         QTest::newRow("Diyanet Celle 2026 summer")
             << KOLVIRA_TABLES "/diyanet-celle-2026-summer.tsv"
             << "diyanet" << 52.62264 << 10.08047 << "Europe/Berlin" << 0 << 0.6 << 0.9 << 5;
+        QTest::newRow("Diyanet Eberbach 2026 summer")
+            << KOLVIRA_TABLES "/diyanet-eberbach-2026-summer.tsv"
+            << "diyanet" << 49.4668 << 8.99016 << "Europe/Berlin" << 0 << 0.8 << 0.95 << 4;
         QTest::newRow("Diyanet Konstanz 2026")
             << KOLVIRA_TABLES "/diyanet-konstanz-2026.tsv"
             << "diyanet" << 47.66033 << 9.17582 << "Europe/Berlin" << 0 << 0.9 << 1.0 << 1;
