@@ -25,9 +25,9 @@ constexpr int daysToShares = 26, daysFromShares = 22, returnLag = 2;
 constexpr int duskReturnsEarlier = 5, duskDaysFromShares = 23;
 constexpr int longestSummer = 120; // days the summer may reach from the solstice
 
-// Between the two rules, up to 51.5 degrees, the starting share and the shares
-// kept follow Diyanet's 2026 tables of Ditzingen, Eberbach and Alsfeld, and
-// meet those further north at 51.5 degrees.
+// Between the two rules, up to 52 degrees, the starting share and the shares
+// kept follow Diyanet's 2026 tables of Ditzingen, Eberbach, Alsfeld and
+// Gevelsberg, and meet those further north at 52 degrees.
 // There Isha leaves its angle a few days after dawn, and dawn takes longer
 // to come back to it, in the south of the band without the lag.
 struct Shares
@@ -35,10 +35,11 @@ struct Shares
     double latitude, starting, dawn, dusk;
     double duskStartsLater = 0, dawnDaysFromShares = daysFromShares, daysLate = returnLag;
 };
-constexpr double bandEnds = 51.5;
-constexpr std::array<Shares, 3> band{{{48.83, 0.221, 0.2047, 0.1834, 5, 35, 0},
+constexpr double bandEnds = 52;
+constexpr std::array<Shares, 4> band{{{48.83, 0.221, 0.2047, 0.1834, 5, 35, 0},
                                       {49.47, 0.218, 0.1982, 0.1790, 3.5, 35, 0},
-                                      {50.75, 0.229, 0.2135, 0.1920, 2.5, 30, 2}}};
+                                      {50.75, 0.229, 0.2135, 0.1920, 2.5, 30, 2},
+                                      {51.32, 0.231, 0.2133, 0.1911, 3.5, 30, 2}}};
 
 constexpr double minutesPerDay = 24 * 60;
 
