@@ -2,10 +2,13 @@
 
 #include "astronomy/CalculationError.h"
 #include "astronomy/KmshCalendar.h"
+#include "data/BfiCalendar.h"
 #include "data/WholeFile.h"
 
 #include <QSet>
 #include <QTimeZone>
+
+#include <cmath>
 
 namespace CityList {
 
@@ -45,12 +48,18 @@ Place parseLine(const QString &line, const QString &where)
         place.tableMinutes = int(number(fields[4], 120, QStringLiteral("minutat"), where));
     if (fields.size() == 6) {
         place.ownCalendar = fields[5].trimmed();
-        if (place.ownCalendar != QLatin1String(KmshCalendar::name))
+        if (place.ownCalendar != QLatin1String(KmshCalendar::name) &&
+            place.ownCalendar != QLatin1String(BfiCalendar::name))
             throw CalculationError(
-                QStringLiteral("%1: kalendari \"%2\" nuk njihet; i vetmi kalendar "
-                               "i llogaritur për qytetin është \"%3\".")
-                    .arg(where, place.ownCalendar, QLatin1String(KmshCalendar::name)));
+                QStringLiteral("%1: kalendari \"%2\" nuk njihet; kalendarët e qyteteve janë "
+                               "\"%3\" dhe \"%4\".")
+                    .arg(where, place.ownCalendar, QLatin1String(KmshCalendar::name),
+                         QLatin1String(BfiCalendar::name)));
     }
+    // A town the imsakija does not name takes the whole minutes of its noon
+    // against that of the table's town.
+    if (place.ownCalendar == QLatin1String(BfiCalendar::name) && !place.tableMinutes)
+        place.tableMinutes = int(std::lround(4 * (BfiCalendar::tableLongitude - place.longitude)));
     return place;
 }
 

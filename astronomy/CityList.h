@@ -8,8 +8,9 @@
 
 // The cities of the calendar, read from a tab-separated list: name, latitude,
 // longitude, time zone, for the towns the official calendar names its
-// minutes, and for the towns that keep a calendar computed for themselves its
-// name ("kmsh"); '#' starts a comment line. Every failure throws
+// minutes (for BFI's towns, against its table; a town without them takes its
+// noon's), and for the towns that keep a calendar of their own its name
+// ("kmsh", "bfi"); '#' starts a comment line. Every failure throws
 // CalculationError naming the file and line.
 namespace CityList {
 

@@ -6,6 +6,7 @@
 #include <erfam.h>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -24,6 +25,22 @@ constexpr int daysToShares = 26, daysFromShares = 22, returnLag = 2;
 constexpr int duskReturnsEarlier = 5, duskDaysFromShares = 23;
 constexpr int longestSummer = 120; // days the summer may reach from the solstice
 
+// Between the two rules, up to 52 degrees, the starting share and the shares
+// kept follow Diyanet's 2026 tables of Ditzingen, Eberbach, Alsfeld and
+// Gevelsberg, and meet those further north at 52 degrees.
+// There Isha leaves its angle a few days after dawn, and dawn takes longer
+// to come back to it, in the south of the band without the lag.
+struct Shares
+{
+    double latitude, starting, dawn, dusk;
+    double duskStartsLater = 0, dawnDaysFromShares = daysFromShares, daysLate = returnLag;
+};
+constexpr double bandEnds = 52;
+constexpr std::array<Shares, 4> band{{{48.83, 0.221, 0.2047, 0.1834, 5, 35, 0},
+                                      {49.47, 0.218, 0.1982, 0.1790, 3.5, 35, 0},
+                                      {50.75, 0.229, 0.2135, 0.1920, 2.5, 30, 2},
+                                      {51.32, 0.231, 0.2133, 0.1911, 3.5, 30, 2}}};
+
 constexpr double minutesPerDay = 24 * 60;
 
 // The share of the solstice night (sunset to sunrise) that Imsaku lies before
@@ -36,6 +53,40 @@ double solsticeShare(double latitude, double konstanzShare, double northernShare
     const double northern = HighLatitudeRule::angleFailsBeyond(dawnAngle);
     const double perDegree = (konstanzShare - northernShare) / (northern - konstanz);
     return northernShare + (northern - std::abs(latitude)) * perDegree;
+}
+
+// Further north the shares grow by the same step a degree.
+Shares northAt(double latitude)
+{
+    const double beyond54 = latitude - 54;
+    return {latitude, startingShare, dawnShareAt54 + dawnSharePerDegree * beyond54,
+            duskShareAt54 + duskSharePerDegree * beyond54};
+}
+
+// The shares at the latitude: on a straight line between the band's cities
+// and the band's northern end.
+Shares sharesAt(double latitude)
+{
+    if (latitude >= bandEnds)
+        return northAt(latitude);
+    if (latitude <= band.front().latitude)
+        return band.front();
+    Shares from = band.back(), to = northAt(bandEnds);
+    for (std::size_t i = 0; i + 1 < band.size(); ++i)
+        if (latitude < band[i + 1].latitude) {
+            from = band[i];
+            to = band[i + 1];
+            break;
+        }
+    const double t = (latitude - from.latitude) / (to.latitude - from.latitude);
+    const auto along = [t](double a, double b) { return a + (b - a) * t; };
+    return {latitude,
+            along(from.starting, to.starting),
+            along(from.dawn, to.dawn),
+            along(from.dusk, to.dusk),
+            along(from.duskStartsLater, to.duskStartsLater),
+            along(from.dawnDaysFromShares, to.dawnDaysFromShares),
+            along(from.daysLate, to.daysLate)};
 }
 
 double minuteOfDay(double mjd, QDate date)
@@ -118,30 +169,33 @@ DiyanetSummer::Summer DiyanetSummer::lineToSolstice(QDate solstice) const
 
 DiyanetSummer::Summer DiyanetSummer::sharesOfTheNight(QDate solstice) const
 {
+    const Shares shares = sharesAt(std::abs(m_latitude));
     // The first and the last day whose 18-degree twilight passes the share.
     const auto edge = [&](int direction) {
         for (int days = 0; days <= longestSummer; ++days) {
             const QDate date = solstice.addDays(direction * days);
             const auto share = dawnShareOf(m_calculator.partialDay(date));
-            if (share && *share <= startingShare)
+            if (share && *share <= shares.starting)
                 return date.addDays(-direction);
         }
         return QDate();
     };
     Summer s;
-    const QDate first = edge(-1), last = edge(1).addDays(returnLag);
+    const QDate first = edge(-1), last = edge(1).addDays(std::lround(shares.daysLate));
     if (!first.isValid() || !last.isValid())
         return s;
     const PartialDay start = m_calculator.partialDay(first), end = m_calculator.partialDay(last);
-    const QDate sharesFrom = first.addDays(daysToShares), sharesTo = last.addDays(-daysFromShares);
+    const QDate sharesFrom = first.addDays(daysToShares);
+    const QDate sharesTo = last.addDays(-std::lround(shares.dawnDaysFromShares));
+    const QDate duskFirst = first.addDays(std::lround(shares.duskStartsLater));
+    const PartialDay duskStart = m_calculator.partialDay(duskFirst);
     const PartialDay in = m_calculator.partialDay(sharesFrom),
                      out = m_calculator.partialDay(sharesTo);
-    if (!start.dawn || !start.nightfall || !end.dawn || !end.nightfall || !in.sunrise ||
+    if (!start.dawn || !duskStart.nightfall || !end.dawn || !end.nightfall || !in.sunrise ||
         !in.sunset || !out.sunrise || !out.sunset)
         return s;
-    const double beyond54 = std::abs(m_latitude) - 54;
-    s.dawnShare = dawnShareAt54 + dawnSharePerDegree * beyond54;
-    s.duskShare = duskShareAt54 + duskSharePerDegree * beyond54;
+    s.dawnShare = shares.dawn;
+    s.duskShare = shares.dusk;
     const auto dawnOf = [&](const PartialDay &d) { return *d.sunrise - s.dawnShare * nightOf(d); };
     const auto duskOf = [&](const PartialDay &d) { return *d.sunset + s.duskShare * nightOf(d); };
     s.dawn = {
@@ -154,7 +208,7 @@ DiyanetSummer::Summer DiyanetSummer::sharesOfTheNight(QDate solstice) const
     const PartialDay duskOutDay = m_calculator.partialDay(duskOut);
     if (!duskEnd.nightfall || !duskOutDay.sunrise || !duskOutDay.sunset)
         return Summer{};
-    s.dusk = {Line{first, sharesFrom, minuteOfDay(*start.nightfall, first),
+    s.dusk = {Line{duskFirst, sharesFrom, minuteOfDay(*duskStart.nightfall, duskFirst),
                    minuteOfDay(duskOf(in), sharesFrom)},
               Line{duskOut, duskLast, minuteOfDay(duskOf(duskOutDay), duskOut),
                    minuteOfDay(*duskEnd.nightfall, duskLast)}};

@@ -10,6 +10,7 @@
 #include <QTimeZone>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -63,6 +64,8 @@ std::array<QTime, 7> inOrder(const std::array<QDateTime, 7> &instants, const QTi
     return times;
 }
 
+constexpr double seasonalLatitude = 55;
+
 PrayerMethod prayerMethod(const Place &place, const CalendarMethod &chosen)
 {
     PrayerMethod method = PrayerMethod::named(chosen.method);
@@ -93,6 +96,10 @@ QList<PerpetualCalendar::Row> localRows(const Place &place, const CalendarMethod
     std::unique_ptr<SunTrack> leapTrack;
     std::unique_ptr<PrayerCalculator> leapCalculator;
     std::optional<DiyanetSummer> summer;
+    // The Moonsighting Committee's seasonal twilight stands for the angle up
+    // to 55 degrees; the rule of the night only further north.
+    const bool seasonalRules =
+        method.seasonalTwilight && std::abs(place.latitude) <= seasonalLatitude;
     if (method.diyanetBeyond45 && DiyanetSummer::appliesAt(place.latitude))
         summer.emplace(calculator, place.latitude);
 
@@ -107,9 +114,9 @@ QList<PerpetualCalendar::Row> localRows(const Place &place, const CalendarMethod
         PartialDay partial = calc.partialDay(date);
         if (summer && own)
             summer->apply(date, partial);
-        const SolarDay day = HighLatitudeRule::complete(partial, rule, place.latitude,
-                                                        method.fajrAngle, method.ishaAngle,
-                                                        method.asrShadowFactor, summer.has_value());
+        const SolarDay day = HighLatitudeRule::complete(
+            partial, rule, place.latitude, method.fajrAngle, method.ishaAngle,
+            method.asrShadowFactor, summer.has_value() || seasonalRules);
         rows << PerpetualCalendar::Row{date.day(), date.month(),
                                        inOrder(calc.instants(day), zone, date)};
     }

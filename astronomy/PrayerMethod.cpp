@@ -53,9 +53,15 @@ constexpr std::array<Named, 14> methods{{
     {.name = "singapore",
      .fajr = 20,
      .isha = 18,
-     .adjust = {0, 0, 0, 1, 0, 0, 0}},                                  // MUIS, Singapore
-    {.name = "tehran", .fajr = 17.7, .isha = 14, .maghribAngle = 4.5},  // Institute of Geophysics
-    {.name = "moonsighting", .fajr = 18, .isha = 18, .seasonal = true}, // Moonsighting Committee
+     .adjust = {0, 0, 0, 1, 0, 0, 0}},                                 // MUIS, Singapore
+    {.name = "tehran", .fajr = 17.7, .isha = 14, .maghribAngle = 4.5}, // Institute of Geophysics
+    // The Moonsighting Committee publishes Dhuhri 5 minutes after the sun's
+    // noon and Magribi 3 minutes after sunset.
+    {.name = "moonsighting",
+     .fajr = 18,
+     .isha = 18,
+     .adjust = {0, 0, 0, 5, 0, 3, 0},
+     .seasonal = true},
     // Close to the yearly calendar of the Islamic Community of Kosovo, found
     // by comparing the two over 2026.
     {.name = "bik",

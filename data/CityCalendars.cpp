@@ -2,20 +2,28 @@
 
 #include "data/SqlExec.h"
 
+#include <QSqlRecord>
+
 namespace CityCalendars {
 
 std::optional<Entry> of(const QSqlDatabase &db, qint32 cityKey)
 {
-    QSqlQuery query =
-        Sql::exec(db,
-                  QStringLiteral("SELECT q.Qyteti, k.Kalendari, k.Gjeresia, k.Gjatesia, "
-                                 "k.ZonaKohore FROM Qytetet q JOIN KalendariQytetit k "
-                                 "ON k.IDQyteti = q.IDQyteti WHERE q.IDQyteti = ?"),
-                  {cityKey});
+    // A file of an earlier edition has no town minutes.
+    QSqlQuery query = Sql::exec(db,
+                                QStringLiteral("SELECT q.Qyteti, k.* FROM Qytetet q JOIN "
+                                               "KalendariQytetit k ON k.IDQyteti = q.IDQyteti "
+                                               "WHERE q.IDQyteti = ?"),
+                                {cityKey});
     if (!query.next())
         return std::nullopt;
-    return Entry{query.value(0).toString(), query.value(1).toString(), query.value(2).toDouble(),
-                 query.value(3).toDouble(), query.value(4).toString()};
+    const QSqlRecord record = query.record();
+    const auto field = [&](const char *name) {
+        const int index = record.indexOf(QLatin1String(name));
+        return index < 0 ? QVariant() : query.value(index);
+    };
+    return Entry{query.value(0).toString(),      field("Kalendari").toString(),
+                 field("Gjeresia").toDouble(),   field("Gjatesia").toDouble(),
+                 field("ZonaKohore").toString(), field("Minutat").toInt()};
 }
 
 void add(QSqlDatabase &db, qint32 cityKey, const Entry &entry)
@@ -23,8 +31,8 @@ void add(QSqlDatabase &db, qint32 cityKey, const Entry &entry)
     Sql::exec(
         db,
         QStringLiteral("INSERT INTO KalendariQytetit (IDQyteti, Kalendari, Gjeresia, Gjatesia, "
-                       "ZonaKohore) VALUES (?, ?, ?, ?, ?)"),
-        {cityKey, entry.calendar, entry.latitude, entry.longitude, entry.timeZone});
+                       "ZonaKohore, Minutat) VALUES (?, ?, ?, ?, ?, ?)"),
+        {cityKey, entry.calendar, entry.latitude, entry.longitude, entry.timeZone, entry.minutes});
 }
 
 } // namespace CityCalendars

@@ -20,6 +20,7 @@ struct Entry
     double latitude = 0;
     double longitude = 0;
     QString timeZone;
+    int minutes = 0; // a town's minutes against its community's table (BFI's)
 };
 
 // The city's entry; none for a city the table does not name.

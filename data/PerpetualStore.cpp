@@ -56,16 +56,28 @@ PerpetualCalendar read(const QSqlDatabase &db)
         calendar.timeZone = about.value(1).toString();
         calendar.standardOffset = about.value(2).toInt();
     }
-    QSqlQuery days = Sql::exec(db, QStringLiteral("SELECT Dita, Muaji, %1 FROM KoheratStandarde "
-                                                  "ORDER BY Muaji, Dita")
-                                       .arg(TimeColumns::sqlList()));
+    calendar.rows = readDays(db, QStringLiteral("KoheratStandarde"));
+    return calendar;
+}
+
+QList<PerpetualCalendar::Row> readDays(const QSqlDatabase &db, const QString &table)
+{
+    QList<PerpetualCalendar::Row> rows;
+    QSqlQuery days =
+        Sql::exec(db, QStringLiteral("SELECT Dita, Muaji, %1 FROM %2 ORDER BY Muaji, Dita")
+                          .arg(TimeColumns::sqlList(), table));
     while (days.next()) {
         PerpetualCalendar::Row row{days.value(0).toInt(), days.value(1).toInt(), {}};
         for (int i = 0; i < 7; ++i)
             row.times[std::size_t(i)] = TimeColumns::fromStored(days.value(2 + i).toString());
-        calendar.rows << row;
+        rows << row;
     }
-    return calendar;
+    return rows;
+}
+
+void writeDays(QSqlDatabase &db, const QString &table, const QList<PerpetualCalendar::Row> &rows)
+{
+    insertRows(db, table, rows);
 }
 
 int yearOfRows(const QSqlDatabase &db)

@@ -15,6 +15,10 @@ namespace PerpetualStore {
 // without one is used as it is.
 bool present(const QSqlDatabase &db);
 PerpetualCalendar read(const QSqlDatabase &db);
+// The days of a table with the columns of KoheratStandarde, in calendar
+// order, and their writing within the caller's transaction.
+QList<PerpetualCalendar::Row> readDays(const QSqlDatabase &db, const QString &table);
+void writeDays(QSqlDatabase &db, const QString &table, const QList<PerpetualCalendar::Row> &rows);
 // The year whose summer time the kolvira rows hold.
 int yearOfRows(const QSqlDatabase &db);
 // Whose times the kolvira rows are: CityCalendars::table for the perpetual

@@ -51,13 +51,31 @@ CREATE TABLE IF NOT EXISTS Kalendari (
 
 -- Which calendar each city keeps and where it lies. 'tabela': the times of
 -- KoheratStandarde, the city's adhan moved by its Minuta; 'kmsh': the
--- Muslim Community of Albania's calendar, computed for the city itself.
+-- Muslim Community of Albania's calendar, computed for the city itself;
+-- 'bfi': the table of the Islamic Religious Community of North Macedonia
+-- (KoheratBFI) moved by the town's Minutat, the town's own times.
 CREATE TABLE IF NOT EXISTS KalendariQytetit (
     IDQyteti INTEGER PRIMARY KEY REFERENCES Qytetet (IDQyteti),
-    Kalendari TEXT NOT NULL CHECK (Kalendari IN ('tabela', 'kmsh')),
+    Kalendari TEXT NOT NULL CHECK (Kalendari IN ('tabela', 'kmsh', 'bfi')),
     Gjeresia REAL NOT NULL,      -- degrees north
     Gjatesia REAL NOT NULL,      -- degrees east
-    ZonaKohore TEXT NOT NULL     -- IANA zone of the city's clock
+    ZonaKohore TEXT NOT NULL,    -- IANA zone of the city's clock
+    Minutat INTEGER NOT NULL DEFAULT 0 -- 'bfi': the town's minutes against the table
+);
+
+-- The perpetual table of the Islamic Religious Community of North Macedonia
+-- (BFI) for Shkup, in the standard time of Europe/Skopje, as KoheratStandarde.
+CREATE TABLE IF NOT EXISTS KoheratBFI (
+    Dita INTEGER NOT NULL,
+    Muaji INTEGER NOT NULL,
+    Imsaku TIME,
+    Fexhri TIME,
+    "Lindja e diellit" TIME,
+    Dhuhri TIME,
+    Asri TIME,
+    Magribi TIME,
+    Isha TIME,
+    PRIMARY KEY (Dita, Muaji)
 );
 
 -- Places the user added from the world's list or by their coordinates: where

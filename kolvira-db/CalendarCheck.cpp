@@ -1,5 +1,6 @@
 #include "kolvira-db/CalendarCheck.h"
 
+#include "data/BfiCalendar.h"
 #include "data/CalendarConnection.h"
 #include "data/ConnectionText.h"
 #include "data/PerpetualStore.h"
@@ -55,6 +56,21 @@ QStringList missingColumns(CalendarConnection &connection, const QString &table,
         if (!present.contains(column, Qt::CaseInsensitive))
             missing << column;
     return missing;
+}
+
+// The days whose times cannot be read or are out of the order of the day.
+QStringList unorderedDays(const QList<PerpetualCalendar::Row> &rows)
+{
+    QStringList days;
+    for (const PerpetualCalendar::Row &row : rows)
+        for (std::size_t i = 0; i < row.times.size(); ++i)
+            if (!row.times[i].isValid() ||
+                (i > 0 && !comesAfter(row.times[i].msecsSinceStartOfDay(),
+                                      row.times[i - 1].msecsSinceStartOfDay(), i))) {
+                days << dayName(row.day, row.month);
+                break;
+            }
+    return days;
 }
 
 class Checker
@@ -154,15 +170,14 @@ public:
             m_result.problems << QStringLiteral("Rreshtat e kolvira janë të \"%1\", jo të qytetit "
                                                 "të zgjedhur (\"%2\").")
                                      .arg(PerpetualStore::rowsKey(db), selected.key());
-        QStringList unreadable, differing;
-        for (const PerpetualCalendar::Row &row : calendar.rows)
-            for (std::size_t i = 0; i < row.times.size(); ++i)
-                if (!row.times[i].isValid() ||
-                    (i > 0 && !comesAfter(row.times[i].msecsSinceStartOfDay(),
-                                          row.times[i - 1].msecsSinceStartOfDay(), i))) {
-                    unreadable << dayName(row.day, row.month);
-                    break;
-                }
+        if (const QStringList unreadable = unorderedDays(calendar.rows); !unreadable.isEmpty())
+            m_result.problems << QStringLiteral("Kalendari i përhershëm ka kohë që nuk lexohen "
+                                                "ose nuk janë me radhë: %1.")
+                                     .arg(listed(unreadable));
+        // The selected town's rows cannot be checked against a table that is not whole.
+        if (!bfiTable(db))
+            return;
+        QStringList differing;
         QHash<int, std::array<QTime, 7>> local;
         for (const PerpetualCalendar::Row &row : selected.localRows(db, year))
             local.insert(PerpetualCalendar::dayKey(row.day, row.month), row.times);
@@ -181,10 +196,6 @@ public:
                 }
             }
         }
-        if (!unreadable.isEmpty())
-            m_result.problems << QStringLiteral("Kalendari i përhershëm ka kohë që nuk lexohen "
-                                                "ose nuk janë me radhë: %1.")
-                                     .arg(listed(unreadable));
         if (!differing.isEmpty())
             m_result.problems << QStringLiteral("Rreshtat e kolvira nuk janë ata të vitit %1 "
                                                 "sipas %2: %3.")
@@ -198,6 +209,30 @@ public:
     CalendarCheck::Result result() const { return m_result; }
 
 private:
+    // North Macedonia's table, when a town keeps it: whole, each day's times
+    // readable and in order.
+    bool bfiTable(const QSqlDatabase &db)
+    {
+        QSqlQuery towns(db);
+        if (!towns.exec(QStringLiteral("SELECT count(*) FROM KalendariQytetit WHERE "
+                                       "Kalendari = '%1'")
+                            .arg(QLatin1String(BfiCalendar::name))) ||
+            !towns.next() || towns.value(0).toInt() == 0)
+            return true;
+        if (!BfiCalendar::present(db)) {
+            m_result.problems << QStringLiteral("Tabela e BFI (%1) nuk është e plotë: pritet "
+                                                "një rresht për secilën nga 366 ditët.")
+                                     .arg(QLatin1String(BfiCalendar::table));
+            return false;
+        }
+        if (const QStringList unordered = unorderedDays(BfiCalendar::read(db).rows);
+            !unordered.isEmpty())
+            m_result.problems << QStringLiteral("Tabela e BFI ka kohë që nuk lexohen ose nuk "
+                                                "janë me radhë: %1.")
+                                     .arg(listed(unordered));
+        return true;
+    }
+
     bool columnsPresent(const QString &table, const QStringList &wanted)
     {
         const QStringList missing = missingColumns(m_connection, table, wanted);

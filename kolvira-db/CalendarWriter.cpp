@@ -1,5 +1,6 @@
 #include "kolvira-db/CalendarWriter.h"
 
+#include "data/BfiCalendar.h"
 #include "data/CityCalendars.h"
 #include "data/PerpetualStore.h"
 #include "data/Schema.h"
@@ -27,8 +28,8 @@ void run(QSqlQuery &query, const QString &what)
             QStringLiteral("Shkrimi i %1 dështoi: %2").arg(what, query.lastError().text()));
 }
 
-void fill(QSqlDatabase &db, const PerpetualCalendar &calendar, int year, const QList<City> &cities,
-          const QString &selected)
+void fill(QSqlDatabase &db, const PerpetualCalendar &calendar, const PerpetualCalendar &bfiTable,
+          int year, const QList<City> &cities, const QString &selected)
 {
     Schema::createEdition(db);
     if (!db.transaction())
@@ -47,16 +48,19 @@ void fill(QSqlDatabase &db, const PerpetualCalendar &calendar, int year, const Q
         city.bindValue(2, cities[i].minutes);
         city.bindValue(3, place.name == selected ? 1 : 0);
         run(city, QStringLiteral("qytetit \"%1\"").arg(place.name));
+        const bool onBfi = place.ownCalendar == QLatin1String(BfiCalendar::name);
         CityCalendars::add(
             db, key,
             {place.name,
              place.ownCalendar.isEmpty() ? QLatin1String(CityCalendars::table) : place.ownCalendar,
-             place.latitude, place.longitude, place.timeZone});
+             place.latitude, place.longitude, place.timeZone,
+             onBfi ? place.tableMinutes.value_or(0) : 0});
         if (place.name == selected)
             selectedKey = key;
     }
 
     PerpetualStore::write(db, calendar, year);
+    BfiCalendar::write(db, bfiTable);
     const CityRows rows = CityRows::ofCity(db, selectedKey);
     if (rows.ownTimes())
         PerpetualStore::storeYear(db, rows.localRows(db, year), year, rows.key());
@@ -68,8 +72,9 @@ void fill(QSqlDatabase &db, const PerpetualCalendar &calendar, int year, const Q
 
 } // namespace
 
-void write(const QString &path, const PerpetualCalendar &calendar, int year,
-           const QList<City> &cities, const QString &selected)
+void write(const QString &path, const PerpetualCalendar &calendar,
+           const PerpetualCalendar &bfiTable, int year, const QList<City> &cities,
+           const QString &selected)
 {
     const QFileInfo target(path);
     if (!target.absoluteDir().exists())
@@ -100,7 +105,7 @@ void write(const QString &path, const PerpetualCalendar &calendar, int year,
         if (!db.open())
             throw ToolError(QStringLiteral("Skedari \"%1\" nuk mund të hapet: %2")
                                 .arg(temporary.fileName(), db.lastError().text()));
-        fill(db, calendar, year, cities, selected);
+        fill(db, calendar, bfiTable, year, cities, selected);
     }
 
     if (!temporary.open())

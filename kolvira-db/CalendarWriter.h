@@ -21,7 +21,10 @@ struct City
 // 2, ... with their calendars, the one named selected with ESelektuar 1, and
 // kolvira's rows of the year for that city. Throws ToolError, DatabaseError
 // or CalculationError.
-void write(const QString &path, const PerpetualCalendar &calendar, int year,
-           const QList<City> &cities, const QString &selected);
+// The table of North Macedonia's community goes beside it, for the towns
+// that keep it.
+void write(const QString &path, const PerpetualCalendar &calendar,
+           const PerpetualCalendar &bfiTable, int year, const QList<City> &cities,
+           const QString &selected);
 
 } // namespace CalendarWriter

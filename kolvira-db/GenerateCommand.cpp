@@ -5,6 +5,7 @@
 #include "astronomy/CityList.h"
 #include "astronomy/CityOffsets.h"
 #include "astronomy/PlaceCalendar.h"
+#include "data/BfiCalendar.h"
 #include "data/CalendarConnection.h"
 #include "data/ConnectionText.h"
 #include "data/UserPlaces.h"
@@ -114,28 +115,6 @@ QString methodText(const PrayerMethod &method)
     return text;
 }
 
-void report(QTextStream &out, const QString &title, const QString &reference,
-            const QList<CityOffset> &offsets, const QList<Place> &cities)
-{
-    out << title << '\n';
-    out << QStringLiteral("\n%1 %2  %3\n")
-               .arg(QStringLiteral("Qyteti"), -18)
-               .arg(QStringLiteral("Minuta"), 6)
-               .arg(QStringLiteral("Devijimi më i madh i ezaneve të tjera"));
-    for (qsizetype i = 0; i < offsets.size(); ++i) {
-        const CityOffset &city = offsets[i];
-        out << QStringLiteral("%1 %2  ").arg(city.name, -18).arg(signedMinutes(city.minutes), 6);
-        if (city.name == reference)
-            out << QStringLiteral("vendi i referencës\n");
-        else if (!cities[i].ownCalendar.isEmpty())
-            out << QStringLiteral("kalendari i vet (%1)\n").arg(cities[i].ownCalendar);
-        else
-            out << QStringLiteral("%1 min (%2, %3)\n")
-                       .arg(decimal(std::abs(city.worstError), 1), 4)
-                       .arg(city.worstPrayer, city.worstDate.toString(QStringLiteral("d.M")));
-    }
-}
-
 QString placeText(const Place &place)
 {
     return QStringLiteral("%1 (%2° V, %3° L, %4)")
@@ -161,7 +140,38 @@ struct Made
     QString selected;
     QString title;
     QString reference; // the city the offsets count from, if it is one of the list
+    QString tableName; // whose the table is that the cities without their own follow
 };
+
+void report(QTextStream &out, const Made &made)
+{
+    out << made.title << '\n';
+    out << QStringLiteral("\n%1 %2 %3  %4\n")
+               .arg(QStringLiteral("Qyteti"), -18)
+               .arg(QStringLiteral("Minuta"), 6)
+               .arg(QStringLiteral("Kalendari"), -9)
+               .arg(QStringLiteral("Devijimi më i madh i ezaneve të tjera"));
+    for (qsizetype i = 0; i < made.offsets.size(); ++i) {
+        const CityOffset &city = made.offsets[i];
+        const Place &place = made.cities[i];
+        out << QStringLiteral("%1 %2 %3  ")
+                   .arg(city.name, -18)
+                   .arg(signedMinutes(city.minutes), 6)
+                   .arg(place.ownCalendar.isEmpty() ? made.tableName : place.ownCalendar.toUpper(),
+                        -9);
+        if (city.name == made.reference)
+            out << QStringLiteral("vendi i referencës\n");
+        else if (place.ownCalendar == QLatin1String(BfiCalendar::name))
+            out << QStringLiteral("kohët e veta: tabela e Shkupit %1 min\n")
+                       .arg(signedMinutes(place.tableMinutes.value_or(0)));
+        else if (!place.ownCalendar.isEmpty())
+            out << QStringLiteral("kohët e veta, të llogaritura për qytetin\n");
+        else
+            out << QStringLiteral("%1 min (%2, %3)\n")
+                       .arg(decimal(std::abs(city.worstError), 1), 4)
+                       .arg(city.worstPrayer, city.worstDate.toString(QStringLiteral("d.M")));
+    }
+}
 
 // A city that keeps its own calendar has its own times and no minutes.
 QList<CityOffset> offsetsFrom(const QList<Place> &cities, const CalendarTable &reference,
@@ -192,6 +202,7 @@ Made official(int year, const QList<Place> &cities, const SunTrack &track)
     const PrayerMethod bik = PrayerMethod::named(QStringLiteral("bik"));
     made.offsets = offsetsFrom(cities, CalendarTable(year, meridian, bik, track), track, bik, true);
     made.selected = prishtina.name;
+    made.tableName = QStringLiteral("BIK");
     made.title = QStringLiteral("Kalendari i vitit %1: %2\nMinutat e qyteteve jashtë Kosovës "
                                 "nga %3.")
                      .arg(year)
@@ -224,6 +235,7 @@ Made computed(int year, const Arguments &args, const QList<Place> &cities, const
         city.ownCalendar.clear();
     made.offsets = offsetsFrom(made.cities, table, track, method, false);
     made.selected = made.reference = place.name;
+    made.tableName = args.value(QStringLiteral("method"), QStringLiteral("mwl"));
     made.title = QStringLiteral("Kalendari i vitit %1 për %2\n%3")
                      .arg(year)
                      .arg(placeText(place), methodText(method));
@@ -351,7 +363,8 @@ int run(const QStringList &words, QTextStream &out, const Clock &clock)
     QList<CalendarWriter::City> written;
     for (qsizetype i = 0; i < made.cities.size(); ++i)
         written << CalendarWriter::City{made.cities[i], made.offsets[i].minutes};
-    CalendarWriter::write(path, made.calendar, year, written, made.selected);
+    CalendarWriter::write(path, made.calendar, TakvimFile::builtInBfi(), year, written,
+                          made.selected);
     QString placeLine;
     if (added) {
         CalendarConnection connection;
@@ -364,7 +377,7 @@ int run(const QStringList &words, QTextStream &out, const Clock &clock)
     }
     const qint64 elapsed = timer.elapsed();
 
-    report(out, made.title, made.reference, made.offsets, made.cities);
+    report(out, made);
     out << placeLine;
     out << QStringLiteral("\nU shkrua \"%1\": %2 ditë, %3 qytete. Koha: %4 ms.\n")
                .arg(path)

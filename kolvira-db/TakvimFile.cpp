@@ -1,5 +1,6 @@
 #include "kolvira-db/TakvimFile.h"
 
+#include "data/BfiCalendar.h"
 #include "kolvira-db/ToolError.h"
 
 #include <QDate>
@@ -47,8 +48,10 @@ PerpetualCalendar parse(const QByteArray &utf8, const QString &source)
                      !days.contains(PerpetualCalendar::dayKey(row.day, row.month));
         for (int t = 0; sound && t < 7; ++t) {
             row.times[std::size_t(t)] = QTime::fromString(fields[2 + t], QStringLiteral("HH:mm"));
+            // One dawn time may serve as both Imsaku and Fexhri.
             sound = row.times[std::size_t(t)].isValid() &&
-                    (t == 0 || row.times[std::size_t(t - 1)] < row.times[std::size_t(t)]);
+                    (t == 0 || row.times[std::size_t(t - 1)] < row.times[std::size_t(t)] ||
+                     (t == 1 && row.times[0] == row.times[1]));
         }
         if (!sound)
             throw ToolError(QStringLiteral("%1: pritet dita, muaji dhe shtatë kohë me radhë "
@@ -136,12 +139,29 @@ QByteArray fromPrinted(const QByteArray &utf8, const QString &source)
     return text.toUtf8();
 }
 
+namespace {
+
+PerpetualCalendar builtIn(const QString &name)
+{
+    QFile file(QStringLiteral(":/kolvira-db/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        throw ToolError(QStringLiteral("Takvimi i programit \"%1\" nuk lexohet.").arg(name));
+    return parse(file.readAll(), name);
+}
+
+} // namespace
+
 PerpetualCalendar builtIn()
 {
-    QFile file(QStringLiteral(":/kolvira-db/kosova-takvimi.tsv"));
-    if (!file.open(QIODevice::ReadOnly))
-        throw ToolError(QStringLiteral("Takvimi i programit nuk lexohet."));
-    return parse(file.readAll(), QStringLiteral("kosova-takvimi.tsv"));
+    return builtIn(QStringLiteral("kosova-takvimi.tsv"));
+}
+
+PerpetualCalendar builtInBfi()
+{
+    PerpetualCalendar calendar = builtIn(QStringLiteral("bfi-takvimi.tsv"));
+    calendar.timeZone = QLatin1String(BfiCalendar::timeZone);
+    calendar.standardOffset = BfiCalendar::standardOffset;
+    return calendar;
 }
 
 } // namespace TakvimFile

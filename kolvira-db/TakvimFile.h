@@ -17,6 +17,10 @@ inline constexpr int standardOffset = 3600; // UTC+1
 PerpetualCalendar parse(const QByteArray &utf8, const QString &source);
 // The table built into the tool.
 PerpetualCalendar builtIn();
+// The table of North Macedonia's community (data/bfi-takvimi.tsv), in the
+// same form, in the standard time of Europe/Skopje; one dawn time serves as
+// both Imsaku and Fexhri.
+PerpetualCalendar builtInBfi();
 
 // A printed edition ("yyyy-MM-dd" and seven times a line, in the clock time
 // of Kosovo with that year's summer time) as the file above: summer time

@@ -2,6 +2,7 @@
 
 #include "astronomy/CityList.h"
 #include "calendar/HijriCalendar.h"
+#include "data/BfiCalendar.h"
 #include "prayer/CityTimetable.h"
 
 #include <QSet>
@@ -17,9 +18,15 @@ QSet<QString> takvimTowns()
 {
     QSet<QString> towns;
     for (const Place &city : CityList::builtIn())
-        if (city.tableMinutes)
+        if (city.tableMinutes && city.ownCalendar.isEmpty())
             towns.insert(city.name);
     return towns;
+}
+
+bool onBfiTable(const CityTimetable &city)
+{
+    static const QString bfiSource = BfiCalendar::source({}, 0);
+    return city.source().startsWith(bfiSource);
 }
 
 } // namespace
@@ -35,7 +42,8 @@ bool isBajramDay(const QDate &day)
 bool onTakvim(const CityTimetable &city)
 {
     static const QSet<QString> towns = takvimTowns();
-    return city.source().startsWith(takvimSource) && towns.contains(city.cityName());
+    return (city.source().startsWith(takvimSource) && towns.contains(city.cityName())) ||
+           onBfiTable(city);
 }
 
 bool selectedCityOnTakvim(CalendarConnection &connection)

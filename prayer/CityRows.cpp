@@ -1,6 +1,7 @@
 #include "prayer/CityRows.h"
 
 #include "astronomy/KmshCalendar.h"
+#include "data/BfiCalendar.h"
 #include "data/CityCalendars.h"
 #include "data/PerpetualStore.h"
 #include "data/SelectedCity.h"
@@ -35,8 +36,11 @@ CityRows CityRows::ofSelected(const QSqlDatabase &db)
 CityRows CityRows::ofCity(const QSqlDatabase &db, qint32 cityKey)
 {
     CityRows rows;
-    if (const std::optional<CityCalendars::Entry> entry = CityCalendars::of(db, cityKey);
-        entry && entry->calendar == QLatin1String(KmshCalendar::name)) {
+    const std::optional<CityCalendars::Entry> entry = CityCalendars::of(db, cityKey);
+    if (entry && entry->calendar == QLatin1String(BfiCalendar::name)) {
+        rows.m_bfiMinutes = entry->minutes;
+        rows.m_cityName = entry->name;
+    } else if (entry && entry->calendar == QLatin1String(KmshCalendar::name)) {
         rows.m_own = Place{entry->name, entry->latitude, entry->longitude, entry->timeZone,
                            0,           std::nullopt,    entry->calendar};
         rows.m_method.method = entry->calendar;
@@ -63,7 +67,12 @@ CityRows CityRows::ofCity(const QSqlDatabase &db, qint32 cityKey)
 QString CityRows::key() const
 {
     QString key;
-    if (!m_own) {
+    if (m_bfiMinutes) {
+        key = QStringLiteral("%1 %2 %3")
+                  .arg(QLatin1String(BfiCalendar::name))
+                  .arg(*m_bfiMinutes)
+                  .arg(QLatin1String(BfiCalendar::timeZone));
+    } else if (!m_own) {
         key = QLatin1String(CityCalendars::table);
     } else {
         // Albania's cities keep the key their rows were first written with.
@@ -87,7 +96,9 @@ QString CityRows::key() const
 QString CityRows::source(const QSqlDatabase &db) const
 {
     QString source;
-    if (!m_own)
+    if (m_bfiMinutes)
+        source = BfiCalendar::source(m_cityName, *m_bfiMinutes);
+    else if (!m_own)
         source = PerpetualStore::read(db).source;
     else if (m_method.method == QLatin1String(KmshCalendar::name))
         source = KmshCalendar::source(m_own->name);
@@ -106,11 +117,15 @@ QString CityRows::source(const QSqlDatabase &db) const
 
 QString CityRows::timeZone(const QSqlDatabase &db) const
 {
+    if (m_bfiMinutes)
+        return QLatin1String(BfiCalendar::timeZone);
     return m_own ? m_own->timeZone : PerpetualStore::read(db).timeZone;
 }
 
 QList<PerpetualCalendar::Row> CityRows::calendarRows(const QSqlDatabase &db, int year) const
 {
+    if (m_bfiMinutes)
+        return BfiCalendar::localRows(db, *m_bfiMinutes, year);
     if (!m_own)
         return PerpetualStore::read(db).localRows(year);
     if (m_method.method == QLatin1String(KmshCalendar::name))

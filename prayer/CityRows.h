@@ -14,7 +14,8 @@
 // What the kolvira rows hold for a city: the perpetual calendar's times,
 // which the city's adhan follows by its minutes; or, for a city that keeps a
 // calendar computed for itself (Albania's) or a place the user added, that
-// place's own times. On top, what the user set to follow a mosque: a
+// place's own times; or, for a town of North Macedonia, BFI's table moved by
+// the town's minutes, its own times too. On top, what the user set to follow a mosque: a
 // mosque's imported table for the days it gives, and minutes added to each
 // time.
 class CityRows
@@ -28,7 +29,7 @@ public:
     // Names whose times the rows are, as stored beside them: equal keys mean
     // equal rows in every year.
     QString key() const;
-    bool ownTimes() const { return m_own.has_value(); }
+    bool ownTimes() const { return m_own.has_value() || m_bfiMinutes.has_value(); }
     // Where the times come from, and the zone whose clock they follow.
     QString source(const QSqlDatabase &db) const;
     QString timeZone(const QSqlDatabase &db) const;
@@ -44,7 +45,9 @@ public:
 
 private:
     std::optional<Place> m_own;
-    CalendarMethod m_method; // of m_own
+    CalendarMethod m_method;         // of m_own
+    std::optional<int> m_bfiMinutes; // a town of BFI's calendar: its minutes
+    QString m_cityName;
     UserPlaces::Minutes m_minutes{};
     QString m_tableName;
     QList<PerpetualCalendar::Row> m_mosque; // standard time of the zone
