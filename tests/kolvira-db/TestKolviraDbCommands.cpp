@@ -6,6 +6,7 @@
 #include "support/FileBytes.h"
 #include "support/FixtureDatabase.h"
 #include "support/PrintedTakvim.h"
+#include "support/TsvRows.h"
 
 #include <QFile>
 #include <QHash>
@@ -143,6 +144,25 @@ private Q_SLOTS:
             }
         qInfo("KMSH Tiranë 2026: %d of 2555 times exact", exact);
         QVERIFY(exact >= 2555 * 95 / 100);
+    }
+
+    // The names people write for a town of the list select that town, with
+    // its community's calendar, and add no place of the world beside it.
+    void listTownByItsNames()
+    {
+        const QString file = dir.filePath(QStringLiteral("named.db"));
+        const QList<QStringList> rows = TsvRows::read(KOLVIRA_TYPED_TOWNS);
+        QVERIFY(rows.size() >= 8);
+        for (const QStringList &row : rows) {
+            if (row.value(2) == QLatin1String("search"))
+                continue;
+            QFile::remove(file);
+            const KolviraDbRun made({"generate", file, "--year", "2026", "--city", row[0]});
+            QVERIFY2(made.status == 0, qPrintable(row[0] + made.err));
+            QCOMPARE(SqlFile::rows(file, "SELECT Qyteti FROM Qytetet WHERE ESelektuar OR "
+                                         "IDQyteti >= 100000"),
+                     QStringList{row[1]});
+        }
     }
 
     // Where the sun does not sink far enough, or sets not at all, each rule
