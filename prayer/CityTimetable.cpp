@@ -48,7 +48,7 @@ QList<CityTimetable::Day> CityTimetable::days(const QDate &first, const QDate &l
     if (!first.isValid() || !last.isValid() || last < first)
         return result;
     const QSqlDatabase db = m_connection->database();
-    QHash<int, std::array<QTime, 7>> rowsOfYear;
+    QHash<int, PerpetualCalendar::Row> rowsOfYear;
     int yearRead = 0;
     for (QDate date = first; date <= last; date = date.addDays(1)) {
         Day day{date, {}};
@@ -57,9 +57,12 @@ QList<CityTimetable::Day> CityTimetable::days(const QDate &first, const QDate &l
                 yearRead = date.year();
                 rowsOfYear.clear();
                 for (const PerpetualCalendar::Row &row : m_rows.localRows(db, yearRead))
-                    rowsOfYear.insert(PerpetualCalendar::dayKey(row.day, row.month), row.times);
+                    rowsOfYear.insert(PerpetualCalendar::dayKey(row.day, row.month), row);
             }
-            day.times = rowsOfYear.value(PerpetualCalendar::dayKey(date.day(), date.month()));
+            const PerpetualCalendar::Row row =
+                rowsOfYear.value(PerpetualCalendar::dayKey(date.day(), date.month()));
+            day.times = row.times;
+            day.estimated = row.estimated;
         } else {
             // A file without a perpetual calendar has only the rows it holds.
             const DayTimes::Texts texts = DayTimes::load(date, *m_connection);

@@ -23,7 +23,8 @@ public:
     struct Day
     {
         QDate date;
-        std::array<QTime, 7> times; // Imsaku .. Isha; invalid where the calendar has none
+        std::array<QTime, 7> times;      // Imsaku .. Isha; invalid where the calendar has none
+        std::array<bool, 7> estimated{}; // a high-latitude rule's estimates
     };
 
     // The selected city's timetable. Throws DatabaseError when the file
@@ -36,6 +37,8 @@ public:
     const QString &cityName() const { return m_cityName; }
     int minutes() const { return m_minutes; } // added to the calendar's times
     const QString &source() const { return m_source; }
+    // What an estimated time is: "e përafërt, sipas rregullit …".
+    QString estimateNote() const { return m_rows.estimateNote(); }
     const QString &timeZone() const { return m_timeZone; } // IANA name
 
     // The days first .. last, in order.

@@ -1,6 +1,7 @@
 #include "astronomy/CalendarTable.h"
 #include "astronomy/CityList.h"
 #include "astronomy/PlaceCalendar.h"
+#include "support/TsvRows.h"
 
 #include <QFile>
 #include <QTest>
@@ -180,6 +181,24 @@ private Q_SLOTS:
                                             .arg(row.month)
                                             .arg(i)));
                 }
+        }
+    }
+
+    // The times a rule set where the sun does not reach an angle, or rise
+    // and set at all, are marked as estimates; the sun's own are not.
+    void marksEstimatedTimes()
+    {
+        for (const QStringList &c : TsvRows::read(KOLVIRA_TABLES "/estimated-times.tsv")) {
+            const QDate date = QDate::fromString(c[5], Qt::ISODate);
+            const auto rows = PlaceCalendar::localRows(
+                {c[0], c[1].toDouble(), c[2].toDouble(), c[3]}, {c[4], {}, 1}, date.year());
+            const auto row = std::ranges::find_if(rows, [&](const auto &r) {
+                return r.day == date.day() && r.month == date.month();
+            });
+            QString marks;
+            for (bool estimated : row->estimated)
+                marks += estimated ? u'1' : u'0';
+            QVERIFY2(marks == c[6], qPrintable(c.join(u' ') + u' ' + marks));
         }
     }
 
