@@ -436,7 +436,13 @@ void FrmMain::showTimes(const QDate &day, const DayTimes::Texts &times)
     const std::array<bool, DayTimes::count> estimated = m_calendarYear->estimated(day);
     for (std::size_t i = 0; i < std::size_t(DayTimes::count); ++i) {
         AutoSizeLabel *label = m_lblKohaENamazit[i];
-        label->setText(estimated[i] ? QStringLiteral("≈") + times[i] : times[i]);
+        // A small mark fits the gap before the time without covering its caption.
+        label->setTextFormat(estimated[i] ? Qt::RichText : Qt::PlainText);
+        label->setText(estimated[i]
+                           ? QStringLiteral("<span style=\"font-size:8pt; font-weight:normal\">≈"
+                                            "</span>%1")
+                                 .arg(times[i])
+                           : times[i]);
         label->setAccessibleDescription(
             estimated[i]
                 ? QStringLiteral("%1, %2").arg(m_timeCaptions[i], m_calendarYear->estimateNote())
