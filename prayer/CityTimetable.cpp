@@ -1,5 +1,6 @@
 #include "prayer/CityTimetable.h"
 
+#include "astronomy/CityNames.h"
 #include "data/CalendarConnection.h"
 #include "data/DatabaseError.h"
 #include "data/PerpetualStore.h"
@@ -16,7 +17,10 @@ CityTimetable CityTimetable::selected(CalendarConnection &connection)
 
 CityTimetable CityTimetable::ofCity(CalendarConnection &connection, const QString &name)
 {
-    const std::optional<SelectedCity> city = SelectedCity::named(connection.database(), name);
+    std::optional<SelectedCity> city = SelectedCity::named(connection.database(), name);
+    // A town of the list is found by any name people write for it.
+    if (const std::optional<QString> town = CityNames::townNamed(name); !city && town)
+        city = SelectedCity::named(connection.database(), *town);
     if (!city)
         throw DatabaseError(
             0, QStringLiteral("Qyteti \"%1\" nuk është në listën e qyteteve.").arg(name));

@@ -30,8 +30,9 @@ public:
     // The selected city's timetable. Throws DatabaseError when the file
     // cannot be read.
     static CityTimetable selected(CalendarConnection &connection);
-    // The timetable of the city of that name, selected or not. Throws
-    // DatabaseError when the file cannot be read or has no such city.
+    // The timetable of the city of that name (for a town of the list, any name
+    // people write for it), selected or not. Throws DatabaseError when the
+    // file cannot be read or has no such city.
     static CityTimetable ofCity(CalendarConnection &connection, const QString &name);
 
     const QString &cityName() const { return m_cityName; }

@@ -151,9 +151,7 @@ private Q_SLOTS:
     void listTownByItsNames()
     {
         const QString file = dir.filePath(QStringLiteral("named.db"));
-        const QList<QStringList> rows = TsvRows::read(KOLVIRA_TYPED_TOWNS);
-        QVERIFY(rows.size() >= 8);
-        for (const QStringList &row : rows) {
+        for (const QStringList &row : TsvRows::read(KOLVIRA_TYPED_TOWNS)) {
             if (row.value(2) == QLatin1String("search"))
                 continue;
             QFile::remove(file);

@@ -81,7 +81,6 @@ private Q_SLOTS:
         for (const QStringList &row : TsvRows::read(KOLVIRA_TYPED_TOWNS)) {
             field->setText(row[0]);
             QVERIFY2(list->count() > 0 && list->item(0)->text() == row[1], qPrintable(row[0]));
-            QVERIFY(window.chosenCityKey().has_value());
             for (int i = 1; i < list->count(); ++i)
                 QVERIFY2(!list->item(i)->text().startsWith(row[1] + QLatin1Char(' ')),
                          qPrintable(list->item(i)->text()));
