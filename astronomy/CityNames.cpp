@@ -25,7 +25,7 @@ constexpr double sameTownDegrees = 0.15;
 QList<Town> readTowns()
 {
     QHash<QString, const Place *> listed;
-    static const QList<Place> cities = CityList::builtIn();
+    const QList<Place> cities = CityList::builtIn();
     for (const Place &city : cities)
         listed.insert(city.name, &city);
     QFile file(QStringLiteral(":/kolvira/city-names.tsv"));
@@ -37,7 +37,7 @@ QList<Town> readTowns()
             continue;
         const QStringList fields = line.split(QLatin1Char('\t'));
         const Place *city = listed.value(fields.first());
-        if (!city) // a town of another edition of the list
+        if (!city) // a town the built-in list does not hold
             continue;
         Town town{{}, {}, city->latitude, city->longitude};
         for (const QString &field : fields)

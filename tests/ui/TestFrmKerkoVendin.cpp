@@ -1,4 +1,5 @@
 #include "astronomy/CityList.h"
+#include "astronomy/CityNames.h"
 #include "support/TsvRows.h"
 #include "ui/FrmKerkoVendin.h"
 
@@ -72,8 +73,10 @@ private Q_SLOTS:
     void listTownByItsNames()
     {
         QList<FrmKerkoVendin::OwnCity> own;
-        for (const Place &city : CityList::builtIn())
+        for (const Place &city : CityList::builtIn()) {
+            QVERIFY2(!CityNames::of(city.name).isEmpty(), qPrintable(city.name)); // has its names
             own << FrmKerkoVendin::OwnCity{city.name, qint32(own.size() + 1)};
+        }
         FrmKerkoVendin window(world, own, {{QStringLiteral("diyanet"), QStringLiteral("Diyaneti")}},
                               {});
         auto *field = window.findChild<QLineEdit *>();
