@@ -109,6 +109,17 @@ SolarDay complete(const PartialDay &day, Rule rule, double latitude, double fajr
                   : !onlyMissing && angleCanFail(latitude, ishaAngle)
                       ? std::min(*day.nightfall, latestNightfall)
                       : *day.nightfall;
+    // Imsaku and Fexhri follow dawn; the transit is always the sun's own.
+    const auto differs = [](const std::optional<double> &own, double set) {
+        return !own || *own != set;
+    };
+    d.estimated = {differs(day.dawn, d.dawn),
+                   differs(day.dawn, d.dawn),
+                   differs(day.sunrise, d.sunrise),
+                   false,
+                   differs(day.asr, d.asr),
+                   differs(day.sunset, d.sunset),
+                   differs(day.nightfall, d.nightfall)};
     return d;
 }
 

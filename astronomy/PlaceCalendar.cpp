@@ -76,6 +76,14 @@ PrayerMethod prayerMethod(const Place &place, const CalendarMethod &chosen)
     return method;
 }
 
+// The title of the rule the place's short nights follow.
+QString ruleTitle(const CalendarMethod &method)
+{
+    return HighLatitudeRule::title(method.highLatitude.isEmpty()
+                                       ? QLatin1String(HighLatitudeRule::defaultName)
+                                       : method.highLatitude);
+}
+
 } // namespace
 
 namespace PlaceCalendar {
@@ -118,7 +126,7 @@ QList<PerpetualCalendar::Row> localRows(const Place &place, const CalendarMethod
             partial, rule, place.latitude, method.fajrAngle, method.ishaAngle,
             method.asrShadowFactor, summer.has_value() || seasonalRules);
         rows << PerpetualCalendar::Row{date.day(), date.month(),
-                                       inOrder(calc.instants(day), zone, date)};
+                                       inOrder(calc.instants(day), zone, date), day.estimated};
     }
     return rows;
 }
@@ -144,6 +152,12 @@ QString highLatitudeTitle(const QString &name)
     return HighLatitudeRule::title(name);
 }
 
+QString estimateNote(const CalendarMethod &method)
+{
+    return QStringLiteral("e përafërt, sipas rregullit të netëve të shkurtra: %1")
+        .arg(ruleTitle(method));
+}
+
 QString source(const Place &place, const CalendarMethod &method)
 {
     if (method.method == QLatin1String(albaniaMethod) ||
@@ -160,10 +174,7 @@ QString source(const Place &place, const CalendarMethod &method)
         text += QStringLiteral(", Asri hanefi");
     // Only where the sun can fail to sink to 18 degrees does the rule show.
     if (HighLatitudeRule::angleCanFail(place.latitude, 18))
-        text += QStringLiteral(", netët e shkurtra: %1")
-                    .arg(highLatitudeTitle(method.highLatitude.isEmpty()
-                                               ? QLatin1String(HighLatitudeRule::defaultName)
-                                               : method.highLatitude));
+        text += QStringLiteral(", netët e shkurtra: %1").arg(ruleTitle(method));
     return text;
 }
 

@@ -36,6 +36,8 @@ QStringList methodNames();                // in the order a user should see them
 QString methodTitle(const QString &name); // Albanian, e.g. "Diyaneti (Turqia)"
 QStringList highLatitudeRules();          // in the order a user should see them
 QString highLatitudeTitle(const QString &name); // Albanian, e.g. "Mesi i natës"
+// What an estimated time is, in Albanian: "e përafërt, sipas rregullit …".
+QString estimateNote(const CalendarMethod &method);
 // Where the times come from, in Albanian, for the timetable's header.
 QString source(const Place &place, const CalendarMethod &method);
 

@@ -22,6 +22,9 @@ struct SolarDay
     double asr;       // the method's shadow length
     double sunset;    // Magribi
     double nightfall; // Isha: the sun at the method's nightfall angle
+    // Of the day's seven times (Imsaku .. Isha), those a high-latitude rule
+    // set or took from another latitude: estimates, not the sun's own.
+    std::array<bool, 7> estimated{};
 };
 
 // The events of one day as far as the sun reaches them: where it does not

@@ -17,6 +17,9 @@ struct PerpetualCalendar
         int day = 0;
         int month = 0;
         std::array<QTime, 7> times;
+        // The times a high-latitude rule estimated where the sun does not
+        // reach their angles, or rise or set at all; none in a table.
+        std::array<bool, 7> estimated{};
     };
 
     // One number for each day of the year, in calendar order.

@@ -130,6 +130,14 @@ void setMethod(QSqlDatabase &db, qint32 key, const WorldPlace &place)
               {place.method, text(place.highLatitude), place.asrShadow, key});
 }
 
+void remove(QSqlDatabase &db, qint32 key)
+{
+    ensureTables(db);
+    for (const char *table : {"TabelaEXhamise", "RregullimetEVendit", "VendetEBotes", "Qytetet"})
+        Sql::exec(db, QStringLiteral("DELETE FROM %1 WHERE IDQyteti = ?").arg(QLatin1String(table)),
+                  {key});
+}
+
 void setMinutes(QSqlDatabase &db, qint32 key, const Minutes &minutes)
 {
     ensureTables(db);

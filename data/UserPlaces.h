@@ -50,6 +50,8 @@ void ensureTables(QSqlDatabase &db);
 // holds already gets the country's code after it;
 qint32 add(QSqlDatabase &db, const QString &name, const WorldPlace &place);
 void setMethod(QSqlDatabase &db, qint32 key, const WorldPlace &place);
+// Takes the added place off the list with all that was set for it.
+void remove(QSqlDatabase &db, qint32 key);
 void setMinutes(QSqlDatabase &db, qint32 key, const Minutes &minutes);
 // Replaces the place's mosque table (standard-time rows) and its name.
 void setMosqueTable(QSqlDatabase &db, qint32 key, const QList<PerpetualCalendar::Row> &rows,

@@ -236,7 +236,9 @@ QList<WorldPlace> WorldPlaces::search(const QString &typed, int limit) const
     const qsizetype count = std::min<qsizetype>(limit, hits.size());
     std::partial_sort(hits.begin(), hits.begin() + count, hits.end(), better);
     QList<WorldPlace> places;
-    for (qsizetype i = 0; i < count; ++i)
+    for (qsizetype i = 0; i < count; ++i) {
         places.append(hits[i].second->place);
+        places.back().rank = hits[i].first;
+    }
     return places;
 }

@@ -16,6 +16,7 @@ struct WorldPlace
     double longitude = 0;
     QString timeZone; // IANA name
     qint64 population = 0;
+    int rank = -1; // how well it matched the search that found it, as matchRank tells
 };
 
 // Lower case without diacritics (ë→e, ç→c, ü→u, ß→ss), so that a name

@@ -3,6 +3,7 @@
 #include "astronomy/CalculationError.h"
 #include "astronomy/CalendarTable.h"
 #include "astronomy/CityList.h"
+#include "astronomy/CityNames.h"
 #include "astronomy/CityOffsets.h"
 #include "astronomy/PlaceCalendar.h"
 #include "data/BfiCalendar.h"
@@ -297,6 +298,15 @@ NamedPlace placeAt(const Arguments &args)
     return named;
 }
 
+// The town of the list that the name is, by any name people write for it.
+const Place *listedTown(const QList<Place> &cities, const QString &name)
+{
+    if (const Place *city = CityList::named(cities, name))
+        return city;
+    const std::optional<QString> town = CityNames::townNamed(name);
+    return town ? CityList::named(cities, *town) : nullptr;
+}
+
 // The place of the world list whose name, ours or its country's, is the one
 // given; a name that only begins one is no choice of the user's.
 NamedPlace placeOfTheWorld(const QString &name)
@@ -339,13 +349,18 @@ int run(const QStringList &words, QTextStream &out, const Clock &clock)
     // A place of the world (by --at, or a --city the list lacks) is added to
     // the official calendar's cities; --method and --asr are then its own.
     const QString cityName = args.value(QStringLiteral("city"));
-    const Place *listed =
-        args.has(QStringLiteral("city")) ? CityList::named(cities, cityName) : nullptr;
+    const Place *listed = args.has(QStringLiteral("city")) ? listedTown(cities, cityName) : nullptr;
     std::optional<NamedPlace> added;
     if (args.has(QStringLiteral("at")))
         added = placeAt(args);
     else if (args.has(QStringLiteral("city")) && !listed)
         added = placeOfTheWorld(cityName);
+    // A place of the world that is a town of the list is that town.
+    if (added && !args.has(QStringLiteral("at")))
+        if (const std::optional<QString> town =
+                CityNames::sameTown({added->name}, added->place.latitude, added->place.longitude);
+            town && (listed = CityList::named(cities, *town)))
+            added.reset();
     if (added)
         chooseMethod(args, added->place);
     const bool computing =

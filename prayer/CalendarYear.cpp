@@ -5,6 +5,8 @@
 #include "data/PerpetualStore.h"
 #include "prayer/CityRows.h"
 
+#include <algorithm>
+
 CalendarYear::CalendarYear(CalendarConnection &connection) : m_connection(connection) {}
 
 void CalendarYear::dayInEffectChanged(const QDate &day)
@@ -24,6 +26,13 @@ DayTimes::Texts CalendarYear::timesOf(const QDate &day)
     DayTimes::Texts missing;
     missing.fill(DayTimes::missingTime());
     return missing;
+}
+
+std::array<bool, DayTimes::count> CalendarYear::estimated(const QDate &day) const
+{
+    if (day.year() != m_year)
+        return {};
+    return m_estimated.value(PerpetualCalendar::dayKey(day.day(), day.month()));
 }
 
 DayTimes::Texts CalendarYear::timesAhead(const QDate &day)
@@ -53,9 +62,20 @@ void CalendarYear::keepRows(int year)
     m_year = year;
     m_key = wanted.key();
     m_inMemory.reset();
-    if (PerpetualStore::yearOfRows(db) == year && PerpetualStore::rowsKey(db) == m_key)
+    m_estimated.clear();
+    m_estimateNote = wanted.estimateNote();
+    // The file keeps the times, not which of them are estimates: those are
+    // computed again, only where the sun can fail the method's angles.
+    const bool kept =
+        PerpetualStore::yearOfRows(db) == year && PerpetualStore::rowsKey(db) == m_key;
+    if (kept && !wanted.mayEstimate())
         return;
     const QList<PerpetualCalendar::Row> rows = wanted.localRows(db, year);
+    for (const PerpetualCalendar::Row &row : rows)
+        if (std::ranges::find(row.estimated, true) != row.estimated.end())
+            m_estimated.insert(PerpetualCalendar::dayKey(row.day, row.month), row.estimated);
+    if (kept)
+        return;
     try {
         PerpetualStore::writeYear(db, rows, year, m_key);
     } catch (const DatabaseError &e) {

@@ -35,6 +35,12 @@ public:
     // year derived in memory, the year in effect and the file untouched.
     DayTimes::Texts timesAhead(const QDate &day);
 
+    // Which of the day's times are a high-latitude rule's estimates, and
+    // what such a time is ("e përafërt, sipas rregullit …"); of the day's
+    // year as timesOf() left it.
+    std::array<bool, DayTimes::count> estimated(const QDate &day) const;
+    QString estimateNote() const { return m_estimateNote; }
+
     // How the user is told that the year's times could not be kept.
     void setNotice(Notice notice) { m_notice = std::move(notice); }
 
@@ -47,4 +53,7 @@ private:
     QString m_key; // whose rows are in effect
     // The year's times by day key, when the file could not take them.
     std::optional<QHash<int, DayTimes::Texts>> m_inMemory;
+    // The days with estimated times, by day key, of the year in effect.
+    QHash<int, std::array<bool, DayTimes::count>> m_estimated;
+    QString m_estimateNote;
 };

@@ -1,5 +1,6 @@
 #include "prayer/CityRows.h"
 
+#include "astronomy/HighLatitudeRule.h"
 #include "astronomy/KmshCalendar.h"
 #include "data/BfiCalendar.h"
 #include "data/CityCalendars.h"
@@ -122,6 +123,13 @@ QString CityRows::timeZone(const QSqlDatabase &db) const
     return m_own ? m_own->timeZone : PerpetualStore::read(db).timeZone;
 }
 
+bool CityRows::mayEstimate() const
+{
+    // No method asks the sun to sink further than this below the horizon.
+    constexpr double steepestAngle = 22;
+    return m_own && HighLatitudeRule::angleCanFail(m_own->latitude, steepestAngle);
+}
+
 QList<PerpetualCalendar::Row> CityRows::calendarRows(const QSqlDatabase &db, int year) const
 {
     if (m_bfiMinutes)
@@ -147,8 +155,10 @@ QList<PerpetualCalendar::Row> CityRows::localRows(const QSqlDatabase &db, int ye
             byDay.insert(PerpetualCalendar::dayKey(row.day, row.month), row.times);
         for (PerpetualCalendar::Row &row : rows)
             if (const auto found = byDay.constFind(PerpetualCalendar::dayKey(row.day, row.month));
-                found != byDay.constEnd())
+                found != byDay.constEnd()) {
                 row.times = *found;
+                row.estimated = {};
+            }
     }
     if (m_minutes != UserPlaces::Minutes{})
         for (PerpetualCalendar::Row &row : rows)

@@ -40,6 +40,10 @@ public:
     // The calendar's rows of the year without the mosque's table and the
     // minutes: what the days the table lacks follow.
     QList<PerpetualCalendar::Row> calendarRows(const QSqlDatabase &db, int year) const;
+    // Whether some of its times can be a high-latitude rule's estimates
+    // (Row::estimated), and what such a time is, in Albanian.
+    bool mayEstimate() const;
+    QString estimateNote() const { return PlaceCalendar::estimateNote(m_method); }
     // How many days of the year the mosque's table gives (0 without one).
     int mosqueDays() const { return int(m_mosque.size()); }
 

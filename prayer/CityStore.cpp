@@ -1,6 +1,7 @@
 #include "prayer/CityStore.h"
 
 #include "astronomy/CalculationError.h"
+#include "astronomy/CityNames.h"
 #include "data/CalendarConnection.h"
 #include "data/DatabaseError.h"
 #include "data/PerpetualStore.h"
@@ -111,10 +112,28 @@ qint32 CityStore::addPlace(const QString &name, const UserPlaces::WorldPlace &pl
 {
     qint32 key = 0;
     write([&](QSqlDatabase &db) {
-        key = UserPlaces::add(db, name, place);
+        const std::optional<QString> town =
+            CityNames::sameTown({name}, place.latitude, place.longitude);
+        const std::optional<SelectedCity> listed =
+            town ? SelectedCity::named(db, *town) : std::nullopt;
+        key = listed ? listed->key : UserPlaces::add(db, name, place);
         moveFlag(db, key);
     });
     return key;
+}
+
+void CityStore::removePlace(qint32 cityKey)
+{
+    write([&](QSqlDatabase &db) {
+        if (cityKey < UserPlaces::firstKey)
+            throw NotStored(QStringLiteral("Qytetet e listës së programit nuk hiqen; hiqen vetëm "
+                                           "vendet që shtuat vetë."));
+        const std::optional<SelectedCity> selected = SelectedCity::read(db);
+        if (selected && selected->key == cityKey)
+            throw NotStored(QStringLiteral("Vendi i zgjedhur nuk hiqet. Zgjidhni më parë një "
+                                           "vend tjetër, pastaj hiqeni këtë."));
+        UserPlaces::remove(db, cityKey);
+    });
 }
 
 void CityStore::setMethod(qint32 cityKey, const UserPlaces::WorldPlace &place)

@@ -35,8 +35,14 @@ public:
     // for a refusal; any other failure throws as well after rolling back.
     void store(qint32 cityKey);
     // Adds a place of the world to the list and selects it, in one
-    // transaction; returns its key. Throws as store().
+    // transaction; returns its key. A place that is one of the list's towns
+    // (by its name and position) selects that town instead, with its
+    // community's calendar. Throws as store().
     qint32 addPlace(const QString &name, const UserPlaces::WorldPlace &place);
+    // Takes a place the user added off the list, with its settings and its
+    // mosque's table, in one transaction. The list's own cities and the
+    // selected place stay: NotStored says why.
+    void removePlace(qint32 cityKey);
     // Changes what the place's times follow, in one transaction with the
     // rows when the place is the selected one. Throw as store().
     void setMethod(qint32 cityKey, const UserPlaces::WorldPlace &place);

@@ -1,5 +1,6 @@
 #include "prayer/CityTimetable.h"
 
+#include "astronomy/CityNames.h"
 #include "data/CalendarConnection.h"
 #include "data/DatabaseError.h"
 #include "data/PerpetualStore.h"
@@ -16,7 +17,10 @@ CityTimetable CityTimetable::selected(CalendarConnection &connection)
 
 CityTimetable CityTimetable::ofCity(CalendarConnection &connection, const QString &name)
 {
-    const std::optional<SelectedCity> city = SelectedCity::named(connection.database(), name);
+    std::optional<SelectedCity> city = SelectedCity::named(connection.database(), name);
+    // A town of the list is found by any name people write for it.
+    if (const std::optional<QString> town = CityNames::townNamed(name); !city && town)
+        city = SelectedCity::named(connection.database(), *town);
     if (!city)
         throw DatabaseError(
             0, QStringLiteral("Qyteti \"%1\" nuk është në listën e qyteteve.").arg(name));
@@ -48,7 +52,7 @@ QList<CityTimetable::Day> CityTimetable::days(const QDate &first, const QDate &l
     if (!first.isValid() || !last.isValid() || last < first)
         return result;
     const QSqlDatabase db = m_connection->database();
-    QHash<int, std::array<QTime, 7>> rowsOfYear;
+    QHash<int, PerpetualCalendar::Row> rowsOfYear;
     int yearRead = 0;
     for (QDate date = first; date <= last; date = date.addDays(1)) {
         Day day{date, {}};
@@ -57,9 +61,12 @@ QList<CityTimetable::Day> CityTimetable::days(const QDate &first, const QDate &l
                 yearRead = date.year();
                 rowsOfYear.clear();
                 for (const PerpetualCalendar::Row &row : m_rows.localRows(db, yearRead))
-                    rowsOfYear.insert(PerpetualCalendar::dayKey(row.day, row.month), row.times);
+                    rowsOfYear.insert(PerpetualCalendar::dayKey(row.day, row.month), row);
             }
-            day.times = rowsOfYear.value(PerpetualCalendar::dayKey(date.day(), date.month()));
+            const PerpetualCalendar::Row row =
+                rowsOfYear.value(PerpetualCalendar::dayKey(date.day(), date.month()));
+            day.times = row.times;
+            day.estimated = row.estimated;
         } else {
             // A file without a perpetual calendar has only the rows it holds.
             const DayTimes::Texts texts = DayTimes::load(date, *m_connection);

@@ -23,19 +23,23 @@ public:
     struct Day
     {
         QDate date;
-        std::array<QTime, 7> times; // Imsaku .. Isha; invalid where the calendar has none
+        std::array<QTime, 7> times;      // Imsaku .. Isha; invalid where the calendar has none
+        std::array<bool, 7> estimated{}; // a high-latitude rule's estimates
     };
 
     // The selected city's timetable. Throws DatabaseError when the file
     // cannot be read.
     static CityTimetable selected(CalendarConnection &connection);
-    // The timetable of the city of that name, selected or not. Throws
-    // DatabaseError when the file cannot be read or has no such city.
+    // The timetable of the city of that name (for a town of the list, any name
+    // people write for it), selected or not. Throws DatabaseError when the
+    // file cannot be read or has no such city.
     static CityTimetable ofCity(CalendarConnection &connection, const QString &name);
 
     const QString &cityName() const { return m_cityName; }
     int minutes() const { return m_minutes; } // added to the calendar's times
     const QString &source() const { return m_source; }
+    // What an estimated time is: "e përafërt, sipas rregullit …".
+    QString estimateNote() const { return m_rows.estimateNote(); }
     const QString &timeZone() const { return m_timeZone; } // IANA name
 
     // The days first .. last, in order.

@@ -67,7 +67,10 @@ TimetablePage pageOf(const CityTimetable &timetable, const QDate &first, const Q
             hijri,
             QStringLiteral("%1 %2").arg(hijri.day).arg(Module1::HijriMonthName(hijri.month)),
             day.times,
-            {}};
+            {},
+            day.estimated};
+        if (std::ranges::find(day.estimated, true) != day.estimated.end())
+            page.note = QStringLiteral("≈ %1").arg(timetable.estimateNote());
     }
     markHolyDays(page);
     return page;
@@ -107,8 +110,8 @@ QStringList TimetablePage::cells(const Row &row) const
                       holy.isEmpty() ? row.hijriText
                                      : QStringLiteral("%1 \u00B7 %2").arg(row.hijriText, holy)};
     for (int i : order) {
-        const QTime time = row.times[std::size_t(i)];
-        texts << DayTimes::timeText(time);
+        const QString time = DayTimes::timeText(row.times[std::size_t(i)]);
+        texts << (row.estimated[std::size_t(i)] ? QStringLiteral("≈") + time : time);
     }
     return texts;
 }
@@ -157,7 +160,8 @@ TimetablePage ramadan(const CityTimetable &timetable, int hijriYear)
                        : BajramPrayer::timeText(bajram, DayTimes::timeText(next.first().times[2]),
                                                 0, BajramPrayer::onTakvim(timetable));
     if (!prayer.isEmpty())
-        page.note = QStringLiteral("Namazi i Bajramit të Fitrit: %1, %2 %3 %4, ora %5")
+        page.note = (page.note.isEmpty() ? QString() : page.note + QStringLiteral(" \u00B7 ")) +
+                    QStringLiteral("Namazi i Bajramit të Fitrit: %1, %2 %3 %4, ora %5")
                         .arg(Module1::DayOfWeekName(bajram.dayOfWeek() % 7 + 1))
                         .arg(bajram.day())
                         .arg(Module1::GregorianMonthName(bajram.month()))

@@ -18,11 +18,12 @@ struct TimetablePage
     struct Row
     {
         QDate date;
-        QString weekday;               // "E enjte"
-        HijriDate hijri;               // as the program reckons it
-        QString hijriText;             // "1 Ramadan"
-        std::array<QTime, 7> times;    // Imsaku .. Isha
-        std::vector<HolyDay> holyDays; // the day's, and the night its evening begins
+        QString weekday;                 // "E enjte"
+        HijriDate hijri;                 // as the program reckons it
+        QString hijriText;               // "1 Ramadan"
+        std::array<QTime, 7> times;      // Imsaku .. Isha
+        std::vector<HolyDay> holyDays;   // the day's, and the night its evening begins
+        std::array<bool, 7> estimated{}; // shown "≈05:12": a high-latitude rule's estimate
     };
 
     QString cityName;
@@ -34,7 +35,7 @@ struct TimetablePage
     // The time columns in the order shown: indices of Row::times.
     std::array<int, 7> order{0, 1, 2, 3, 4, 5, 6};
     QList<Row> rows;
-    QString note; // a line under the days: the Bajram prayer after Ramadan
+    QString note; // a line under the days: what "≈" means, the Bajram prayer after Ramadan
 
     // "Prishtinë (-1 min) · <source>"
     QString cityLine() const;

@@ -1,5 +1,6 @@
 #include "ui/FrmKerkoVendin.h"
 
+#include "astronomy/CityNames.h"
 #include "ui/WindowLook.h"
 
 #include <QDialogButtonBox>
@@ -9,6 +10,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 FrmKerkoVendin::FrmKerkoVendin(const WorldPlaces &world, const QList<OwnCity> &ownCities,
                                const PlaceMethodFields::Choices &methods,
@@ -53,17 +56,13 @@ FrmKerkoVendin::FrmKerkoVendin(const WorldPlaces &world, const QList<OwnCity> &o
 std::optional<qint32> FrmKerkoVendin::chosenCityKey() const
 {
     const int row = m_list->currentRow();
-    if (row < 0 || row >= m_ownHits.size())
-        return std::nullopt;
-    return m_ownHits[row].key;
+    return row >= 0 && row < m_hits.size() ? m_hits[row].cityKey : std::nullopt;
 }
 
 std::optional<WorldPlace> FrmKerkoVendin::chosenPlace() const
 {
-    const qsizetype row = m_list->currentRow() - m_ownHits.size();
-    if (row < 0 || row >= m_placeHits.size())
-        return std::nullopt;
-    return m_placeHits[row];
+    const int row = m_list->currentRow();
+    return row >= 0 && row < m_hits.size() ? m_hits[row].place : std::nullopt;
 }
 
 bool FrmKerkoVendin::eventFilter(QObject *watched, QEvent *event)
@@ -79,23 +78,43 @@ bool FrmKerkoVendin::eventFilter(QObject *watched, QEvent *event)
 void FrmKerkoVendin::search(const QString &typed)
 {
     const QString folded = foldForSearch(typed.simplified());
-    m_ownHits.clear();
+    m_hits.clear();
     for (const OwnCity &city : std::as_const(m_ownCities)) {
         // Before anything is typed, the program's own cities are the list.
-        if (folded.isEmpty() || matchRank(foldForSearch(city.text), folded) >= 0)
-            m_ownHits.append(city);
+        if (folded.isEmpty()) {
+            addOwnHit(city, 0);
+            continue;
+        }
+        QStringList names = CityNames::of(city.text);
+        names << city.text;
+        for (QString &name : names)
+            name = foldForSearch(name);
+        if (const int rank = matchRank(names.join(QLatin1Char('\n')), folded); rank >= 0)
+            addOwnHit(city, rank);
     }
-    m_placeHits = m_world.search(typed);
-    m_list->clear();
-    for (const OwnCity &city : std::as_const(m_ownHits))
-        m_list->addItem(city.text);
-    for (const WorldPlace &place : std::as_const(m_placeHits)) {
+    for (const WorldPlace &place : m_world.search(typed)) {
+        // A town of the list is found as itself, with its community's calendar.
+        if (const std::optional<QString> town = CityNames::sameTown(
+                {place.name, place.geoNamesName}, place.latitude, place.longitude)) {
+            const auto own = std::find_if(m_ownCities.cbegin(), m_ownCities.cend(),
+                                          [&](const OwnCity &city) { return city.text == *town; });
+            if (own != m_ownCities.cend()) {
+                addOwnHit(*own, place.rank);
+                continue;
+            }
+        }
         // Our Albanian name beside the one on the place's own signs.
         const QString name = place.name == place.geoNamesName
                                  ? place.name
                                  : QStringLiteral("%1 — %2").arg(place.name, place.geoNamesName);
-        m_list->addItem(QStringLiteral("%1 (%2)").arg(name, place.country));
+        m_hits.append(
+            {place.rank, QStringLiteral("%1 (%2)").arg(name, place.country), std::nullopt, place});
     }
+    std::stable_sort(m_hits.begin(), m_hits.end(),
+                     [](const Hit &a, const Hit &b) { return a.rank < b.rank; });
+    m_list->clear();
+    for (const Hit &hit : std::as_const(m_hits))
+        m_list->addItem(hit.text);
     const bool found = m_list->count() > 0;
     if (!found && !folded.isEmpty()) {
         auto *nothing = new QListWidgetItem(QStringLiteral("Asnjë vend me këtë emër."), m_list);
@@ -105,9 +124,19 @@ void FrmKerkoVendin::search(const QString &typed)
     showCurrent(m_list->currentRow());
 }
 
+void FrmKerkoVendin::addOwnHit(const OwnCity &city, int rank)
+{
+    for (Hit &hit : m_hits)
+        if (hit.cityKey == city.key) {
+            hit.rank = std::min(hit.rank, rank);
+            return;
+        }
+    m_hits.append({rank, city.text, city.key, std::nullopt});
+}
+
 void FrmKerkoVendin::showCurrent(int row)
 {
     m_choose->setEnabled(row >= 0);
     // An own city's community fixes its calendar.
-    m_fields->setEnabled(row < 0 || row >= m_ownHits.size());
+    m_fields->setEnabled(row < 0 || row >= m_hits.size() || !m_hits[row].cityKey);
 }

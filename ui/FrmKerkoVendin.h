@@ -10,8 +10,11 @@
 class QLineEdit;
 class QListWidget;
 
-// Finds a place by name: first among the program's own cities, then among
-// the world's places, whose times are computed by the method chosen below.
+// Finds a place by name among the program's own cities, by any name people
+// write for them, and the world's places, whose times are computed by the
+// method chosen below. A whole name or its start comes before a word inside
+// a name, an own city before a world's place as good; a world's place that is
+// one of the list's towns shows as that town.
 class FrmKerkoVendin : public QDialog
 {
     Q_OBJECT
@@ -41,11 +44,21 @@ protected:
 private:
     void search(const QString &typed);
     void showCurrent(int row);
+    // The own city's row for a hit; its rank becomes the better of the two.
+    void addOwnHit(const OwnCity &city, int rank);
+
+    // One row of the list: an own city (key) or a world's place.
+    struct Hit
+    {
+        int rank = 0; // as matchRank gives it
+        QString text;
+        std::optional<qint32> cityKey;
+        std::optional<WorldPlace> place;
+    };
 
     const WorldPlaces &m_world;
     QList<OwnCity> m_ownCities;
-    QList<OwnCity> m_ownHits; // the rows above the world's
-    QList<WorldPlace> m_placeHits;
+    QList<Hit> m_hits; // the list's rows
     QLineEdit *m_field;
     QListWidget *m_list;
     PlaceMethodFields *m_fields;

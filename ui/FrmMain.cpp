@@ -193,6 +193,7 @@ void FrmMain::buildControls()
                                            QStringLiteral("XX:XX"), designFont(verdana, 9.75, true),
                                            2100, rowTops[row], 675, 240, Qt::AlignRight);
         m_lblKohaENamazit[row]->describeBy(*label);
+        m_timeCaptions[row] = m_lblKohaENamazit[row]->accessibleDescription();
     }
 
     caption = makeLabel(this, QStringLiteral("Label5"), QStringLiteral("Qyteti i zgjedhur:"),
@@ -513,10 +514,28 @@ void FrmMain::Form_Activate()
 void FrmMain::MerriKoheratEFaljes(const QDate &day)
 {
     const DayTimes::Texts times = m_calendarYear->timesOf(day);
-    for (int i = 0; i < DayTimes::count; ++i)
-        m_lblKohaENamazit[i]->setText(times[i]);
+    showTimes(day, times);
     m_scheduler->setTimes(day, times);
     m_nextShownAt = -1;
+}
+
+void FrmMain::showTimes(const QDate &day, const DayTimes::Texts &times)
+{
+    const std::array<bool, DayTimes::count> estimated = m_calendarYear->estimated(day);
+    for (std::size_t i = 0; i < std::size_t(DayTimes::count); ++i) {
+        AutoSizeLabel *label = m_lblKohaENamazit[i];
+        // A small mark fits the gap before the time without covering its caption.
+        label->setTextFormat(estimated[i] ? Qt::RichText : Qt::PlainText);
+        label->setText(estimated[i]
+                           ? QStringLiteral("<span style=\"font-size:8pt; font-weight:normal\">≈"
+                                            "</span>%1")
+                                 .arg(times[i])
+                           : times[i]);
+        label->setAccessibleDescription(
+            estimated[i]
+                ? QStringLiteral("%1, %2").arg(m_timeCaptions[i], m_calendarYear->estimateNote())
+                : m_timeCaptions[i]);
+    }
 }
 
 void FrmMain::Form_Load()
@@ -533,8 +552,7 @@ void FrmMain::Timer1_Timer()
     m_lblDataGregoriane->setText(tick.gregorianDate);
     m_lblDataHixhri->setText(tick.hijriDate);
     if (tick.timesReloaded) {
-        for (int i = 0; i < DayTimes::count; ++i)
-            m_lblKohaENamazit[i]->setText(m_scheduler->times()[i]);
+        showTimes(m_scheduler->dayInEffect(m_clock.now()), m_scheduler->times());
         m_nextShownAt = -1;
     }
     if (tick.start != AdhanScheduler::Start::None) {

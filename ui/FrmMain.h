@@ -44,6 +44,8 @@ public:
     void Form_Activate();
     // Loads the seven times of the given day into the time labels.
     void MerriKoheratEFaljes(const QDate &day);
+    // The day's times in their labels, a rule's estimates marked "≈".
+    void showTimes(const QDate &day, const DayTimes::Texts &times);
     // One tick of the clock: clock and date texts, the adhan. The timer runs
     // it at each second while the window shows, else only when it has work.
     void Timer1_Timer();
@@ -124,6 +126,7 @@ private:
     AutoSizeLabel *m_lblQyteti = nullptr;
     AutoSizeLabel *m_lblMinuta = nullptr;
     std::array<AutoSizeLabel *, 7> m_lblKohaENamazit{};
+    std::array<QString, 7> m_timeCaptions; // what each time label is, for screen readers
     std::array<AutoSizeLabel *, 7> m_lblFusha{};
     QPushButton *m_cmdRrethProgramit = nullptr;
     QPushButton *m_cmdDitelindja = nullptr;

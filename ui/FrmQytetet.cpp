@@ -2,6 +2,7 @@
 
 #include "astronomy/Qibla.h"
 #include "data/QueryHelpers.h"
+#include "data/SelectedCity.h"
 #include "prayer/CityPosition.h"
 #include "ui/AutoSizeLabel.h"
 #include "ui/CityComboBox.h"
@@ -72,6 +73,11 @@ FrmQytetet::FrmQytetet(const QString &mainCityCaption, CalendarConnection &conne
         makePushButton(this, QStringLiteral("CmdKibla"), QStringLiteral("Kibla..."), 3360, 2760);
     m_cmdKibla->setAccessibleName(QStringLiteral("Drejtimi i kiblës"));
     setTabOrder(m_cmdXhamia, m_cmdKibla);
+    // Below the list, between the minutes and the Qibla.
+    m_cmdHiqVendin = makePushButton(this, QStringLiteral("CmdHiqVendin"),
+                                    QStringLiteral("Hiq vendin"), 1800, 2760, 1335);
+    m_cmdHiqVendin->setAccessibleName(QStringLiteral("Hiq vendin"));
+    setTabOrder(m_cmdKibla, m_cmdHiqVendin);
 
     connect(m_cmbQyteti, &CityComboBox::clicked, this, &FrmQytetet::CmbQyteti_Click);
     connect(m_cmbQyteti, &CityComboBox::doubleClicked, this, &FrmQytetet::CmbQyteti_DblClick);
@@ -80,6 +86,7 @@ FrmQytetet::FrmQytetet(const QString &mainCityCaption, CalendarConnection &conne
     connect(m_cmdXhamia, &QPushButton::clicked, this, &FrmQytetet::CmdXhamia_Click);
     connect(m_cmdKerko, &QPushButton::clicked, this, &FrmQytetet::CmdKerko_Click);
     connect(m_cmdKibla, &QPushButton::clicked, this, &FrmQytetet::CmdKibla_Click);
+    connect(m_cmdHiqVendin, &QPushButton::clicked, this, &FrmQytetet::CmdHiqVendin_Click);
 
     centreOnScreen(this);
 
@@ -92,12 +99,16 @@ void FrmQytetet::Form_Load(const QString &mainCityCaption)
         Module1::FillList(QStringLiteral("Qytetet"), QStringLiteral("IDQyteti"),
                           QStringLiteral("Qyteti"), *m_cmbQyteti, m_connection);
         Module1::ComboSelectText(*m_cmbQyteti, mainCityCaption);
+        const std::optional<SelectedCity> selected = SelectedCity::read(m_connection.database());
+        m_selectedKey = selected ? selected->key : 0;
     });
+    enableRemoval();
 }
 
 void FrmQytetet::CmbQyteti_Click()
 {
     ErrorGuard::run([this] {
+        enableRemoval();
         const int index = m_cmbQyteti->listIndex();
         if (index < 0) {
             m_lblMinuta->setText(QString());
@@ -199,6 +210,39 @@ void FrmQytetet::CmdKibla_Click()
         FrmKibla qibla(name, Qibla::from(position->latitude, position->longitude), this);
         qibla.exec();
     });
+}
+
+void FrmQytetet::CmdHiqVendin_Click()
+{
+    ErrorGuard::run([this] {
+        const std::optional<int> index = pickedIndex();
+        if (!index)
+            return;
+        const QString name = m_cmbQyteti->itemText(*index);
+        if (!askFirst(this, caption,
+                      QStringLiteral("Të hiqet \"%1\" nga lista? Bashkë me të hiqen minutat e "
+                                     "xhamisë dhe tabela e saj, po të keni.")
+                          .arg(name),
+                      QStringLiteral("Hiqe")))
+            return;
+        try {
+            m_store.removePlace(m_cmbQyteti->itemData(*index));
+        } catch (const CityStore::NotStored &refusal) {
+            m_warning(refusal.message());
+            return;
+        }
+        // The list without it, on the selected place.
+        const std::optional<SelectedCity> selected = SelectedCity::read(m_connection.database());
+        Form_Load(selected ? selected->name : QString());
+        CmbQyteti_Click();
+    });
+}
+
+void FrmQytetet::enableRemoval()
+{
+    const int index = m_cmbQyteti->listIndex();
+    const qint32 key = index >= 0 ? m_cmbQyteti->itemData(index) : 0;
+    m_cmdHiqVendin->setEnabled(key >= UserPlaces::firstKey && key != m_selectedKey);
 }
 
 std::optional<int> FrmQytetet::pickedIndex()

@@ -47,6 +47,10 @@ private:
     void CmdXhamia_Click();
     // The Qibla from the entry chosen in the list.
     void CmdKibla_Click();
+    // Takes the picked place off the list, after asking.
+    void CmdHiqVendin_Click();
+    // Only a place the user added, and not the selected one, can be removed.
+    void enableRemoval();
     // The entry picked in the list; none (after telling the user) when none is.
     std::optional<int> pickedIndex();
     // Stores the selected entry; false (after telling the user) when nothing
@@ -62,5 +66,7 @@ private:
     QPushButton *m_cmdXhamia;
     QPushButton *m_cmdKerko;
     QPushButton *m_cmdKibla;
+    QPushButton *m_cmdHiqVendin;
+    qint32 m_selectedKey = 0; // the place selected when the window opened
     AutoSizeLabel *m_lblMinuta;
 };

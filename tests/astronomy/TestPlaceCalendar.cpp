@@ -1,8 +1,8 @@
 #include "astronomy/CalendarTable.h"
 #include "astronomy/CityList.h"
 #include "astronomy/PlaceCalendar.h"
+#include "support/TsvRows.h"
 
-#include <QFile>
 #include <QTest>
 
 namespace {
@@ -14,14 +14,8 @@ using Times = std::array<int, 7>; // minutes of the day, Imsaku .. Isha; -1: not
 // Magribi, Isha.
 QList<std::pair<QDate, Times>> published(const QString &path, int dawnColumn)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        qFatal("cannot read %s", qPrintable(path));
     QList<std::pair<QDate, Times>> days;
-    while (!file.atEnd()) {
-        const QStringList cells = QString::fromUtf8(file.readLine()).trimmed().split(u'\t');
-        if (cells.first().startsWith(u'#') || cells.size() < 7)
-            continue;
+    for (const QStringList &cells : TsvRows::read(path)) {
         Times t;
         t.fill(-1);
         for (int i = 0; i < 6; ++i)
@@ -125,13 +119,8 @@ private Q_SLOTS:
     // Each method's own published times, every one within a minute.
     void matchesItsAuthoritysTimes()
     {
-        QFile file(QStringLiteral(KOLVIRA_TABLES "/published-times.tsv"));
-        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
         int count = 0;
-        while (!file.atEnd()) {
-            const QStringList c = QString::fromUtf8(file.readLine()).trimmed().split(u'\t');
-            if (c.first().startsWith(u'#'))
-                continue;
+        for (const QStringList &c : TsvRows::read(KOLVIRA_TABLES "/published-times.tsv")) {
             const Place place{c[0], c[1].toDouble(), c[2].toDouble(), c[3]};
             const QDate date = QDate::fromString(c[4], Qt::ISODate);
             const bool hanafi = c[0].endsWith(u"-hanafi"); // Asr at two shadows
@@ -184,6 +173,24 @@ private Q_SLOTS:
                                             .arg(row.month)
                                             .arg(i)));
                 }
+        }
+    }
+
+    // The times a rule set where the sun does not reach an angle, or rise
+    // and set at all, are marked as estimates; the sun's own are not.
+    void marksEstimatedTimes()
+    {
+        for (const QStringList &c : TsvRows::read(KOLVIRA_TABLES "/estimated-times.tsv")) {
+            const QDate date = QDate::fromString(c[5], Qt::ISODate);
+            const auto rows = PlaceCalendar::localRows(
+                {c[0], c[1].toDouble(), c[2].toDouble(), c[3]}, {c[4], {}, 1}, date.year());
+            const auto row = std::ranges::find_if(rows, [&](const auto &r) {
+                return r.day == date.day() && r.month == date.month();
+            });
+            QString marks;
+            for (bool estimated : row->estimated)
+                marks += estimated ? u'1' : u'0';
+            QVERIFY2(marks == c[6], qPrintable(c.join(u' ') + u' ' + marks));
         }
     }
 

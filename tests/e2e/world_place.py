@@ -1,10 +1,13 @@
 #!/usr/bin/python3
-# A place of the world on a computer in Zürich: found as "Cyrih" in the
+# A place of the world on a computer in Zürich: a name that is no place finds
+# nothing, "Prishtina" finds the list's Prishtinë first; found as "Cyrih" in the
 # search and kept under its Albanian name, chosen with Diyanet's method, it shows its own times of the day and
 # the adhan comes at its Dhuhri. The mosque's printed table: a file with a
-# wrong line is refused naming the line, nothing changed; a good one gives the
-# window its times and the adhan. Prishtinë chosen again gives back the table
-# of Kosovo, the file's rows as they were.
+# wrong line, or no text at all, is refused, nothing changed; a
+# good one gives the window its times and the adhan. Prishtinë chosen again
+# gives back the table of Kosovo, the file's rows as they were. Cyrih is taken
+# off the list after a question; the selected place cannot be. Tromsø at
+# midsummer, where the sun does not set, shows its sunrise as an estimate.
 # Usage: world_place.py KOLVIRA_DB NAME PROGRAM DATABASE ARTEFACTS
 import os
 import subprocess
@@ -65,7 +68,13 @@ with Session() as s:
 
     s.press(s.window("Vendi juaj"), "Kërko tjetër...")  # the place of the zone, not taken
     search = s.window("Kërko vendin")
-    s.find(search, name="Emri i vendit", role="text").text = "Cyrih"
+    field = s.find(search, name="Emri i vendit", role="text")
+    found = s.find(search, name="Vendet e gjetura")
+    field.text = "xqzzv"
+    s.wait("no hit", lambda: [n.name for n in found] == ["Asnjë vend me këtë emër."])
+    field.text = "Prishtina"
+    s.wait("the list's Prishtinë first", lambda: found.childCount and found[0].name == "Prishtinë")
+    field.text = "Cyrih"
     s.find(search, name="Cyrih — Zürich (Zvicër)", role="list item").doActionNamed("Toggle")
     s.press(search, "Zgjidhe", closes=True)
     s.wait("Zürich in the main window", lambda: main.showing and s.values(main, ZURICH) == ZURICH)
@@ -96,6 +105,11 @@ with Session() as s:
     s.check("Rreshti 3" in refusal, f"the refusal names no line: {refusal!r}")
     s.check((s.sql("SELECT * FROM kolvira"), s.sql("SELECT * FROM TabelaEXhamise")) == before,
             "a refused table changed the database")
+    open(table, "wb").write(bytes(range(256)) * 8)
+    refusal = import_table(s, mosque, table)
+    s.check("nuk u importua" in refusal, f"a file of no text was not refused: {refusal!r}")
+    s.check((s.sql("SELECT * FROM kolvira"), s.sql("SELECT * FROM TabelaEXhamise")) == before,
+            "a file of no text changed the database")
     open(table, "w").write(GOOD_TABLE)
     told = import_table(s, mosque, table)
     s.check("u importua: 2 ditë" in told, f"the import told {told!r}")
@@ -110,4 +124,27 @@ with Session() as s:
     s.wait("Prishtinë again", lambda: s.label(main, "Qyteti i zgjedhur").name == "Prishtinë")
     s.check(s.sql("SELECT * FROM kolvira ORDER BY Muaji, Dita") == rows,
             "the table came back changed")
+
+    s.press(main, "Qyteti...")
+    cities = s.window("Zgjedhja e qytetit")
+    remove = s.find(cities, name="Hiq vendin", role="push button")
+    s.check(not remove.sensitive, "the selected Prishtinë could be removed")
+    s.find(cities, name="Cyrih", role="list item", showing=False).doActionNamed("Toggle")
+    s.wait("Cyrih removable", lambda: remove.sensitive)
+    s.press(cities, "Hiq vendin")
+    s.press(s.app, "Hiqe")
+    s.wait("Cyrih off the list", lambda: s.sql("SELECT Qyteti FROM Qytetet WHERE IDQyteti >= "
+                                               "100000 UNION ALL SELECT IDQyteti FROM "
+                                               "VendetEBotes") == [])
+    s.check(s.sql("SELECT count(*) FROM TabelaEXhamise") == [(0,)], "its table stayed")
+
+    s.press(cities, "Kërko vendin...")
+    search = s.window("Kërko vendin")
+    s.find(search, name="Emri i vendit", role="text").text = "Tromsø"
+    s.find(search, name="Tromsø (Norvegji)", role="list item").doActionNamed("Toggle")
+    s.press(search, "Zgjidhe", closes=True)
+    s.jump("2026-06-21 10:00:00")
+    s.wait("midsummer's sunrise told as an estimate", lambda: s.label(
+        main, "Lindja e diellit, e përafërt, sipas rregullit të netëve të shkurtra: Një e shtata "
+        "e natës").name == "≈01:38")
     s.running("at the end")

@@ -8,6 +8,7 @@
 #include "support/FileBytes.h"
 #include "support/FixtureDatabase.h"
 #include "support/PrintedTakvim.h"
+#include "support/TsvRows.h"
 
 #include <QFile>
 #include <QHash>
@@ -182,6 +183,23 @@ private Q_SLOTS:
         QTEST(BajramPrayer::timeText(bajram, sunrise.toString("HH:mm"), 0,
                                      BajramPrayer::onTakvim(timetable)),
               "prayer");
+    }
+
+    // The names people write for a town of the list select that town, with
+    // its community's calendar, and add no place of the world beside it.
+    void listTownByItsNames()
+    {
+        const QString file = dir.filePath(QStringLiteral("named.db"));
+        for (const QStringList &row : TsvRows::read(KOLVIRA_TYPED_TOWNS)) {
+            if (row.value(2) == QLatin1String("search"))
+                continue;
+            QFile::remove(file);
+            const KolviraDbRun made({"generate", file, "--year", "2026", "--city", row[0]});
+            QVERIFY2(made.status == 0, qPrintable(row[0] + made.err));
+            QCOMPARE(SqlFile::rows(file, "SELECT Qyteti FROM Qytetet WHERE ESelektuar OR "
+                                         "IDQyteti >= 100000"),
+                     QStringList{row[1]});
+        }
     }
 
     // Where the sun does not sink far enough, or sets not at all, each rule

@@ -231,11 +231,10 @@ private Q_SLOTS:
         CityStore store(opened);
         // Prishtinë's adhan comes a minute before its rows (-1): they are kept so
         // that it falls on the printed times.
-        store.importMosqueTable(
-            1,
+        const QList<MosqueTable::Day> table =
             MosqueTable::parse("data;imsaku;lindja;dreka;ikindia;akshami;jacia\n"
-                               "01.03.2026;04:50;06:20;12:10;15:10;17:50;19:15"),
-            "xhamia.csv");
+                               "01.03.2026;04:50;06:20;12:10;15:10;17:50;19:15");
+        store.importMosqueTable(1, table, "xhamia.csv");
         QCOMPARE(SqlFile::rows(file, march1),
                  QStringList{"1|3|04:51:00|04:51:00|06:21:00|12:11:00|15:11:00|17:51:00|19:16:00"});
         store.setMinutes(1, {0, 0, 0, 2, 0, 0, -1});
@@ -249,9 +248,25 @@ private Q_SLOTS:
         QCOMPARE(SelectedCity::read(opened.database())->name, QStringLiteral("Konstanz"));
         QCOMPARE(SqlFile::rows(file, march1),
                  QStringList{"1|3|05:22:00|05:22:00|06:58:00|12:41:00|15:37:00|18:14:00|19:37:00"});
+        // Skopje of the world is the list's Shkup, with its own calendar.
+        const qint32 shkup = SelectedCity::named(opened.database(), "Shkup").value().key;
+        QCOMPARE(
+            store.addPlace("Skopje", {41.99646, 21.43141, "Europe/Skopje", "MK", "diyanet", {}, 1}),
+            shkup);
+        store.store(key);
+        // Neither the selected place nor a town of the list is taken off it.
+        for (const qint32 kept : {key, shkup})
+            QVERIFY_THROWS_EXCEPTION(CityStore::NotStored, store.removePlace(kept));
         store.removeMosqueTable(1);
         store.setMinutes(1, {});
+        store.importMosqueTable(key, table, "xhamia.csv");
         store.store(1);
+        store.removePlace(key);
+        QCOMPARE(SqlFile::rows(file, "SELECT count(*) FROM Qytetet WHERE IDQyteti >= 100000 "
+                                     "UNION ALL SELECT count(*) FROM VendetEBotes UNION ALL SELECT "
+                                     "count(*) FROM RregullimetEVendit WHERE IDQyteti >= 100000 "
+                                     "UNION ALL SELECT count(*) FROM TabelaEXhamise"),
+                 QStringList({"0", "0", "0", "0"}));
         QCOMPARE(SqlFile::rows(file, calendar), before);
     }
 

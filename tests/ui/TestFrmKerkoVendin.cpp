@@ -1,7 +1,12 @@
+#include "astronomy/CityList.h"
+#include "astronomy/CityNames.h"
+#include "support/TsvRows.h"
 #include "ui/FrmKerkoVendin.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 
 // The search window driven from the keyboard, as a user picks a place.
@@ -26,6 +31,9 @@ private Q_SLOTS:
         QTest::newRow("own city first") << "prisht" << 1 << 0 << 7 << "";
         QTest::newRow("world after own") << "prisht" << 2 << 0 << 0 << "Prishtinë";
         QTest::newRow("own, folded") << "FERIZAJ" << 0 << 0 << 9 << "";
+        // A whole name of the world before the start of an own city's name.
+        QTest::newRow("whole name first") << "Bern" << 1 << 0 << 0 << "Bernë";
+        QTest::newRow("own name's start next") << "Bern" << 2 << 0 << 11 << "";
     }
     void picksByKeyboard()
     {
@@ -36,7 +44,8 @@ private Q_SLOTS:
         QFETCH(QString, place);
         FrmKerkoVendin window(world,
                               {{QStringLiteral("Prishtinë (Kosovë) — takvimi i BIK-ut"), 7},
-                               {QStringLiteral("Ferizaj"), 9}},
+                               {QStringLiteral("Ferizaj"), 9},
+                               {QStringLiteral("Bern-Bümpliz"), 11}},
                               {{QStringLiteral("MWL"), QStringLiteral("Lidhja Botërore Myslimane")},
                                {QStringLiteral("ISNA"), QStringLiteral("ISNA")}},
                               {{QStringLiteral("angle"), QStringLiteral("Sipas këndit")}});
@@ -57,6 +66,28 @@ private Q_SLOTS:
         QCOMPARE(window.method(), QStringLiteral("MWL"));
         QCOMPARE(window.highLatitude(), QString());
         QCOMPARE(window.asrShadow(), asrIndex + 1);
+    }
+
+    // Every name people write for a town of the list finds that town first,
+    // with its community's calendar, and never a computed twin of it.
+    void listTownByItsNames()
+    {
+        QList<FrmKerkoVendin::OwnCity> own;
+        for (const Place &city : CityList::builtIn()) {
+            QVERIFY2(!CityNames::of(city.name).isEmpty(), qPrintable(city.name)); // has its names
+            own << FrmKerkoVendin::OwnCity{city.name, qint32(own.size() + 1)};
+        }
+        FrmKerkoVendin window(world, own, {{QStringLiteral("diyanet"), QStringLiteral("Diyaneti")}},
+                              {});
+        auto *field = window.findChild<QLineEdit *>();
+        auto *list = window.findChild<QListWidget *>();
+        for (const QStringList &row : TsvRows::read(KOLVIRA_TYPED_TOWNS)) {
+            field->setText(row[0]);
+            QVERIFY2(list->count() > 0 && list->item(0)->text() == row[1], qPrintable(row[0]));
+            for (int i = 1; i < list->count(); ++i)
+                QVERIFY2(!list->item(i)->text().startsWith(row[1] + QLatin1Char(' ')),
+                         qPrintable(list->item(i)->text()));
+        }
     }
 
 private:
