@@ -12,12 +12,13 @@ namespace PrayerNames {
 
 struct Forms
 {
-    const char *column; // the calendar's column and the timetable's heading: "Dhuhri"
-    const char *label;  // the main window's row: "Dhuhri (dreka)"
-    const char *name;   // a sentence's subject: "Dreka (në 12:15)"
-    const char *object; // "(deri në) Drekën"
-    const char *of;     // "(koha e) Drekës"
-    const char *key;    // the settings file's key: "Kujtesa/Dreka"
+    const char *column;   // the calendar's column and the timetable's heading: "Dhuhri"
+    const char *label;    // the main window's row: "Dhuhri (dreka)"
+    const char *name;     // a sentence's subject: "Dreka (në 12:15)"
+    const char *object;   // "(deri në) Drekën"
+    const char *of;       // "(koha e) Drekës"
+    const char *columnOf; // the column's name, of: "(para) Dhuhrit"
+    const char *key;      // the settings file's key: "Kujtesa/Dreka"
     // Kept apart in Ramadan, in a sentence and as a heading ("Iftari (akshami)",
     // "Iftari (Magribi)"); null for the others.
     const char *fastName = nullptr;
@@ -30,18 +31,18 @@ inline constexpr int dayTimes = 7;
 inline constexpr int xhumaja = 7;
 
 inline constexpr std::array<Forms, 8> table = {{
-    {"Imsaku", "Sehuri (imsaku)", "Imsaku", "Imsakun", "Imsakut", "Imsaku", "Syfyri (imsaku)",
-     "Syfyri (imsaku)", "në Ramazan"},
-    {"Fexhri", "Fexhri (sabahu)", "Sabahu", "Sabahun", "Sabahut", "Sabahu"},
+    {"Imsaku", "Sehuri (imsaku)", "Imsaku", "Imsakun", "Imsakut", "Imsakut", "Imsaku",
+     "Syfyri (imsaku)", "Syfyri (imsaku)", "në Ramazan"},
+    {"Fexhri", "Fexhri (sabahu)", "Sabahu", "Sabahun", "Sabahut", "Fexhrit", "Sabahu"},
     {"Lindja e diellit", "Lindja e diellit", "Lindja e diellit", "lindjen e diellit",
-     "lindjes së diellit", "LindjaEDiellit"},
-    {"Dhuhri", "Dhuhri (dreka)", "Dreka", "Drekën", "Drekës", "Dreka"},
-    {"Asri", "Asri (ikindia)", "Ikindia", "Ikindinë", "Ikindisë", "Ikindia"},
-    {"Magribi", "Magribi (akshami)", "Akshami", "Akshamin", "Akshamit", "Akshami",
+     "lindjes së diellit", "Lindjes së diellit", "LindjaEDiellit"},
+    {"Dhuhri", "Dhuhri (dreka)", "Dreka", "Drekën", "Drekës", "Dhuhrit", "Dreka"},
+    {"Asri", "Asri (ikindia)", "Ikindia", "Ikindinë", "Ikindisë", "Asrit", "Ikindia"},
+    {"Magribi", "Magribi (akshami)", "Akshami", "Akshamin", "Akshamit", "Magribit", "Akshami",
      "Iftari (akshami)", "Iftari (Magribi)"},
-    {"Isha", "Isha (jacia)", "Jacia", "Jacinë", "Jacisë", "Jacia"},
+    {"Isha", "Isha (jacia)", "Jacia", "Jacinë", "Jacisë", "Ishasë", "Jacia"},
     // No column of the calendar has it: its time is Dhuhri's.
-    {"Xhumaja", "Xhumaja", "Xhumaja", "Xhumanë", "Xhumasë", "Xhumaja", nullptr, nullptr,
+    {"Xhumaja", "Xhumaja", "Xhumaja", "Xhumanë", "Xhumasë", "Xhumasë", "Xhumaja", nullptr, nullptr,
      "të premten"},
 }};
 

@@ -281,6 +281,8 @@ void FrmMain::setDefaultWindowOpeners()
         FrmQytetet window(m_lblQyteti->text(), m_connection);
         LoadedWindows::mark(&window);
         connect(&window, &FrmQytetet::showMainWindowRequested, this, [this] { setVisible(true); });
+        connect(&window, &FrmQytetet::timesChanged, this,
+                [this] { ErrorGuard::run([this] { Form_Activate(); }); });
         window.exec();
     };
     m_openAbout = [] {

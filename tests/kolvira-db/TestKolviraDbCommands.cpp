@@ -118,6 +118,41 @@ private Q_SLOTS:
         QCOMPARE(readFile(file), readFile(KOLVIRA_STANDARD_TAKVIM));
     }
 
+    // The tables mosques hand out that can be read, imported for Prishtinë,
+    // whose adhan comes a minute before its rows: each day's rows are the
+    // table's a minute later; a day the table lacks is named and keeps the
+    // calendar's.
+    void importsTheTablesMosquesHandOut_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("note");
+        for (const QString &line : QString(readFile(KOLVIRA_TABLES_READ)).split('\n'))
+            if (const QStringList cells = line.split('\t'); cells.value(1).startsWith("note: "))
+                QTest::newRow(qPrintable(cells[0])) << cells[0] << cells[1].mid(6);
+    }
+    void importsTheTablesMosquesHandOut()
+    {
+        QFETCH(QString, table);
+        QFETCH(QString, note);
+        const QString file = dir.filePath(QStringLiteral("xhamia.db"));
+        QFile::remove(file);
+        QVERIFY(QFile::copy(generated, file));
+        const KolviraDbRun run(
+            {"import", file, "--place", "Prishtinë", KOLVIRA_SEED_TABLES "/" + table});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.contains(note) && run.out.contains("ditë."), qPrintable(run.out));
+        const QHash<int, Minutes> before = kolviraRows(generated), rows = kolviraRows(file);
+        const QHash<int, Minutes> printed = printed2026(KOLVIRA_TABLE_DAYS);
+        QCOMPARE(printed.size(), 8);
+        for (auto day = printed.cbegin(); day != printed.cend(); ++day) {
+            Minutes wanted = before.value(day.key());
+            if (!note.contains(QStringLiteral("%1.03.2026").arg(day.key() % 100)))
+                std::transform(day->cbegin(), day->cend(), wanted.begin(),
+                               [](int t) { return t + 1; });
+            QCOMPARE(rows.value(day.key()), wanted);
+        }
+    }
+
     // An Albanian city gets its own times, computed the way KMSH publishes
     // them (checked on the table of Tiranë, not fitted to it), and no minutes.
     // Typed with a combining diaeresis, it is still the list's city.
