@@ -25,7 +25,7 @@ cmake --build build-fuzz -j"$(nproc)" --target fuzz-mosque-table fuzz-takvim
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-for short in mosque-table:4000 takvim:200; do
+for short in mosque-table:4000 takvim:500; do
   reader=${short%:*}
   runs=${RUNS:-${short#*:}}
   found=build-fuzz/corpus/$reader # what the run adds; the seeds stay as they are
