@@ -32,6 +32,8 @@ struct Day
 {
     QDate date;
     std::array<QTime, 7> times;
+
+    bool operator==(const Day &) const = default;
 };
 
 // The days in the order of the calendar. Throws ReadError.

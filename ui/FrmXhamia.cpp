@@ -71,6 +71,7 @@ FrmXhamia::FrmXhamia(qint32 cityKey, const QString &cityName, CalendarConnection
     m_table->setAccessibleName(QStringLiteral("Tabela e xhamisë"));
     auto *importButton = new QPushButton(QStringLiteral("Importo tabelën..."), tableBox);
     m_removeTable = new QPushButton(QStringLiteral("Hiq tabelën"), tableBox);
+    m_removeTable->setObjectName(QStringLiteral("CmdHiqTabelen"));
     tableLayout->addWidget(m_table);
     tableLayout->addWidget(importButton);
     tableLayout->addWidget(m_removeTable);

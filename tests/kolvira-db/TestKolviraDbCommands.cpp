@@ -134,8 +134,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, table);
         QFETCH(QString, note);
-        const QString file = dir.filePath(QStringLiteral("xhamia.db"));
-        QFile::remove(file);
+        const QString file = dir.filePath(table + ".db");
         QVERIFY(QFile::copy(generated, file));
         const KolviraDbRun run(
             {"import", file, "--place", "Prishtinë", KOLVIRA_SEED_TABLES "/" + table});

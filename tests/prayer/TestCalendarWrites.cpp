@@ -285,11 +285,7 @@ private Q_SLOTS:
         try {
             const QList<MosqueTable::Day> days = MosqueTable::parse(text);
             QVERIFY2(!outcome.startsWith(u"error: "), "read without complaint");
-            QCOMPARE(days.size(), expected.size());
-            for (qsizetype i = 0; i < days.size(); ++i) {
-                QCOMPARE(days[i].date, expected[i].date);
-                QCOMPARE(days[i].times, expected[i].times);
-            }
+            QCOMPARE(days, expected);
             QCOMPARE(MosqueTable::missingNote(days), outcome.mid(QStringLiteral("note: ").size()));
         } catch (const MosqueTable::ReadError &error) {
             QVERIFY2(outcome.startsWith(u"error: ") &&
