@@ -35,6 +35,8 @@ int run(const QStringList &words, QTextStream &out)
     out << QStringLiteral("Tabela \"%1\" u ruajt për %2: %3 ditë.\n")
                .arg(QFileInfo(table).fileName(), city->name)
                .arg(days.size());
+    if (const QString missing = MosqueTable::missingNote(days); !missing.isEmpty())
+        out << missing << '\n';
     return 0;
 }
 

@@ -84,14 +84,18 @@ QByteArray fromPrinted(const QByteArray &utf8, const QString &source)
         if (!date.isValid())
             continue; // a comment or the header
         std::array<int, 7> &day = minutes[PerpetualCalendar::dayKey(date.day(), date.month())];
-        for (int t = 0; t < 7; ++t) {
-            const QTime local = QTime::fromString(fields.value(1 + t), QStringLiteral("HH:mm"));
-            if (fields.size() != 8 || !local.isValid())
-                throw ToolError(QStringLiteral("%1:%2: pritet data dhe shtatë kohë (hh:mm).")
-                                    .arg(source)
-                                    .arg(i + 1));
-            day[std::size_t(t)] = zone.standardTime(date, local).msecsSinceStartOfDay() / 60000;
-            if (t == 0 && zone.standardTime(date, local) != local)
+        for (std::size_t t = 0; t < 7; ++t) {
+            const QTime local =
+                QTime::fromString(fields.value(1 + int(t)), QStringLiteral("HH:mm"));
+            const QTime standard = local.isValid() ? zone.standardTime(date, local) : QTime();
+            day[t] = standard.msecsSinceStartOfDay() / 60000;
+            // In order, as the table written must be to be read.
+            if (fields.size() != 8 || !local.isValid() || (t > 0 && day[t] <= day[t - 1]))
+                throw ToolError(
+                    QStringLiteral("%1:%2: pritet data dhe shtatë kohë (hh:mm) me radhë.")
+                        .arg(source)
+                        .arg(i + 1));
+            if (t == 0 && standard != local)
                 summer << date;
         }
         year = date.year();

@@ -1,10 +1,14 @@
 #include "prayer/MosqueTable.h"
 
+#include "data/PrayerNames.h"
 #include "data/WholeFile.h"
+#include "prayer/TableColumns.h"
+#include "prayer/TableDates.h"
+#include "prayer/TableText.h"
+#include "prayer/TableTime.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QSet>
+#include <QHash>
 #include <QTimeZone>
 
 #include <algorithm>
@@ -13,83 +17,180 @@ namespace MosqueTable {
 
 namespace {
 
-QDate dateOf(const QString &text)
-{
-    for (const QString &format :
-         {QStringLiteral("yyyy-MM-dd"), QStringLiteral("dd.MM.yyyy"), QStringLiteral("d.M.yyyy")}) {
-        const QDate date = QDate::fromString(text, format);
-        if (date.isValid())
-            return date;
-    }
-    return {};
-}
-
-QTime timeOf(const QString &text)
-{
-    static const QRegularExpression clock(QStringLiteral("^(\\d{1,2})[:.](\\d{2})$"));
-    const QRegularExpressionMatch match = clock.match(text);
-    return match.hasMatch() ? QTime(match.captured(1).toInt(), match.captured(2).toInt()) : QTime();
-}
-
 [[noreturn]] void fail(int line, const QString &what)
 {
     throw ReadError(QStringLiteral("Rreshti %1: %2").arg(line).arg(what));
+}
+
+// A cell as a message shows it: a long one cut short.
+QString shown(const QString &cell)
+{
+    constexpr int longest = 24;
+    return cell.size() > longest ? cell.left(longest) + QStringLiteral("…") : cell;
+}
+
+QString dayText(const QDate &date)
+{
+    return date.toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+struct Line
+{
+    int number;
+    QStringList cells;
+};
+
+// The lines that hold days, each cut into cells; before them, titles and the
+// header (a line with neither a date nor a time), whose names place the
+// columns. Blank lines and lines starting with '#' are passed over.
+QList<Line> dayLines(const QString &text, std::optional<TableColumns> &header)
+{
+    QString unified = text;
+    unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    const QStringList lines = unified.split(u'\n');
+    std::optional<QChar> separator;
+    QList<Line> days;
+    for (qsizetype index = 0; index < lines.size(); ++index) {
+        const QString line = lines[index].trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList cells =
+            TableText::cells(line, separator.value_or(TableText::separatorOf(line)));
+        if (days.isEmpty() && std::none_of(cells.cbegin(), cells.cend(), [](const QString &c) {
+                return TableDates::isDate(c) || TableTime::read(c).isValid();
+            })) {
+            if (const std::optional<TableColumns> named = TableColumns::fromHeader(cells)) {
+                if (!named->missing.isEmpty())
+                    fail(int(index) + 1,
+                         QStringLiteral("nuk gjendet kolona e %1.")
+                             .arg(QString::fromUtf8(
+                                 PrayerNames::of(named->missing.first()).columnOf)));
+                header = named;
+                separator = TableText::separatorOf(line);
+            }
+            continue;
+        }
+        separator = separator.value_or(TableText::separatorOf(line));
+        days << Line{int(index) + 1, cells};
+    }
+    return days;
+}
+
+// The column of the dates: the first after a header that holds a date in the
+// first day's line; without a header, the first.
+qsizetype dateColumn(const Line &first, const std::optional<TableColumns> &header)
+{
+    if (!header)
+        return 0;
+    for (qsizetype column = 0; column < first.cells.size(); ++column)
+        if (TableDates::isDate(first.cells[column]))
+            return column;
+    fail(first.number, QStringLiteral("asnjë kolonë nuk ka datë (shkruhet VVVV-MM-DD, "
+                                      "DD.MM.VVVV ose DD/MM/VVVV)."));
+}
+
+// The day's seven cells: by the header's columns, or in the order Imsaku ..
+// Isha after the date, six of them with one dawn.
+QStringList timeCells(const Line &line, qsizetype date, const std::optional<TableColumns> &header)
+{
+    QStringList cells;
+    if (header) {
+        for (const int column : header->times)
+            cells << line.cells.value(column);
+        return cells;
+    }
+    const qsizetype count = line.cells.size() - date - 1;
+    if (count != 6 && count != 7)
+        fail(line.number, QStringLiteral("pas datës priten 6 ose 7 kohë, jo %1.").arg(count));
+    cells = line.cells.mid(date + 1);
+    if (count == 6)
+        cells.prepend(cells.first());
+    return cells;
 }
 
 } // namespace
 
 QList<Day> parse(const QByteArray &bytes)
 {
-    static const QRegularExpression separators(QStringLiteral("[,;\\t]"));
-    const QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
+    const std::optional<QString> text = TableText::decode(bytes);
+    if (!text)
+        throw ReadError(QStringLiteral("Skedari nuk është tabelë me tekst (CSV ose TSV)."));
+    std::optional<TableColumns> header;
+    const QList<Line> lines = dayLines(*text, header);
+    if (lines.isEmpty())
+        throw ReadError(QStringLiteral("Skedari nuk ka asnjë ditë me kohë."));
+    const qsizetype dateAt = dateColumn(lines.first(), header);
+    QStringList dateCells;
+    for (const Line &line : lines)
+        dateCells << line.cells.value(dateAt);
+    const TableDates dates(dateCells);
+    if (!dates.decided())
+        throw ReadError(QStringLiteral("Nga datat e tabelës (si \"%1\") nuk dallohet nëse dita "
+                                       "vjen para muajit apo muaji para ditës.")
+                            .arg(shown(dateCells.first())));
+
     QList<Day> days;
-    QSet<QDate> seen;
-    bool headerPassed = false;
+    QHash<int, QDate> seen; // by day of the year, as the table is kept
     for (qsizetype index = 0; index < lines.size(); ++index) {
-        const int line = int(index) + 1;
-        const QString text = lines[index].trimmed();
-        if (text.isEmpty() || text.startsWith(QLatin1Char('#')))
-            continue;
-        QStringList fields = text.split(separators);
-        for (QString &field : fields)
-            field = field.trimmed();
-        const QDate date = dateOf(fields.first());
-        if (!date.isValid()) {
-            // A header: the first line, with no time in it.
-            if (days.isEmpty() && !headerPassed &&
-                std::none_of(fields.cbegin(), fields.cend(),
-                             [](const QString &f) { return timeOf(f).isValid(); })) {
-                headerPassed = true;
-                continue;
-            }
-            fail(line, QStringLiteral("data \"%1\" nuk lexohet (shkruhet VVVV-MM-DD ose "
-                                      "DD.MM.VVVV).")
-                           .arg(fields.first()));
-        }
-        if (fields.size() != 7 && fields.size() != 8)
-            fail(line,
-                 QStringLiteral("pas datës priten 6 ose 7 kohë, jo %1.").arg(fields.size() - 1));
+        const Line &line = lines[index];
+        const QString &dateCell = dateCells[index];
+        const QDate date = dates.read(dateCell);
+        if (!date.isValid())
+            fail(line.number, QStringLiteral("data \"%1\" nuk lexohet (shkruhet VVVV-MM-DD, "
+                                             "DD.MM.VVVV ose DD/MM/VVVV).")
+                                  .arg(shown(dateCell)));
+        const QStringList cells = timeCells(line, dateAt, header);
         Day day{date, {}};
-        const int offset = fields.size() == 7 ? 1 : 0; // six times: one dawn
-        for (int i = 0; i < 7; ++i) {
-            const QString &field = fields[std::max(1, i + 1 - offset)];
-            const QTime time = timeOf(field);
+        for (int i = 0; i < PrayerNames::dayTimes; ++i) {
+            const QTime time = TableTime::read(cells[i]);
             if (!time.isValid())
-                fail(line, QStringLiteral("koha \"%1\" nuk lexohet (shkruhet OO:MM).").arg(field));
+                fail(line.number,
+                     QStringLiteral("koha \"%1\" e %2 nuk lexohet (shkruhet OO:MM).")
+                         .arg(shown(cells[i]), QString::fromUtf8(PrayerNames::of(i).columnOf)));
             day.times[std::size_t(i)] = time;
             if (i > 0 && time < day.times[std::size_t(i - 1)])
-                fail(line, QStringLiteral("koha %1 vjen para %2.")
-                               .arg(field, day.times[std::size_t(i - 1)].toString(
-                                               QStringLiteral("HH:mm"))));
+                fail(line.number,
+                     QStringLiteral("%1 %2 vjen para %3 %4.")
+                         .arg(QString::fromUtf8(PrayerNames::of(i).column),
+                              time.toString(QStringLiteral("HH:mm")),
+                              QString::fromUtf8(PrayerNames::of(i - 1).columnOf),
+                              day.times[std::size_t(i - 1)].toString(QStringLiteral("HH:mm"))));
         }
-        if (seen.contains(date))
-            fail(line, QStringLiteral("data %1 është edhe më lart.").arg(fields.first()));
-        seen.insert(date);
+        const int dayOfYear = PerpetualCalendar::dayKey(date.day(), date.month());
+        if (const QDate above = seen.value(dayOfYear); above == date)
+            fail(line.number, QStringLiteral("data %1 është edhe më lart.").arg(shown(dateCell)));
+        else if (above.isValid())
+            fail(line.number, QStringLiteral("data %1 bie në ditën e vitit të %2 më lart: tabela "
+                                             "mban një vit.")
+                                  .arg(shown(dateCell), dayText(above)));
+        seen.insert(dayOfYear, date);
         days << day;
     }
-    if (days.isEmpty())
-        throw ReadError(QStringLiteral("Skedari nuk ka asnjë ditë me kohë."));
+    std::sort(days.begin(), days.end(), [](const Day &a, const Day &b) { return a.date < b.date; });
     return days;
+}
+
+QString missingNote(const QList<Day> &days)
+{
+    constexpr int shownGaps = 5;
+    QStringList gaps;
+    for (qsizetype i = 1; i < days.size(); ++i) {
+        const QDate from = days[i - 1].date.addDays(1);
+        const QDate to = days[i].date.addDays(-1);
+        if (from > to)
+            continue;
+        if (gaps.size() == shownGaps) {
+            gaps << QStringLiteral("…");
+            break;
+        }
+        gaps << (from == to ? dayText(from)
+                            : QStringLiteral("%1 – %2").arg(dayText(from), dayText(to)));
+    }
+    if (gaps.isEmpty())
+        return {};
+    return QStringLiteral("Tabelës i mungojnë: %1. Këto ditë ndjekin kalendarin e vendit, si "
+                          "ditët para dhe pas tabelës.")
+        .arg(gaps.join(QStringLiteral(", ")));
 }
 
 QList<Day> readFile(const QString &path)

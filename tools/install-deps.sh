@@ -11,6 +11,7 @@ build_packages=(
   liberfa-dev libsqlite3-dev tzdata ccache
   libgl-dev libvulkan-dev libxcb1-dev dpkg-dev file
   libtimezonemap-data iso-codes
+  clang libfuzzer-14-dev
 )
 # A real desktop session for running the program and its end-to-end tests,
 # which see it through the accessibility tree; the readers of the PDF and

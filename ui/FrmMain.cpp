@@ -342,6 +342,8 @@ void FrmMain::openCityWindow(bool search)
     FrmQytetet window(m_lblQyteti->text(), m_connection);
     LoadedWindows::mark(&window);
     connect(&window, &FrmQytetet::showMainWindowRequested, this, [this] { setVisible(true); });
+    connect(&window, &FrmQytetet::timesChanged, this,
+            [this] { ErrorGuard::run([this] { Form_Activate(); }); });
     if (search)
         QTimer::singleShot(0, &window, [&window] { window.CmdKerko_Click(); });
     window.exec();

@@ -153,6 +153,7 @@ void FrmQytetet::CmdXhamia_Click()
             return;
         FrmXhamia mosque(m_cmbQyteti->itemData(*index), m_cmbQyteti->itemText(*index), m_connection,
                          this);
+        connect(&mosque, &FrmXhamia::timesChanged, this, &FrmQytetet::timesChanged);
         mosque.exec();
     });
 }

@@ -37,6 +37,9 @@ Q_SIGNALS:
     // The window has closed through "Aktivoje" or "Kthehu"; the main window
     // makes itself visible, and its activation reads the stored city.
     void showMainWindowRequested();
+    // The mosque's window changed the selected place's times: the main
+    // window shows them at once.
+    void timesChanged();
 
 private:
     void Form_Load(const QString &mainCityCaption);

@@ -36,6 +36,9 @@ FrmXhamia::FrmXhamia(qint32 cityKey, const QString &cityName, CalendarConnection
           return FileDialog::open(
               this, QStringLiteral("Tabela e xhamisë"),
               QStringLiteral("Tabela (*.csv *.tsv *.txt);;Të gjithë skedarët (*)"));
+      }),
+      m_confirmation([this](const QString &question) {
+          return askFirst(this, caption, question, QStringLiteral("Hiqe"));
       })
 {
     setObjectName(QStringLiteral("FrmXhamia"));
@@ -67,15 +70,16 @@ FrmXhamia::FrmXhamia(qint32 cityKey, const QString &cityName, CalendarConnection
     m_table->setWordWrap(true);
     m_table->setAccessibleName(QStringLiteral("Tabela e xhamisë"));
     auto *importButton = new QPushButton(QStringLiteral("Importo tabelën..."), tableBox);
-    auto *removeButton = new QPushButton(QStringLiteral("Hiq tabelën"), tableBox);
+    m_removeTable = new QPushButton(QStringLiteral("Hiq tabelën"), tableBox);
+    m_removeTable->setObjectName(QStringLiteral("CmdHiqTabelen"));
     tableLayout->addWidget(m_table);
     tableLayout->addWidget(importButton);
-    tableLayout->addWidget(removeButton);
+    tableLayout->addWidget(m_removeTable);
     connect(importButton, &QPushButton::clicked, this, [this] {
         if (const QString path = m_fileChoice(); !path.isEmpty())
             importTable(path);
     });
-    connect(removeButton, &QPushButton::clicked, this, &FrmXhamia::removeTable);
+    connect(m_removeTable, &QPushButton::clicked, this, &FrmXhamia::removeTable);
 
     auto *buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("Mbyll"), QDialogButtonBox::RejectRole);
@@ -109,6 +113,7 @@ bool FrmXhamia::stored(const std::function<void()> &store)
         m_message(refusal.message(), true);
         return false;
     }
+    Q_EMIT timesChanged();
     return true;
 }
 
@@ -149,22 +154,20 @@ void FrmXhamia::importTable(const QString &path)
     if (!stored([&] { m_store.importMosqueTable(m_cityKey, days, fileName); }))
         return;
     showTable();
-    const int year = days.first().date.year();
-    const int lacking = QDate(year, 12, 31).dayOfYear() - int(days.size());
-    m_message(
-        lacking > 0
-            ? QStringLiteral("Tabela \"%1\" u importua: %2 ditë. %3 ditët e tjera të vitit "
-                             "ndjekin kalendarin e vendit.")
-                  .arg(fileName)
-                  .arg(days.size())
-                  .arg(lacking)
-            : QStringLiteral("Tabela \"%1\" u importua: %2 ditë.").arg(fileName).arg(days.size()),
-        false);
+    QString told =
+        QStringLiteral("Tabela \"%1\" u importua: %2 ditë.").arg(fileName).arg(days.size());
+    if (const QString missing = MosqueTable::missingNote(days); !missing.isEmpty())
+        told += QLatin1Char(' ') + missing;
+    m_message(told, false);
 }
 
 void FrmXhamia::removeTable()
 {
-    if (stored([&] { m_store.removeMosqueTable(m_cityKey); }))
+    const QString question =
+        QStringLiteral("Të hiqet tabela \"%1\"? Kohët do të jenë ato të "
+                       "kalendarit të vendit.")
+            .arg(UserPlaces::adjustments(m_connection.database(), m_cityKey).tableName);
+    if (m_confirmation(question) && stored([&] { m_store.removeMosqueTable(m_cityKey); }))
         showTable();
 }
 
@@ -173,6 +176,7 @@ void FrmXhamia::showTable()
     const QSqlDatabase db = m_connection.database();
     const UserPlaces::Adjustments adjustments = UserPlaces::adjustments(db, m_cityKey);
     const qsizetype days = UserPlaces::mosqueTable(db, m_cityKey).size();
+    m_removeTable->setEnabled(days > 0);
     m_table->setText(
         days == 0 ? QStringLiteral("Asnjë tabelë e importuar: kohët janë ato të kalendarit të "
                                    "vendit.")
