@@ -106,12 +106,8 @@ void QtMediaPlayer::setURL(const QString &path)
     // Playback starts by itself a moment later, unless it is stopped before,
     // so the window that the adhan brings forward paints first.
     m_startPending = true;
-    // An earlier adhan still playing or paused is let go, and this one gets a
-    // pipeline of its own: one kept paused while the wall clock jumped (set by
-    // hand, or a computer asleep) has a sound clock that no longer agrees with
-    // the pipeline's, and its sink drops every sample: the adhan was silent.
     if (m_player && m_player->playbackState() != QMediaPlayer::StoppedState)
-        release();
+        m_player->stop(); // the same recording starts again from its beginning
     QTimer::singleShot(startDelayMs, this, &QtMediaPlayer::startPending);
     Q_EMIT playStateChanged(playState());
 }
