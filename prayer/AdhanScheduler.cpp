@@ -200,7 +200,8 @@ int AdhanScheduler::adhanAt(int shiftedMinute) const
 QString AdhanScheduler::recordingOf(int index) const
 {
     const QString &recording = index == dawnIndex ? m_dawnRecording : m_dailyRecording;
-    return m_alert.isEmpty() || Recordings::exists(recording) ? recording : m_alert;
+    return m_alert.isEmpty() ? recording
+                             : Recordings::atAdhan(recording, index == dawnIndex, m_alert);
 }
 
 AdhanScheduler::Tick AdhanScheduler::tick(const QDateTime &now)

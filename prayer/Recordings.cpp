@@ -38,6 +38,12 @@ bool exists(const QString &path)
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
+QString atAdhan(const QString &recording, bool dawnAdhan, const QString &alert)
+{
+    const QString found = dawnAdhan ? dawn(recording) : daily(recording);
+    return exists(found) ? found : alert;
+}
+
 QString alert()
 {
     QString home = qEnvironmentVariable("XDG_DATA_HOME");

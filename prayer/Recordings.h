@@ -17,6 +17,10 @@ QString dawn(const QString &chosen = {});
 QString daily(const QString &chosen = {});
 // Whether a recording is there to play.
 bool exists(const QString &path);
+// What an adhan plays, looked for when it comes (a file may have been deleted
+// since it was chosen): the recording while it is there, else the one of the
+// fixed name, else the alert.
+QString atAdhan(const QString &recording, bool dawnAdhan, const QString &alert);
 
 // The alert of the freedesktop sound theme, looked for through the XDG data
 // folders ($XDG_DATA_HOME, then $XDG_DATA_DIRS); empty when no theme has it.

@@ -63,18 +63,6 @@ private Q_SLOTS:
         QVERIFY2(std::abs(seconds) <= 30, qPrintable(QStringLiteral("%1 s off").arg(seconds)));
     }
 
-    void hanafiAsrComesLater()
-    {
-        const QDate date(2027, 1, 1);
-        const SunTrack track(date, date);
-        PrayerMethod hanafi;
-        hanafi.asrShadowFactor = 2;
-        const double standard = PrayerCalculator(track, prishtina, PrayerMethod{}).day(date).asr;
-        const double later = PrayerCalculator(track, prishtina, hanafi).day(date).asr;
-        // About three quarters of an hour in Prishtinë in winter.
-        QVERIFY(later - standard > 30.0 / 1440 && later - standard < 60.0 / 1440);
-    }
-
     void localTimesOfTheDay_data()
     {
         // Imsaku, Fexhri, sunrise, Dhuhri, Asri, Magribi, Isha; checked against

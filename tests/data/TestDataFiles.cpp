@@ -110,6 +110,7 @@ private Q_SLOTS:
                     db, "Zürich", {47.3769, 8.5417, "Europe/Zurich", "CH", "diyanet", {}, 2});
                 Sql::exec(db, "UPDATE Qytetet SET ESelektuar = (IDQyteti = ?)", {zurich});
                 UserPlaces::setMosqueTable(db, 4, {{1, 3, {QTime(5, 1)}}}, "xhamia.csv");
+                UserPlaces::setMinutes(db, 4, {0, 0, 0, 2, 0, 0, -1});
             });
             selected = QStringLiteral("Zürich");
         }
@@ -130,11 +131,11 @@ private Q_SLOTS:
         QCOMPARE(SqlFile::rows(user, "SELECT Qyteti FROM Qytetet WHERE ESelektuar"),
                  QStringList{selected});
         if (userPlaces)
-            QCOMPARE(SqlFile::rows(user, "SELECT q.Qyteti, v.HijaEAsrit, t.Imsaku, r.Tabela FROM "
-                                         "Qytetet q, VendetEBotes v, TabelaEXhamise t JOIN "
-                                         "RregullimetEVendit r ON r.IDQyteti = t.IDQyteti WHERE "
-                                         "v.IDQyteti = q.IDQyteti"),
-                     QStringList{"Zürich|2|05:01:00|xhamia.csv"});
+            QCOMPARE(SqlFile::rows(user, "SELECT q.Qyteti, v.HijaEAsrit, t.Imsaku, r.Tabela, "
+                                         "r.Minutat FROM Qytetet q, VendetEBotes v, "
+                                         "TabelaEXhamise t JOIN RregullimetEVendit r ON "
+                                         "r.IDQyteti = t.IDQyteti WHERE v.IDQyteti = q.IDQyteti"),
+                     QStringList{"Zürich|2|05:01:00|xhamia.csv|0 0 0 2 0 0 -1"});
         QCOMPARE(SqlFile::rows(user, "SELECT count(*) FROM Kalendari"),
                  QStringList{replaced ? "1" : "0"});
         QCOMPARE(readFile(replaced ? user + ".bak" : user), oldBytes);

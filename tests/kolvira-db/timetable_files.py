@@ -7,7 +7,8 @@
 #   at the printed time less a minute in Europe/Belgrade (summer time from
 #   29 March), by the zone the file itself describes; Imsaku comes only in
 #   Ramadan; a line folded at 75 octets is never cut inside a letter; a
-#   second export gives the same UIDs;
+#   second export gives the same UIDs; a zone of India, Newfoundland, Iran or
+#   Adelaide is described with its minutes;
 # - an unknown city ends with status 3, a wrong command line with 2.
 # Usage: timetable_files.py KOLVIRA_DB DATABASE PRINTED_TSV
 import sqlite3
@@ -37,7 +38,7 @@ def with_minutes(minutes):
 printed = with_minutes(-1)  # Prishtinë's
 
 
-def timetable(*options, status=0, city="Prishtinë"):
+def timetable(*options, status=0, city="Prishtinë", database=database):
     result = subprocess.run([tool, "timetable", database, "--city", city, "--year", "2026",
                              *options], capture_output=True, text=True)
     assert result.returncode == status, f"{options}: status {result.returncode}: {result.stderr}"
@@ -97,6 +98,20 @@ for run in range(2):
     assert magribi["2026-03-29"] == "19:05", magribi["2026-03-29"]
     assert min(imsaku) == "2026-02-19" and max(imsaku) == "2026-03-19" and len(imsaku) == 29, imsaku
 assert uids[0] == uids[1] and len(set(uids[0])) == len(uids[0]), "UIDs not stable and unique"
+
+# A zone not a whole number of hours from UTC is described with its minutes.
+for zone, at in (("Asia/Kolkata", "28.61,77.21"), ("America/St_Johns", "47.56,-52.71"),
+                 ("Asia/Tehran", "35.69,51.39"), ("Australia/Adelaide", "-34.93,138.6")):
+    place = f"{work}/{zone.replace('/', '-')}.db"
+    subprocess.run([tool, "generate", place, "--year", "2026", "--at", at, "--zone", zone,
+                    "--name", "Vendi"], check=True, capture_output=True)
+    timetable("--ics", ics, city="Vendi", database=place)
+    calendar = icalendar.Calendar.from_ical(open(ics, "rb").read())
+    described = calendar.walk("VTIMEZONE")[0].to_tz()
+    for event in calendar.walk("VEVENT"):
+        naive = event["DTSTART"].dt.replace(tzinfo=None)
+        offset = described.localize(naive).utcoffset()
+        assert offset == naive.replace(tzinfo=ZoneInfo(zone)).utcoffset(), (zone, naive, offset)
 
 assert "nuk është në listën e qyteteve" in subprocess.run(
     [tool, "timetable", database, "--city", "Atlantidë", "--year", "2026", "--ics", ics],

@@ -122,6 +122,23 @@ private Q_SLOTS:
         QCOMPARE(scheduler->tick(at(6, 12, 20)).start, Start::Daily);
     }
 
+    // A chosen recording deleted after it was set is looked for at its adhan:
+    // the alert plays instead, and the tick says so.
+    void recordingDeletedLater()
+    {
+        QTemporaryDir dir;
+        const QString chosen = dir.filePath(QStringLiteral("ezani.mp3"));
+        const QString alert = dir.filePath(QStringLiteral("alert.oga"));
+        QVERIFY(writeFile(chosen, "ID3"));
+        scheduler->setRecordings(dawnPath, chosen, alert);
+        activate("0");
+        QVERIFY(!scheduler->tick(at(6, 12, 15)).alertOnly);
+        player.playing = false;
+        QVERIFY(QFile::remove(chosen));
+        QVERIFY(scheduler->tick(at(6, 13, 55)).alertOnly);
+        QCOMPARE(player.started, (QStringList{chosen, alert}));
+    }
+
     void consecutiveAdhanMinutesPlayOnlyTheFirst()
     {
         activate("0", times("04:00 05:10 06:00 11:40 15:00 15:01 17:39"));

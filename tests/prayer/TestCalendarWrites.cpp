@@ -1,3 +1,4 @@
+#include "astronomy/PlaceCalendar.h"
 #include "data/CalendarConnection.h"
 #include "data/SelectedCity.h"
 #include "prayer/AdhanScheduler.h"
@@ -249,6 +250,14 @@ private Q_SLOTS:
         QCOMPARE(SelectedCity::read(opened.database())->name, QStringLiteral("Konstanz"));
         QCOMPARE(SqlFile::rows(file, march1),
                  QStringList{"1|3|05:22:00|05:22:00|06:58:00|12:41:00|15:37:00|18:14:00|19:37:00"});
+        // Its mosques keep the Hanafi Asr: the rows take the method's Asr of two shadows.
+        store.setMethod(key, {47.66033, 9.17582, "Europe/Berlin", "DE", "diyanet", {}, 2});
+        const Place place{"Konstanz", 47.66033, 9.17582, "Europe/Berlin"};
+        const auto rows = PlaceCalendar::localRows(place, {"diyanet", {}, 2}, 2026);
+        const auto march1st =
+            std::ranges::find_if(rows, [](const auto &r) { return r.month == 3; });
+        QCOMPARE(SqlFile::rows(file, "SELECT Asri FROM kolvira WHERE Dita=1 AND Muaji=3"),
+                 QStringList{march1st->times[4].toString("HH:mm:ss")});
         // Skopje of the world is the list's Shkup, with its own calendar.
         const qint32 shkup = SelectedCity::named(opened.database(), "Shkup").value().key;
         QCOMPARE(
