@@ -3,7 +3,8 @@
 # window shows Tiranë's times of the day as the Muslim Community of Albania
 # publishes them, without minutes, and the adhan comes at them. Prishtinë
 # chosen again gives back the table of Kosovo with its -1, the file's rows as
-# they were.
+# they were. Shkup on the morning of Kurban Bajram 2023 shows the prayer the
+# Skopje mufti announced: BFI's sunrise + 45.
 # Usage: albanian_city.py KOLVIRA_DB NAME PROGRAM DATABASE ARTEFACTS
 import subprocess
 import sys
@@ -40,3 +41,7 @@ with Session() as s:
     s.adhan(main, "12:51:00", DAILY_HZ, DAWN_HZ)
     choose(s, main, "Prishtinë", PRISHTINA)
     s.check(s.sql("SELECT * FROM kolvira ORDER BY Muaji, Dita") == rows, "the table came back changed")
+    choose(s, main, "Shkup", {"Qyteti i zgjedhur": "Shkup", "Minutat e qytetit": "0"})
+    s.jump("2023-06-28 05:00:00")
+    s.wait("Shkup's Bajram prayer", lambda: s.label(main, "Namazi i Bajramit").name ==
+           "Namazi i Bajramit: 05:41", 30)
