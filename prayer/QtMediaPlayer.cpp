@@ -1,5 +1,7 @@
 #include "prayer/QtMediaPlayer.h"
 
+#include "calendar/Clock.h"
+
 #include <QAudioOutput>
 #include <QFileInfo>
 #include <QMediaPlayer>
@@ -13,11 +15,34 @@ constexpr int keepPreparedMs = 150'000;
 // The fade-in: five seconds in steps of a tenth.
 constexpr int fadeSteps = 50;
 constexpr int fadeStepMs = 100;
+// How often a paused pipeline looks whether the wall clock jumped, and
+// by how much it must have moved against the steady clock.
+constexpr int clockCheckMs = 1000;
+constexpr qint64 clockJumpMs = 2000;
+
+// The wall clock's lead over the steady clock: it changes only when the wall
+// clock is set or jumps (a machine woken from sleep).
+qint64 wallLeadMs()
+{
+    const Clock &clock = Clock::system();
+    return clock.now().toMSecsSinceEpoch() - clock.monotonicMs();
+}
 } // namespace
 
 QtMediaPlayer::QtMediaPlayer(QObject *parent)
-    : QObject(parent), m_keepPrepared(new QTimer(this)), m_fade(new QTimer(this))
+    : QObject(parent), m_keepPrepared(new QTimer(this)), m_fade(new QTimer(this)),
+      m_clockCheck(new QTimer(this))
 {
+    // The sound server's stream times its samples partly by the wall clock, so
+    // a stream kept paused while that clock jumps plays nothing when it
+    // resumes: its sink drops every sample as hours late. Such a pipeline is
+    // let go, and the next adhan builds a fresh one in time.
+    m_clockCheck->setObjectName(QStringLiteral("clockCheck"));
+    m_clockCheck->setInterval(clockCheckMs);
+    connect(m_clockCheck, &QTimer::timeout, this, [this] {
+        if (clockJumped())
+            release();
+    });
     m_fade->setObjectName(QStringLiteral("fadeIn"));
     m_fade->setInterval(fadeStepMs);
     connect(m_fade, &QTimer::timeout, this, [this] {
@@ -46,6 +71,12 @@ QMediaPlayer &QtMediaPlayer::media()
         m_player->setAudioOutput(m_audio);
         connect(m_player, &QMediaPlayer::playbackStateChanged, this,
                 [this](QMediaPlayer::PlaybackState state) {
+                    if (state == QMediaPlayer::PlayingState)
+                        m_playedWallLeadMs = wallLeadMs();
+                    if (state == QMediaPlayer::PausedState)
+                        m_clockCheck->start();
+                    else
+                        m_clockCheck->stop();
                     Q_EMIT playStateChanged(playState());
                     // Ended or stopped, and nothing about to start: let go of the device.
                     if (state == QMediaPlayer::StoppedState && !m_startPending)
@@ -75,10 +106,17 @@ void QtMediaPlayer::release()
     m_player->deleteLater();
     m_audio->deleteLater();
     m_fade->stop();
+    m_clockCheck->stop();
     m_player = nullptr;
     m_audio = nullptr;
     m_loadedUrl.clear();
     Q_EMIT playStateChanged(playState());
+}
+
+bool QtMediaPlayer::clockJumped() const
+{
+    return m_player && m_player->playbackState() == QMediaPlayer::PausedState &&
+           qAbs(wallLeadMs() - m_playedWallLeadMs) > clockJumpMs;
 }
 
 void QtMediaPlayer::load(const QString &path)
@@ -106,7 +144,9 @@ void QtMediaPlayer::setURL(const QString &path)
     // Playback starts by itself a moment later, unless it is stopped before,
     // so the window that the adhan brings forward paints first.
     m_startPending = true;
-    if (m_player && m_player->playbackState() != QMediaPlayer::StoppedState)
+    if (clockJumped())
+        release();
+    else if (m_player && m_player->playbackState() != QMediaPlayer::StoppedState)
         m_player->stop(); // the same recording starts again from its beginning
     QTimer::singleShot(startDelayMs, this, &QtMediaPlayer::startPending);
     Q_EMIT playStateChanged(playState());
@@ -123,6 +163,8 @@ void QtMediaPlayer::play()
     m_startPending = false;
     if (m_url.isEmpty())
         return;
+    if (clockJumped())
+        release(); // a paused adhan resumes from its beginning on a fresh pipeline
     load(m_url);
     if (m_fadeIn && m_player->playbackState() == QMediaPlayer::StoppedState) {
         m_fadeStep = 0;

@@ -16,7 +16,8 @@ class QTimer;
 // prepared or played, torn down when it stops, ends or fails, or when a
 // prepared one is not played soon. Setting a source and stopping it at once,
 // as the main window does at start, builds nothing, so the program starts
-// fast, stays small and holds no sound device while it waits.
+// fast, stays small and holds no sound device while it waits. A paused
+// pipeline is torn down too when the wall clock jumps.
 class QtMediaPlayer : public QObject, public MediaPlayer
 {
     Q_OBJECT
@@ -58,6 +59,8 @@ private:
     void release();
     void startPending();
     void applyVolume();
+    // Whether the pipeline is paused and the wall clock jumped since it played.
+    bool clockJumped() const;
 
     QMediaPlayer *m_player = nullptr;
     QAudioOutput *m_audio = nullptr;
@@ -69,4 +72,6 @@ private:
     bool m_fadeIn = false;
     QTimer *m_fade = nullptr; // runs only while a start fades in
     int m_fadeStep = 0;       // of fadeSteps
+    QTimer *m_clockCheck;     // runs while a pipeline is paused
+    qint64 m_playedWallLeadMs = 0;
 };
